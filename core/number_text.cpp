@@ -1,0 +1,123 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace kestrune {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the leading decimal number at the start of text (after blanks), 0 when none.
+std::size_t scanDecimal(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        std::size_t afterPoint = i + 1;
+        std::size_t fraction = 0;
+        while (afterPoint < text.size() && isDigit(text[afterPoint])) {
+            ++afterPoint;
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            i = afterPoint;
+            digits += fraction;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Whether an unsigned decimal number that from_chars found out of range overflows (its
+// magnitude is at least 1) rather than underflows.
+bool magnitudeIsLarge(std::string_view number) {
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false;
+    // Decimal exponent of the first significant digit.
+    long long exponent = first < point ? static_cast<long long>(point - first) - 1
+                                       : -static_cast<long long>(first - point);
+    if (e != std::string_view::npos) {
+        const std::string_view written = number.substr(e + 1);
+        long long value = 0;
+        for (char c : written) {
+            if (isDigit(c) && value < 1'000'000'000)
+                value = value * 10 + (c - '0');
+        }
+        exponent += written.front() == '-' ? -value : value;
+    }
+    return exponent >= 0;
+}
+
+} // namespace
+
+double parseNumber(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    text.remove_prefix(start);
+    const std::size_t length = scanDecimal(text);
+    if (length == 0)
+        return 0.0;
+    std::string_view number = text.substr(0, length);
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range)
+        value = magnitudeIsLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    else if (error != std::errc{} || end != number.data() + number.size())
+        value = 0.0; // cannot happen for a scanned number; keep the atof contract anyway
+    return negative ? -value : value;
+}
+
+std::string formatInt(int value) {
+    std::string out(16, '\0');
+    const auto result = std::to_chars(out.data(), out.data() + out.size(), value);
+    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    return out;
+}
+
+std::string formatFixed(double value, int decimals) {
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value))
+        return std::signbit(value) ? "-inf" : "inf";
+    // The largest double has 309 integral digits; room for sign, point and the decimals.
+    std::string out(320 + static_cast<std::size_t>(decimals), '\0');
+    const auto result = std::to_chars(out.data(), out.data() + out.size(), value,
+                                      std::chars_format::fixed, decimals);
+    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    return out;
+}
+
+} // namespace kestrune

@@ -1,0 +1,49 @@
+#include "settings_file.h"
+
+#include "core/number_text.h"
+
+#include <cmath>
+
+namespace kestrune {
+
+std::filesystem::path settingsFilePath() { return startDirectory() / kSettingsFileName; }
+
+CalibrationTable parseSettings(std::string_view text) {
+    CalibrationTable table = kDefaultCalibration;
+    double* slots[] = {&table.turns[0],  &table.turns[1],  &table.turns[2],
+                       &table.torque[0], &table.torque[1], &table.torque[2]};
+    for (double* slot : slots) {
+        if (text.empty())
+            break;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const double value = parseNumber(line);
+        *slot = std::isfinite(value) ? value : 0.0;
+    }
+    return table;
+}
+
+std::string formatSettings(const CalibrationTable& table) {
+    std::string text;
+    for (double constant : table.turns)
+        text += formatFixed(constant, 0) + '\n';
+    for (double constant : table.torque)
+        text += formatFixed(constant, 2) + '\n';
+    return text;
+}
+
+void loadSettings(CalcState& state, const std::filesystem::path& file) {
+    state.turnsMotor = TurnsMotor{.turns = state.turnsMotor.turns};
+    state.torqueMotor = TorqueMotor{.torque = state.torqueMotor.torque};
+    const std::optional<std::string> text = readWholeFile(file);
+    state.table = text ? parseSettings(*text) : kDefaultCalibration;
+}
+
+WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file) {
+    return writeFileAtomically(file, formatSettings(state.table));
+}
+
+} // namespace kestrune

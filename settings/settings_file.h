@@ -1,0 +1,32 @@
+#pragma once
+// kes.cfg: the six calibration constants, one per line, kept between runs.
+
+#include "core/calc_state.h"
+#include "core/file_io.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+inline constexpr std::string_view kSettingsFileName = "kes.cfg";
+
+// kes.cfg of the folder the program started in.
+std::filesystem::path settingsFilePath();
+
+// The table a settings text gives: each of the six lines read whole as a number; a missing line
+// gives that slot's default constant, a value that is not finite gives 0 (not calibrated).
+CalibrationTable parseSettings(std::string_view text);
+
+// The six lines of a table: turns constants "%.0f", then torque constants "%.2f".
+std::string formatSettings(const CalibrationTable& table);
+
+// Puts the start values into both motor records, then fills the table from the file, or from
+// the defaults when it cannot be opened.
+void loadSettings(CalcState& state, const std::filesystem::path& file);
+
+// Writes the whole table; on failure the old file stays as it was.
+WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file);
+
+} // namespace kestrune

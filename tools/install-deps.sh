@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what Kestrune needs to build, test and run, from the distribution's packages.
+# Does nothing when everything is present; otherwise needs root or sudo.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    locales fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+# The number tests run once under a decimal-comma locale.
+need_locale=0
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    need_locale=1
+fi
+
+[ ${#missing[@]} -eq 0 ] && [ $need_locale -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    as_root=(sudo -n)
+elif command -v sudo >/dev/null 2>&1 && [ -t 0 ]; then
+    as_root=(sudo)
+else
+    what="${missing[*]}"
+    [ $need_locale -eq 1 ] && what="$what the de_DE.UTF-8 locale"
+    echo "kestrune: missing build dependencies: $what" >&2
+    echo "kestrune: run this again as root or with sudo rights, or install them yourself with apt-get." >&2
+    exit 1
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "kestrune: installing ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "kestrune: generating the de_DE.UTF-8 locale"
+    "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen >/dev/null
+fi
