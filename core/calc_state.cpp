@@ -2,7 +2,9 @@
 
 namespace kestrune {
 namespace {
-bool isKnownType(int index) { return index >= 0 && index < kRubberTypeCount; }
+bool isKnownType(int index) {
+    return index >= 0 && index < kRubberTypeCount;
+}
 } // namespace
 
 std::optional<double> stripWidthInches(int index) {

@@ -41,8 +41,12 @@ inline constexpr std::array<StripWidthInfo, kStripWidthCount> kStripWidths{{
 // Strand counts 2, 4 ... 36 and limits 100, 95 ... 50, as the pages list them.
 inline constexpr int kStrandCounts = 18;
 inline constexpr int kLimitCount = 11;
-constexpr int strandCountAt(int index) { return 2 + 2 * index; }
-constexpr int limitAt(int index) { return 100 - 5 * index; }
+constexpr int strandCountAt(int index) {
+    return 2 + 2 * index;
+}
+constexpr int limitAt(int index) {
+    return 100 - 5 * index;
+}
 
 // The width of a list index; an index outside the list gives nothing.
 std::optional<double> stripWidthInches(int index);

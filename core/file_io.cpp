@@ -10,7 +10,9 @@ namespace kestrune {
 namespace fs = std::filesystem;
 namespace {
 
-std::string errnoText(int error) { return std::generic_category().message(error); }
+std::string errnoText(int error) {
+    return std::generic_category().message(error);
+}
 
 // Owns a file descriptor and, until released, the temporary file behind it.
 class TempFile {

@@ -12,7 +12,9 @@ namespace {
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the leading decimal number at the start of text (after blanks), 0 when none.
 std::size_t scanDecimal(std::string_view text) {

@@ -6,7 +6,9 @@
 
 namespace kestrune {
 
-std::filesystem::path settingsFilePath() { return startDirectory() / kSettingsFileName; }
+std::filesystem::path settingsFilePath() {
+    return startDirectory() / kSettingsFileName;
+}
 
 CalibrationTable parseSettings(std::string_view text) {
     CalibrationTable table = kDefaultCalibration;

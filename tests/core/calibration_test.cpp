@@ -1,1 +1,148 @@
+#include "core/breaking_torque.h"
+#include "core/breaking_turns.h"
+#include "core/calibration.h"
+#include "tests/support/case_name.h"
+
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace kestrune {
+namespace {
+
+using test::PrintTo;
+
+struct WidthFactor {
+    const char* name;
+    int width;
+    double turnsFactor;
+    double torqueFactor;
+};
+
+class CalibrationFactors : public ::testing::TestWithParam<WidthFactor> {};
+
+TEST_P(CalibrationFactors, ScaleTheMeasurementToTheReferenceSection) {
+    const WidthFactor& c = GetParam();
+    const double inches = *stripWidthInches(c.width);
+    EXPECT_NEAR(turnsConstantFromMeasurement(100, inches), 100 * c.turnsFactor, 5e-4);
+    EXPECT_NEAR(torqueConstantFromMeasurement(1, inches), c.torqueFactor, 5e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, CalibrationFactors,
+                         ::testing::Values(WidthFactor{"w1_16", 0, 0.70711, 2.82843},
+                                           WidthFactor{"w3_32", 1, 0.86603, 1.53960},
+                                           WidthFactor{"w1_8", 2, 1, 1},
+                                           WidthFactor{"w3_16", 3, 1.22474, 0.54433},
+                                           WidthFactor{"w1_4", 4, 1.41421, 0.35355}),
+                         test::CaseName());
+
+TEST(Calibration, EighthInchGivesTheMeasurementExactly) {
+    for (double v : {107.4, 2.704, 0.0, -3.25, 1e-9, 123456.789}) {
+        EXPECT_EQ(turnsConstantFromMeasurement(v, 0.125), v);
+        EXPECT_EQ(torqueConstantFromMeasurement(v, 0.125), v);
+    }
+}
+
+// The calibrated constant fed back through the page formula gives the measurement again.
+TEST(Calibration, RoundTripsThroughTheStandardFormulas) {
+    for (int width = 0; width < kStripWidthCount; ++width) {
+        for (double v : {40.0, 75.5, 107.0, 151.3}) {
+            CalcState state;
+            calibrateTurnsConstant(state, v, width, false, {});
+            const double inches = *stripWidthInches(width);
+            const double d = 2 * inches;
+            const double tpi = d > 0.25 ? state.turnsConstant / std::sqrt(4 * d)
+                                        : std::sqrt(0.25 / d) * state.turnsConstant;
+            EXPECT_NEAR(tpi, v, v * 1e-14) << "width " << width;
+            // And through the page calculation itself: a 1000-inch two-strand motor at 100 %.
+            computeBreakingTurns(state, inches, 2, 100, 1000, false);
+            EXPECT_NEAR(state.turnsMotor.turns, std::trunc(1000 * v), 1.0);
+        }
+        for (double v : {0.5, 2.7, 6.25}) {
+            CalcState state;
+            calibrateTorqueConstant(state, v, width, false, {});
+            computeBreakingTorque(state, *stripWidthInches(width), 2, 100, false);
+            EXPECT_NEAR(state.torqueMotor.torque - 0.005, v, v * 1e-14) << "width " << width;
+        }
+    }
+}
+
+TEST(Calibration, InstallsTheConstantForTheCurrentTypeOnly) {
+    CalcState state;
+    state.table = {{107, 5, 6}, {2.7, 0.5, 0.6}};
+    state.currentType = TanSuperSport;
+    state.torqueConstant = 9;
+    const CalibrationResult result = calibrateTurnsConstant(state, 100, 3, false, {});
+    EXPECT_NEAR(result.constant, 122.4745, 5e-5);
+    EXPECT_EQ(state.turnsConstant, result.constant);
+    EXPECT_EQ(state.table.turns[1], result.constant);
+    EXPECT_EQ(state.table.turns[0], 107);
+    EXPECT_EQ(state.table.turns[2], 6);
+    EXPECT_EQ(state.table.torque, (std::array<double, 3>{2.7, 0.5, 0.6}));
+    EXPECT_EQ(state.torqueConstant, 9);
+    EXPECT_FALSE(result.saved.has_value());
+}
+
+TEST(Calibration, TorqueLeavesTurnsAlone) {
+    CalcState state;
+    state.table = {{107, 0, 0}, {2.7, 0, 0}};
+    state.turnsConstant = 99;
+    calibrateTorqueConstant(state, 1, 4, false, {});
+    EXPECT_NEAR(state.torqueConstant, 0.35355, 5e-6);
+    EXPECT_EQ(state.table.torque[0], state.torqueConstant);
+    EXPECT_EQ(state.table.turns[0], 107);
+    EXPECT_EQ(state.turnsConstant, 99);
+}
+
+TEST(Calibration, ZeroMeasurementMeansNotCalibrated) {
+    CalcState state;
+    state.table = kDefaultCalibration;
+    calibrateTurnsConstant(state, 0, 2, false, {});
+    EXPECT_EQ(state.turnsConstant, 0);
+    EXPECT_EQ(state.table.turns[0], 0);
+}
+
+TEST(Calibration, UnknownCurrentTypeSetsOnlyThePageConstant) {
+    CalcState state;
+    state.table = kDefaultCalibration;
+    state.currentType = -1;
+    calibrateTurnsConstant(state, 50, 2, false, {});
+    EXPECT_EQ(state.turnsConstant, 50);
+    EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
+}
+
+TEST(Calibration, WidthOutsideTheListChangesNothing) {
+    CalcState state;
+    state.turnsConstant = 107;
+    state.table = kDefaultCalibration;
+    for (int width : {-1, 5}) {
+        EXPECT_EQ(calibrateTurnsConstant(state, 50, width, true, {}).constant, 107);
+        EXPECT_EQ(state.turnsConstant, 107);
+        EXPECT_EQ(state.table.turns[0], 107);
+    }
+}
+
+TEST(Calibration, SavesTheNewTableOnlyWhenAskedAndReportsTheOutcome) {
+    CalcState state;
+    state.table = kDefaultCalibration;
+    std::vector<double> savedTurns;
+    const SaveSettingsFn failingSave = [&](const CalcState& s) {
+        savedTurns.push_back(s.table.turns[0]);
+        return WriteResult::failure("No space left on device");
+    };
+
+    const CalibrationResult quiet = calibrateTurnsConstant(state, 90, 2, false, failingSave);
+    EXPECT_TRUE(savedTurns.empty());
+    EXPECT_FALSE(quiet.saved.has_value());
+
+    const CalibrationResult saved = calibrateTurnsConstant(state, 95, 2, true, failingSave);
+    ASSERT_EQ(savedTurns, std::vector<double>{95}) << "the table is written with the new value";
+    ASSERT_TRUE(saved.saved.has_value());
+    EXPECT_FALSE(saved.saved->ok);
+    EXPECT_EQ(saved.saved->reason, "No space left on device");
+    EXPECT_EQ(state.turnsConstant, 95) << "a failed save keeps the constant in effect";
+}
+
+} // namespace
+} // namespace kestrune

@@ -1,1 +1,149 @@
+#include "settings/settings_file.h"
+#include "tests/support/case_name.h"
+#include "tests/support/locale_guard.h"
+#include "tests/support/temp_folder.h"
+
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+
+namespace kestrune {
+namespace {
+
+using test::PrintTo;
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::TempFolder;
+using test::writeBytes;
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    CalibrationTable expected;
+};
+
+class ParseSettings : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseSettings, FillsEverySlot) {
+    const CalibrationTable table = parseSettings(GetParam().text);
+    EXPECT_EQ(table.turns, GetParam().expected.turns);
+    EXPECT_EQ(table.torque, GetParam().expected.torque);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseSettings,
+    ::testing::Values(
+        ParseCase{"default_file", "107\n0\n0\n2.70\n0.00\n0.00\n", kDefaultCalibration},
+        ParseCase{"crlf_line_ends", "107\r\n0\r\n0\r\n2.70\r\n0.00\r\n0.00\r\n",
+                  kDefaultCalibration},
+        ParseCase{
+            "calibrated", "113\n95\n88\n3.15\n1.20\n0.85\n", {{113, 95, 88}, {3.15, 1.2, 0.85}}},
+        ParseCase{"blanks_before_and_word_after",
+                  "  107 turns\n1\n2\n3\n4\n5\n",
+                  {{107, 1, 2}, {3, 4, 5}}},
+        ParseCase{"comma_stops_at_the_comma", "1\n2\n3\n2,7\n4\n5\n", {{1, 2, 3}, {2, 4, 5}}},
+        ParseCase{"letters_read_as_zero", "abc\n2\n3\n4\n5\n6\n", {{0, 2, 3}, {4, 5, 6}}},
+        ParseCase{"blank_line_reads_as_zero", "1\n\n3\n4\n5\n6\n", {{1, 0, 3}, {4, 5, 6}}},
+        ParseCase{
+            "lines_after_the_sixth_ignored", "1\n2\n3\n4\n5\n6\n7\n8\n", {{1, 2, 3}, {4, 5, 6}}},
+        ParseCase{"missing_lines_take_defaults", "99\n1\n", {{99, 1, 0}, {2.7, 0, 0}}},
+        ParseCase{"last_line_without_line_end", "1\n2\n3\n4\n5\n6", {{1, 2, 3}, {4, 5, 6}}},
+        ParseCase{"empty_file_gives_defaults", "", kDefaultCalibration},
+        ParseCase{"long_line_read_whole_without_shifting",
+                  std::string(100, ' ') + "120" + std::string(100, 'x') + "\n2\n3\n4\n5\n6\n",
+                  {{120, 2, 3}, {4, 5, 6}}},
+        ParseCase{"not_finite_means_not_calibrated",
+                  "1e999\n-1e999\n3\n4\n5\n6\n",
+                  {{0, 0, 3}, {4, 5, 6}}}),
+    test::CaseName());
+
+TEST(FormatSettings, WritesWholeTurnsAndTwoDecimalTorques) {
+    EXPECT_EQ(formatSettings(kDefaultCalibration), "107\n0\n0\n2.70\n0.00\n0.00\n");
+    EXPECT_EQ(formatSettings({{112.6, 106.5, -3}, {2.704, 0.125, -1.5}}),
+              "113\n106\n-3\n2.70\n0.12\n-1.50\n");
+}
+
+TEST(LoadSettings, WithoutAFileTakesTheDefaults) {
+    TempFolder folder;
+    CalcState state;
+    state.table = {{1, 1, 1}, {1, 1, 1}};
+    loadSettings(state, folder / "kes.cfg");
+    EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
+    EXPECT_EQ(state.table.torque, kDefaultCalibration.torque);
+}
+
+TEST(LoadSettings, SetsTheStartMotorsButKeepsResultsAndPageState) {
+    TempFolder folder;
+    writeBytes(folder / "kes.cfg", "100\n0\n0\n3.00\n0.00\n0.00\n");
+    CalcState state;
+    state.turnsMotor = {2, 0.25, 36, 50, 55, 1234};
+    state.torqueMotor = {1, 0.0625, 30, 60, 7.5};
+    state.currentType = 2;
+    state.turnsConstant = 11;
+    state.torqueConstant = 12;
+    loadSettings(state, folder / "kes.cfg");
+
+    EXPECT_EQ(state.table.turns[0], 100);
+    EXPECT_EQ(state.table.torque[0], 3.0);
+    const TurnsMotor& t = state.turnsMotor;
+    EXPECT_EQ((std::tuple{t.type, t.width, t.strands, t.length, t.limit, t.turns}),
+              (std::tuple{0, 0.125, 2.0, 1.0, 100.0, 1234.0}));
+    const TorqueMotor& q = state.torqueMotor;
+    EXPECT_EQ((std::tuple{q.type, q.width, q.strands, q.limit, q.torque}),
+              (std::tuple{0, 0.125, 2.0, 100.0, 7.5}));
+    EXPECT_EQ((std::tuple{state.currentType, state.turnsConstant, state.torqueConstant}),
+              (std::tuple{2, 11.0, 12.0}));
+}
+
+TEST(SaveSettings, RoundTripsWithTheFilesRounding) {
+    TempFolder folder;
+    CalcState state;
+    state.table = {{112.6, 0, 0}, {2.7, 0, 0}};
+    ASSERT_TRUE(saveSettings(state, folder / "kes.cfg").ok);
+    EXPECT_EQ(readBytes(folder / "kes.cfg"), "113\n0\n0\n2.70\n0.00\n0.00\n");
+
+    CalcState restarted;
+    loadSettings(restarted, folder / "kes.cfg");
+    EXPECT_EQ(restarted.table.turns[0], 113.0);
+    EXPECT_EQ(restarted.table.torque[0], 2.7) << "the double nearest 2.7";
+    EXPECT_EQ(state.table.turns[0], 112.6) << "the running program keeps its value";
+}
+
+TEST(SaveSettings, ReadOnlyFileStaysAndTheFailureIsReported) {
+    TempFolder folder;
+    const fs::path file = folder / "kes.cfg";
+    writeBytes(file, "1\n2\n3\n4\n5\n6\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    CalcState state;
+    state.table = kDefaultCalibration;
+    const WriteResult result = saveSettings(state, file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_EQ(readBytes(file), "1\n2\n3\n4\n5\n6\n");
+}
+
+TEST(SaveSettings, MissingFolderIsReported) {
+    TempFolder folder;
+    CalcState state;
+    const WriteResult result = saveSettings(state, folder / "gone" / "kes.cfg");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "No such file or directory");
+}
+
+TEST(SettingsUnderDecimalCommaLocale, FileKeepsThePoint) {
+    test::DecimalCommaLocale locale;
+    KESTRUNE_REQUIRE_DECIMAL_COMMA(locale);
+    TempFolder folder;
+    CalcState state;
+    state.table = {{107, 0, 0}, {2.7, 1.25, 0}};
+    ASSERT_TRUE(saveSettings(state, folder / "kes.cfg").ok);
+    EXPECT_EQ(readBytes(folder / "kes.cfg"), "107\n0\n0\n2.70\n1.25\n0.00\n");
+    CalcState loaded;
+    loadSettings(loaded, folder / "kes.cfg");
+    EXPECT_EQ(loaded.table.torque[0], 2.7);
+    EXPECT_EQ(loaded.table.torque[1], 1.25);
+}
+
+} // namespace
+} // namespace kestrune

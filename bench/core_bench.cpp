@@ -1,0 +1,86 @@
+// One computation of each kind and one settings load and save: the work behind a keystroke
+// on a calculation page, and behind start and exit.
+
+#include "core/breaking_torque.h"
+#include "core/breaking_turns.h"
+#include "core/calibration.h"
+#include "core/number_text.h"
+#include "settings/settings_file.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace kestrune {
+namespace {
+
+void BM_BreakingTurns(benchmark::State& run) {
+    CalcState state;
+    state.turnsConstant = 107;
+    double length = 1;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(computeBreakingTurns(state, 0.125, 4, 80, length, false));
+        length = length < 1000 ? length + 1 : 1;
+    }
+}
+BENCHMARK(BM_BreakingTurns);
+
+void BM_BreakingTorque(benchmark::State& run) {
+    CalcState state;
+    state.torqueConstant = 2.7;
+    bool vorlick = false;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(computeBreakingTorque(state, 0.125, 4, 80, vorlick));
+        vorlick = !vorlick;
+    }
+}
+BENCHMARK(BM_BreakingTorque);
+
+void BM_Calibration(benchmark::State& run) {
+    CalcState state;
+    int width = 0;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(calibrateTurnsConstant(state, 107.4, width, false, {}));
+        width = (width + 1) % kStripWidthCount;
+    }
+}
+BENCHMARK(BM_Calibration);
+
+void BM_ParseNumber(benchmark::State& run) {
+    for (auto _ : run)
+        benchmark::DoNotOptimize(parseNumber("  2.70 oz/in"));
+}
+BENCHMARK(BM_ParseNumber);
+
+std::filesystem::path benchFile() {
+    return std::filesystem::temp_directory_path() /
+           ("kestrune-bench-" + std::to_string(::getpid()) + ".cfg");
+}
+
+void BM_SaveSettings(benchmark::State& run) {
+    CalcState state;
+    state.table = {{112.6, 95, 88}, {2.7, 1.2, 0.85}};
+    const auto file = benchFile();
+    for (auto _ : run) {
+        if (!saveSettings(state, file).ok)
+            run.SkipWithError("settings could not be written");
+    }
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_SaveSettings);
+
+void BM_LoadSettings(benchmark::State& run) {
+    CalcState state;
+    state.table = {{112.6, 95, 88}, {2.7, 1.2, 0.85}};
+    const auto file = benchFile();
+    saveSettings(state, file);
+    for (auto _ : run) {
+        loadSettings(state, file);
+        benchmark::DoNotOptimize(state.table);
+    }
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_LoadSettings);
+
+} // namespace
+} // namespace kestrune
