@@ -18,7 +18,8 @@ build: configure
 	@cmake --build --preset default
 
 run: build
-	@./build/default/ui/kestrune
+	@if [ -x build/default/ui/kestrune ]; then ./build/default/ui/kestrune; \
+	 else echo "kestrune: the program window is not built yet; the calculation core is (make test)."; fi
 
 test: build
 	@ctest --preset default

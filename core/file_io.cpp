@@ -118,7 +118,7 @@ std::optional<std::string> readWholeFile(const fs::path& file) {
     std::string contents;
     if (S_ISREG(info.st_mode) && info.st_size > 0)
         contents.reserve(static_cast<std::size_t>(info.st_size));
-    std::string chunk(64 * 1024, '\0');
+    std::string chunk(std::size_t{64} * 1024, '\0');
     for (;;) {
         const ssize_t got = ::read(fd, chunk.data(), chunk.size());
         if (got < 0 && errno == EINTR)
