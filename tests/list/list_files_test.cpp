@@ -87,12 +87,6 @@ TEST_F(ListFiles, UnreadableFileLeavesTheBufferAlone) {
     EXPECT_EQ(buffer.rows, std::vector<std::string>{kTurnsRow});
 }
 
-TEST_F(ListFiles, EmptyBufferEmptiesTheFile) {
-    put(file("kes.dta"), kTurnsRow + "\n");
-    ASSERT_TRUE(writeListFile(MotorListBuffer{}, file("kes.dta")).ok);
-    EXPECT_EQ(bytesOf(file("kes.dta")), "");
-}
-
 TEST_F(ListFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
     put(file("locked.dta"), "old\n");
     fs::permissions(file("locked.dta"), fs::perms::owner_read | fs::perms::group_read);
@@ -137,36 +131,21 @@ TEST(ListFileNames, CurrentListFileStartsAsKesDtaInTheStartFolder) {
     EXPECT_EQ(currentListFile().path(), startDirectory() / "kes.dta");
 }
 
-TEST(PackRows, TakesRowsFromTheFirstIndexOn) {
-    const std::vector<std::string> list{std::string(kHeaderRow), kTurnsRow, "", kTorqueRow};
-    MotorListBuffer buffer{{"left over"}};
-    packRows(buffer, viewOf(list), 1);
-    EXPECT_EQ(buffer.rows, (std::vector<std::string>{kTurnsRow, "", kTorqueRow}));
-    packRows(buffer, viewOf(list), 0);
-    EXPECT_EQ(buffer.rows, list);
-    packRows(buffer, viewOf(list), 9);
+TEST(PackRows, FirstIndexPastTheEndGivesNoRows) {
+    MotorListBuffer buffer{{kTurnsRow}};
+    packRows(buffer, viewOf({std::string(kHeaderRow)}), 2);
     EXPECT_TRUE(buffer.rows.empty());
 }
 
-TEST_F(ListFiles, SaveWritesMotorRowsWithoutTheHeaderAndExportWithIt) {
+TEST_F(ListFiles, ExportHoldsTheHeaderAndLeavesSaveWithTheListFile) {
     const std::vector<std::string> list{std::string(kHeaderRow), kTurnsRow, kTorqueRow};
     const ListFileLocation current{folder_, "kes.dta"};
     MotorListBuffer buffer;
-    ASSERT_TRUE(saveMotorList(buffer, viewOf(list), current).ok);
-    EXPECT_EQ(bytesOf(file("kes.dta")), kTurnsRow + "\n" + kTorqueRow + "\n");
     ASSERT_TRUE(exportMotorList(buffer, viewOf(list), file("motors.txt")).ok);
+    ASSERT_TRUE(saveMotorList(buffer, viewOf(list), current).ok);
     EXPECT_EQ(bytesOf(file("motors.txt")),
               std::string(kHeaderRow) + "\n" + kTurnsRow + "\n" + kTorqueRow + "\n");
-}
-
-TEST_F(ListFiles, SaveAfterExportStillWritesTheListFile) {
-    ListFileLocation current{folder_, "kes.dta"};
-    MotorListBuffer buffer;
-    const std::vector<std::string> list{std::string(kHeaderRow), kTurnsRow};
-    ASSERT_TRUE(exportMotorList(buffer, viewOf(list), file("motors.txt")).ok);
-    ASSERT_TRUE(saveMotorList(buffer, viewOf(list), current).ok);
-    EXPECT_EQ(current.path(), file("kes.dta"));
-    EXPECT_EQ(bytesOf(file("kes.dta")), kTurnsRow + "\n");
+    EXPECT_EQ(bytesOf(file("kes.dta")), kTurnsRow + "\n" + kTorqueRow + "\n");
 }
 
 TEST_F(ListFiles, SaveAsMovesLaterSavesToTheChosenFile) {
@@ -182,23 +161,18 @@ TEST_F(ListFiles, SaveAsMovesLaterSavesToTheChosenFile) {
     EXPECT_FALSE(fs::exists(file("kes.dta")));
 }
 
-TEST_F(ListFiles, LoadingANewNameGivesAnEmptyListThatSaveCreates) {
-    ListFileLocation current{folder_, "kes.dta"};
-    MotorListBuffer buffer{{kTurnsRow}};
-    EXPECT_FALSE(loadMotorList(buffer, current, chosenListFile(file("fresh"))));
-    EXPECT_TRUE(buffer.rows.empty());
-    EXPECT_EQ(current.path(), file("fresh.dta"));
-    ASSERT_TRUE(saveMotorList(buffer, viewOf({std::string(kHeaderRow)}), current).ok);
-    EXPECT_EQ(bytesOf(file("fresh.dta")), "");
-}
-
-TEST_F(ListFiles, LoadReplacesTheBufferWithTheFileRows) {
+TEST_F(ListFiles, LoadReplacesTheRowsAndANewNameGivesAnEmptyListThatSaveCreates) {
     put(file("mine.dta"), kTorqueRow + "\n" + kTurnsRow + "\n");
     ListFileLocation current{folder_, "kes.dta"};
     MotorListBuffer buffer{{"earlier row"}};
     EXPECT_TRUE(loadMotorList(buffer, current, chosenListFile(file("mine"))));
     EXPECT_EQ(buffer.rows, (std::vector<std::string>{kTorqueRow, kTurnsRow}));
-    EXPECT_EQ(current.path(), file("mine.dta"));
+
+    EXPECT_FALSE(loadMotorList(buffer, current, chosenListFile(file("fresh"))));
+    EXPECT_TRUE(buffer.rows.empty());
+    EXPECT_EQ(current.path(), file("fresh.dta"));
+    ASSERT_TRUE(saveMotorList(buffer, viewOf({std::string(kHeaderRow)}), current).ok);
+    EXPECT_EQ(bytesOf(file("fresh.dta")), "");
 }
 
 } // namespace
