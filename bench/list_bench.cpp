@@ -1,0 +1,91 @@
+#include "list/list_files.h"
+#include "list/motor_rows.h"
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+namespace kestrune {
+namespace {
+namespace fs = std::filesystem;
+
+constexpr std::size_t kRows = 100'000;
+
+// A long list as the List page would hold it: header row, then turns and torque rows.
+std::vector<std::string> longList() {
+    std::vector<std::string> rows{std::string(kHeaderRow)};
+    for (std::size_t i = 0; i < kRows; ++i) {
+        const double n = static_cast<double>(i % 1000);
+        rows.push_back(i % 2 == 0 ? formatTurnsRow({.strands = 14, .length = n, .turns = n * 3})
+                                  : formatTorqueRow({.width = 0.25, .torque = n / 7}));
+    }
+    return rows;
+}
+
+MotorListView viewOf(const std::vector<std::string>& rows) {
+    return {rows.size(), [&rows](std::size_t i) { return rows[i]; }};
+}
+
+fs::path scratchFile(const char* name) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("kestrune-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder / name;
+}
+
+void removeScratch(const fs::path& file) {
+    std::error_code ec;
+    fs::remove_all(file.parent_path(), ec);
+}
+
+void formatRows(benchmark::State& state) {
+    const TurnsMotor turns{.type = 1, .width = 0.09375, .strands = 8, .length = 24, .turns = 646};
+    const TorqueMotor torque{.width = 0.25, .strands = 12, .limit = 80, .torque = 15.037};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(formatTurnsRow(turns));
+        benchmark::DoNotOptimize(formatTorqueRow(torque));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(formatRows);
+
+void packRows100k(benchmark::State& state) {
+    const std::vector<std::string> list = longList();
+    MotorListBuffer buffer;
+    for (auto _ : state) {
+        packRows(buffer, viewOf(list), 1);
+        benchmark::DoNotOptimize(buffer.rows.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kRows));
+}
+BENCHMARK(packRows100k)->Unit(benchmark::kMillisecond);
+
+void writeListFile100k(benchmark::State& state) {
+    const fs::path file = scratchFile("write.dta");
+    MotorListBuffer buffer;
+    packRows(buffer, viewOf(longList()), 1);
+    for (auto _ : state) {
+        if (!writeListFile(buffer, file).ok)
+            state.SkipWithError("write failed");
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));
+    removeScratch(file);
+}
+BENCHMARK(writeListFile100k)->Unit(benchmark::kMillisecond);
+
+void readListFile100k(benchmark::State& state) {
+    const fs::path file = scratchFile("read.dta");
+    MotorListBuffer buffer;
+    packRows(buffer, viewOf(longList()), 1);
+    if (!writeListFile(buffer, file).ok)
+        state.SkipWithError("could not write the list file to read");
+    for (auto _ : state) {
+        if (!readListFile(buffer, file))
+            state.SkipWithError("read failed");
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));
+    removeScratch(file);
+}
+BENCHMARK(readListFile100k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kestrune

@@ -1,0 +1,95 @@
+#pragma once
+// List files (".dta": one motor row per line, no header row), the text export (".txt": the header
+// row, then the rows) and the work behind the List page's Load, Save, SaveAs and Print buttons.
+// The page moves rows between its list box and these functions and shows what went wrong.
+
+#include "core/file_io.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrune {
+
+inline constexpr std::string_view kDefaultListFileName = "kes.dta";
+inline constexpr std::string_view kListFileExtension = ".dta";
+inline constexpr std::string_view kExportFileExtension = ".txt";
+
+// Carries rows between the motor list and the files. Any number of rows of any length, each held
+// whole: a row is never split, dropped or cut short by its content.
+struct MotorListBuffer {
+    std::vector<std::string> rows;
+};
+
+// The one buffer the List page uses.
+MotorListBuffer& motorListBuffer();
+
+// The motor list where the List page keeps it (its list box): the number of rows and the text of
+// row i, the header row being row 0. Read row by row, so a long list is not copied twice.
+struct MotorListView {
+    std::size_t rowCount = 0;
+    std::function<std::string(std::size_t)> rowText;
+};
+
+// A list file as the folder it lives in plus its bare name. The program never changes its working
+// directory, so the folder is kept here instead.
+struct ListFileLocation {
+    std::filesystem::path folder;
+    std::string name;
+
+    std::filesystem::path path() const { return folder / name; }
+};
+
+// kes.dta in the folder the program started in.
+ListFileLocation defaultListFile();
+
+// The list file that Save writes to; starts as defaultListFile(). Load and SaveAs change it.
+ListFileLocation& currentListFile();
+
+// A name with no "." anywhere gets the extension appended; any other name is kept as it is.
+std::string withDefaultExtension(std::string_view bareName, std::string_view extension);
+
+// A file picked in the Load or SaveAs dialog, with ".dta" added by the rule above.
+ListFileLocation chosenListFile(const std::filesystem::path& chosen);
+
+// A file picked in the Print dialog, with ".txt" added by the rule above.
+std::filesystem::path chosenExportFile(const std::filesystem::path& chosen);
+
+// Replaces the buffer's rows with rows firstIndex to the end of the list (none when firstIndex is
+// past the end).
+void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex);
+
+// Replaces the buffer's rows with the lines of a list file and returns true; returns false and
+// leaves the buffer alone when the file cannot be read. A line ends at LF, and a CR just before
+// the LF is part of the line end; an empty line is an empty row, a last line without line end is
+// a row too.
+bool readListFile(MotorListBuffer& buffer, const std::filesystem::path& file);
+
+// Writes every row of the buffer followed by LF; no rows give an empty file. On failure the old
+// file stays whole and the result says why.
+WriteResult writeListFile(const MotorListBuffer& buffer, const std::filesystem::path& file);
+
+// Load, and the List page's first display with defaultListFile(): the file becomes the current
+// list file and the buffer receives its rows. A file that cannot be read (a new name, say) leaves
+// the buffer empty, so the list shows only its header row; returns whether the file was read.
+bool loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
+                   const ListFileLocation& file);
+
+// Save: the motor rows, without the header row, into the current list file.
+WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
+                          const ListFileLocation& current);
+
+// SaveAs: the file becomes the current list file (even when the write then fails, so that the
+// next Save tries the name the user chose), then as Save.
+WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
+                            ListFileLocation& current, const ListFileLocation& file);
+
+// Print: the whole list, header row first, into a text export. The current list file stays what
+// it was, so the next Save still writes the user's list file.
+WriteResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list,
+                            const std::filesystem::path& file);
+
+} // namespace kestrune
