@@ -3,8 +3,10 @@
 #   make test            build and run every test
 #   make test-sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench           build and run the benchmarks
+#   make package         build the Debian package (build/default/kestrune_*.deb)
+#   make fuzz            run the file-reader fuzzers for FUZZ_SECONDS each (clang)
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz clean
 
 all: build
 
@@ -31,6 +33,21 @@ test-sanitize: deps
 
 bench: build
 	@for b in build/default/bench/bench_*; do "$$b" --benchmark_min_time=0.2; done
+
+package: build
+	@cd build/default && cpack -G DEB
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@tools/install-deps.sh fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@for f in settings_reader list_reader; do \
+	    corpus=$$(mktemp -d); \
+	    build/fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
+	        -artifact_prefix=build/fuzz/ $$corpus fuzz/corpus/$${f%_reader} || exit 1; \
+	    rm -rf "$$corpus"; \
+	done
 
 clean:
 	@rm -rf build

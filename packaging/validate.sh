@@ -7,7 +7,15 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 app_id=org.kestrune.Kestrune
-desktop="$here/$app_id.desktop"
+# The desktop entry as configured by the build (its first argument), else the template with the
+# launcher of a /usr installation filled in.
+desktop="${1:-}"
+if [ -z "$desktop" ]; then
+    desktop="$(mktemp --suffix=.desktop)"
+    trap 'rm -f "$desktop"' EXIT
+    sed 's|@KESTRUNE_MENU_LAUNCHER@|/usr/libexec/kestrune/kestrune-menu|' \
+        "$here/$app_id.desktop.in" >"$desktop"
+fi
 metainfo="$here/$app_id.metainfo.xml"
 icon="$here/icons/kestrune.svg"
 help="$root/ui/resources/help/kestrune.html"
@@ -39,10 +47,10 @@ appstreamcli validate --no-net --strict "$metainfo" || fail "metainfo is invalid
 # Installed side by side, the metainfo's launchable must find the desktop entry and the entry
 # must find the icon under its name.
 stage="$(mktemp -d)"
-trap 'rm -rf "$stage"' EXIT
+trap 'rm -rf "$stage"; [ -n "${1:-}" ] || rm -f "$desktop"' EXIT
 mkdir -p "$stage/usr/share/applications" "$stage/usr/share/metainfo" \
          "$stage/usr/share/icons/hicolor/scalable/apps"
-cp "$desktop" "$stage/usr/share/applications/"
+cp "$desktop" "$stage/usr/share/applications/$app_id.desktop"
 cp "$metainfo" "$stage/usr/share/metainfo/"
 cp "$icon" "$stage/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 appstreamcli validate-tree --no-net --strict "$stage" || fail "installed tree is invalid"

@@ -8,7 +8,12 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     locales fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev
 )
+# `install-deps.sh fuzz`: the clang toolchain with libFuzzer as well.
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

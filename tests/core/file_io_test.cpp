@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kestrune {
 namespace {
@@ -117,6 +119,45 @@ TEST(WriteFileAtomically, AWriteCutShortLeavesTheOldFileWhole) {
     EXPECT_EQ(result.reason, "File too large");
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(filesIn(folder.path()), 1U);
+}
+
+// The process ended in the middle of a write (killed, or the power gone before the rename):
+// the file keeps its old bytes.
+TEST(WriteFileAtomically, AProcessKilledInTheMiddleLeavesTheOldFile) {
+    TempFolder folder;
+    const fs::path file = folder / "kes.dta";
+    const std::string old = "TanII\t1/8\"\t14\t20\"\t80%\t646\tNA\n";
+    writeBytes(file, old);
+
+    bool killedMidway = false;
+    for (std::size_t size = std::size_t{256} << 20; !killedMidway && size <= (std::size_t{1} << 30);
+         size *= 2) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            writeFileAtomically(file, std::string(size, 'n'));
+            ::_exit(0);
+        }
+        // Kill it as soon as its temporary file is there; a write that finished first is
+        // tried again with more to write.
+        int status = 0;
+        bool finished = false;
+        for (int waited = 0; waited < 20000 && filesIn(folder.path()) < 2; ++waited) {
+            finished = ::waitpid(child, &status, WNOHANG) == child;
+            if (finished)
+                break;
+            ::usleep(100);
+        }
+        if (finished) {
+            writeBytes(file, old);
+            continue;
+        }
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        killedMidway = WIFSIGNALED(status);
+        EXPECT_EQ(readBytes(file), old);
+    }
+    EXPECT_TRUE(killedMidway) << "every write finished before it could be killed";
 }
 
 TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoFile) {
