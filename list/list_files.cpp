@@ -4,26 +4,23 @@
 
 namespace kestrune {
 namespace fs = std::filesystem;
-namespace {
 
-std::vector<std::string> splitLines(std::string_view text) {
+std::vector<std::string> parseListText(std::string_view text) {
     std::vector<std::string> rows;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (end == std::string_view::npos) {
-            text = {};
-        } else {
-            text.remove_prefix(end + 1);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-        }
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        // Carriage returns at a line's end belong to the line end (CR LF files, or one cut
+        // short after its CR): a row never ends in one, so what is saved reads back the same.
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         rows.emplace_back(line);
     }
     return rows;
 }
 
-std::string joinLines(const std::vector<std::string>& rows) {
+std::string formatListText(const std::vector<std::string>& rows) {
     std::size_t size = 0;
     for (const std::string& row : rows)
         size += row.size() + 1;
@@ -35,8 +32,6 @@ std::string joinLines(const std::vector<std::string>& rows) {
     }
     return text;
 }
-
-} // namespace
 
 MotorListBuffer& motorListBuffer() {
     static MotorListBuffer buffer;
@@ -82,12 +77,12 @@ bool readListFile(MotorListBuffer& buffer, const fs::path& file) {
     const std::optional<std::string> text = readWholeFile(file);
     if (!text)
         return false;
-    buffer.rows = splitLines(*text);
+    buffer.rows = parseListText(*text);
     return true;
 }
 
 WriteResult writeListFile(const MotorListBuffer& buffer, const fs::path& file) {
-    return writeFileAtomically(file, joinLines(buffer.rows));
+    return writeFileAtomically(file, formatListText(buffer.rows));
 }
 
 bool loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,

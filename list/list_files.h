@@ -62,6 +62,10 @@ std::filesystem::path chosenExportFile(const std::filesystem::path& chosen);
 // past the end).
 void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex);
 
+// The rows of a list file's text, and the text of rows (see readListFile and writeListFile).
+std::vector<std::string> parseListText(std::string_view text);
+std::string formatListText(const std::vector<std::string>& rows);
+
 // Replaces the buffer's rows with the lines of a list file and returns true; returns false and
 // leaves the buffer alone when the file cannot be read. A line ends at LF, and a CR just before
 // the LF is part of the line end; an empty line is an empty row, a last line without line end is

@@ -53,8 +53,8 @@ TEST_F(ListFiles, LinesReadAsRows) {
         {"empty file has no rows", "", {}},
         {"lone line end is one empty row", "\n", {""}},
         {"CR LF ends a line like LF", "a\r\nb\r\n\r\nc\r\n", {"a", "b", "", "c"}},
-        {"CR not before LF stays in the row", "a\rb\nc\r", {"a\rb", "c\r"}},
-        {"only one CR belongs to the line end", "a\r\r\n", {"a\r"}},
+        {"CR inside a line stays in the row", "a\rb\nc", {"a\rb", "c"}},
+        {"CRs at a line end belong to the line end", "a\r\r\nb\r", {"a", "b"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
