@@ -77,7 +77,7 @@ private:
         ControlKind kind;
         QWidget* widget;
     };
-    const Control* findControl(int id, const char* wanted) const;
+    const Control* findControl(int id, ControlKind kind) const;
 
     QWidget* window_ = nullptr;
     std::vector<Control> controls_;
