@@ -71,7 +71,7 @@ void Edit::SetSel(int start, int end) {
 }
 
 void Edit::ScrollCaret() {
-    control_->setCursorPosition(control_->cursorPosition());
+    // A line edit always scrolls its caret into view by itself.
 }
 
 bool Button::GetCheck() const {

@@ -312,6 +312,7 @@ void ListBoxControl::updateOneLine() {
     }
     if (withArrows && arrows_ == nullptr) {
         arrows_ = new ListBoxArrows(this);
+        arrows_->setObjectName(QStringLiteral("arrows"));
     }
     if (arrows_ != nullptr) {
         const int inner = height() - frame;

@@ -148,6 +148,8 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             area.setWidth(std::max(area.width(), widget->sizeHint().width()));
         }
         widget->setGeometry(area);
+        // A page is created when its tab is already showing: its controls must show too.
+        widget->show();
         if (control.kind == ControlKind::Static) {
             widget->setFocusPolicy(Qt::NoFocus);
         } else {
