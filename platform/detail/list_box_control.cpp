@@ -145,7 +145,13 @@ int ListBoxControl::rowHeight() const {
     if (oneLine_) {
         return std::max(height() - 2 * frameWidth(), 1);
     }
-    return fontMetrics().height() + 1;
+    return fontMetrics().height();
+}
+
+int ListBoxControl::integralHeight(int height) const {
+    const int frame = 2 * frameWidth();
+    const int row = fontMetrics().height();
+    return std::max((height - frame) / row, 1) * row + frame;
 }
 
 void ListBoxControl::resetContent() {
@@ -305,7 +311,7 @@ void ListBoxControl::resizeEvent(QResizeEvent* event) {
 
 void ListBoxControl::updateOneLine() {
     const int frame = 2 * frameWidth();
-    const bool oneLine = height() - frame < 2 * (fontMetrics().height() + 1);
+    const bool oneLine = height() - frame < 2 * (fontMetrics().height());
     const bool withArrows = oneLine && (style_ & style::VScroll);
     if (oneLine) {
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

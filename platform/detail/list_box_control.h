@@ -56,6 +56,8 @@ public:
     // it once the geometry is set, before the window is shown.
     void updateOneLine();
     int rowHeight() const;
+    // The highest height up to the given one that shows whole rows (at least one).
+    int integralHeight(int height) const;
     qreal tabStop() const { return tabStop_; }
     bool expandsTabs() const { return (style_ & style::UseTabStops) != 0; }
     // One step up (-1) or down (+1), as the user asked for it.

@@ -144,7 +144,12 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             if (!tall) {
                 area.setWidth(std::max(area.width(), widget->sizeHint().width()));
             }
-        } else if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
+        } else if (auto* box = dynamic_cast<ListBoxControl*>(widget)) {
+            if (!(control.style & style::NoIntegralHeight)) {
+                // Whole rows only: the list ends above what the template puts just below it.
+                area.setHeight(box->integralHeight(area.height()));
+            }
+        } else if (control.kind != ControlKind::Edit) {
             area.setWidth(std::max(area.width(), widget->sizeHint().width()));
         }
         widget->setGeometry(area);
@@ -160,8 +165,7 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
         if (auto* box = dynamic_cast<ListBoxControl*>(widget)) {
             box->updateOneLine();
         }
-        if (control.kind != ControlKind::Static && control.kind != ControlKind::ListBox &&
-            control.kind != ControlKind::Edit) {
+        if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
             widget->setAccessibleName(qtext(control.text));
         }
         WindowAccess::addControl(owner, control.id, control.kind, widget);
