@@ -25,7 +25,9 @@ bool CCalibDlg::OnCommand(int controlId, Notification code) {
     return dispatchEvent(*this, kEvents, controlId, code) || CDialog::OnCommand(controlId, code);
 }
 
-void CCalibDlg::DoDataExchange(CDataExchange& dx) { DDX_Check(dx, IDC_SAVE_VALUE, saveValue); }
+void CCalibDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IDC_SAVE_VALUE, saveValue);
+}
 
 bool CCalibDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -40,7 +42,9 @@ void CCalibDlg::OnValueSetFocus() {
     GetEdit(IDC_VALUE).SetWindowText("");
 }
 
-void CCalibDlg::OnSaveValueClicked() { saveValue = GetButton(IDC_SAVE_VALUE).GetCheck() ? 1 : 0; }
+void CCalibDlg::OnSaveValueClicked() {
+    saveValue = GetButton(IDC_SAVE_VALUE).GetCheck() ? 1 : 0;
+}
 
 void CCalibDlg::OnUseDefaultClicked() {
     Edit value = GetEdit(IDC_VALUE);

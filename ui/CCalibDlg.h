@@ -14,8 +14,8 @@ namespace kestrune {
 // What makes a calibration dialog the turns or the torque one.
 struct CalibrationQuantity {
     int templateId;
-    int decimals;                  // every number in the dialog: "%.0f" or "%.2f"
-    double CalcState::*constant;   // the constant shown on opening
+    int decimals;                // every number in the dialog: "%.0f" or "%.2f"
+    double CalcState::*constant; // the constant shown on opening
     std::optional<double> (*defaultConstant)(int type);
     CalibrationResult (*calibrate)(CalcState&, double v, int width, bool save,
                                    const SaveSettingsFn&);

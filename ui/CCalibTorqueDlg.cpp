@@ -6,9 +6,9 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTorque{IDD_CALIB_TORQUE,        2, &CalcState::torqueConstant,
-                                  &defaultTorqueConstant,  &calibrateTorqueConstant,
-                                  kHelpCalibrateTorque};
+const CalibrationQuantity kTorque{IDD_CALIB_TORQUE,           2,
+                                  &CalcState::torqueConstant, &defaultTorqueConstant,
+                                  &calibrateTorqueConstant,   kHelpCalibrateTorque};
 } // namespace
 
 CCalibTorqueDlg::CCalibTorqueDlg() : CCalibDlg(kTorque) {}

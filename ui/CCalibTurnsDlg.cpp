@@ -6,9 +6,9 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTurns{IDD_CALIB_TURNS,        0, &CalcState::turnsConstant,
-                                 &defaultTurnsConstant,  &calibrateTurnsConstant,
-                                 kHelpCalibrateTurns};
+const CalibrationQuantity kTurns{IDD_CALIB_TURNS,           0,
+                                 &CalcState::turnsConstant, &defaultTurnsConstant,
+                                 &calibrateTurnsConstant,   kHelpCalibrateTurns};
 } // namespace
 
 CCalibTurnsDlg::CCalibTurnsDlg() : CCalibDlg(kTurns) {}

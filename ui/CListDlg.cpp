@@ -47,7 +47,9 @@ bool CListDlg::OnInitDialog() {
     return true;
 }
 
-void CListDlg::DoDataExchange(CDataExchange&) { refreshSummaries(); }
+void CListDlg::DoDataExchange(CDataExchange&) {
+    refreshSummaries();
+}
 
 void CListDlg::refreshSummaries() {
     const CalcState& state = calcState();
@@ -117,9 +119,9 @@ void CListDlg::OnSaveAsClicked() {
     if (dialog.DoModal() != IDOK)
         return;
     const ListFileLocation file = chosenListFile(dialog.GetPathName());
-    reportWriteFailure(
-        file.path(),
-        saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file), kListKept);
+    reportWriteFailure(file.path(),
+                       saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file),
+                       kListKept);
 }
 
 void CListDlg::OnLoadClicked() {

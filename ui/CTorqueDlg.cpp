@@ -67,7 +67,9 @@ void CTorqueDlg::OnTypeSelChange() {
     recomputeTorque();
 }
 
-void CTorqueDlg::OnInputChange() { recomputeTorque(); }
+void CTorqueDlg::OnInputChange() {
+    recomputeTorque();
+}
 
 void CTorqueDlg::OnCalibrateClicked() {
     {

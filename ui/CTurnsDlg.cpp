@@ -76,7 +76,9 @@ void CTurnsDlg::OnTypeSelChange() {
     recomputeTurns();
 }
 
-void CTurnsDlg::OnInputChange() { recomputeTurns(); }
+void CTurnsDlg::OnInputChange() {
+    recomputeTurns();
+}
 
 void CTurnsDlg::OnLengthSetFocus() {
     // Entering the box starts a new length; the change itself recomputes.

@@ -1,0 +1,336 @@
+#include "platform/detail/list_box_control.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace kestrune::platform::detail {
+
+int ListBoxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : size();
+}
+
+QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= size()) {
+        return {};
+    }
+    // Assistive technology reads the row with its tabs, whatever the drawing makes of them.
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        return rows_.at(index.row());
+    }
+    return {};
+}
+
+void ListBoxModel::insert(int row, const QString& text) {
+    beginInsertRows({}, row, row);
+    rows_.insert(row, text);
+    endInsertRows();
+}
+
+void ListBoxModel::remove(int row) {
+    beginRemoveRows({}, row, row);
+    rows_.remove(row);
+    endRemoveRows();
+}
+
+void ListBoxModel::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+namespace {
+
+// Draws a row with its tabs expanded at the list box's tab stops.
+class ListBoxDelegate final : public QStyledItemDelegate {
+public:
+    explicit ListBoxDelegate(ListBoxControl* box) : QStyledItemDelegate(box), box_(box) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& /*option*/,
+                   const QModelIndex& /*index*/) const override {
+        return {1, box_->rowHeight()};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        const QStyle* style = box_->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, box_);
+
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, box_);
+        const QPalette::ColorGroup group =
+            (item.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+        const bool selected = (item.state & QStyle::State_Selected) != 0;
+        painter->save();
+        painter->setPen(
+            item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
+        layout.setWrapMode(QTextOption::NoWrap);
+        if (box_->expandsTabs()) {
+            layout.setTabStopDistance(box_->tabStop());
+        }
+        painter->setClipRect(area);
+        painter->drawText(QRectF(area), text, layout);
+        painter->restore();
+    }
+
+private:
+    ListBoxControl* box_;
+};
+
+} // namespace
+
+// The small up/down arrows of a one-line list box with a scroll bar.
+class ListBoxArrows final : public QWidget {
+public:
+    explicit ListBoxArrows(ListBoxControl* box) : QWidget(box), box_(box) {
+        setFocusPolicy(Qt::NoFocus);
+        setCursor(Qt::ArrowCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const int half = height() / 2;
+        drawArrow(painter, QRect(0, 0, width(), half), QStyle::PE_IndicatorArrowUp);
+        drawArrow(painter, QRect(0, half, width(), height() - half), QStyle::PE_IndicatorArrowDown);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            box_->stepByUser(event->position().y() < height() / 2.0 ? -1 : +1);
+        }
+    }
+
+private:
+    void drawArrow(QPainter& painter, const QRect& area, QStyle::PrimitiveElement arrow) {
+        QStyleOption option;
+        option.initFrom(this);
+        option.rect = area.adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_PanelButtonTool, &option, &painter, this);
+        option.rect = area.adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(arrow, &option, &painter, this);
+    }
+
+    ListBoxControl* box_;
+};
+
+ListBoxControl::ListBoxControl(unsigned style, qreal tabStop, QWidget* parent)
+    : QListView(parent), style_(style), tabStop_(tabStop), model_(new ListBoxModel(this)) {
+    setModel(model_);
+    setItemDelegate(new ListBoxDelegate(this));
+    setUniformItemSizes(true);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode((style & style::NoSel) ? NoSelection : SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy((style & style::VScroll) ? Qt::ScrollBarAsNeeded
+                                                        : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(ScrollPerItem);
+    setFrameShape((style & style::Border) ? QFrame::StyledPanel : QFrame::NoFrame);
+    setTextElideMode(Qt::ElideNone);
+}
+
+int ListBoxControl::rowHeight() const {
+    if (oneLine_) {
+        return std::max(height() - 2 * frameWidth(), 1);
+    }
+    return fontMetrics().height();
+}
+
+int ListBoxControl::integralHeight(int height) const {
+    const int frame = 2 * frameWidth();
+    const int row = fontMetrics().height();
+    return std::max((height - frame) / row, 1) * row + frame;
+}
+
+void ListBoxControl::resetContent() {
+    model_->clear();
+    topRow_ = 0;
+}
+
+int ListBoxControl::addString(const QString& text) {
+    const int row = model_->size();
+    model_->insert(row, text);
+    return row;
+}
+
+int ListBoxControl::insertString(int index, const QString& text) {
+    if (index == -1) {
+        return addString(text);
+    }
+    if (index < 0 || index > model_->size()) {
+        return -1;
+    }
+    model_->insert(index, text);
+    return index;
+}
+
+int ListBoxControl::deleteString(int index) {
+    if (index < 0 || index >= model_->size()) {
+        return -1;
+    }
+    model_->remove(index);
+    return model_->size();
+}
+
+QString ListBoxControl::text(int index) const {
+    if (index < 0 || index >= model_->size()) {
+        return {};
+    }
+    return model_->at(index);
+}
+
+int ListBoxControl::curSel() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void ListBoxControl::setCurSel(int index) {
+    if (index < 0 || index >= model_->size() || selectionMode() == NoSelection) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    selectRow(index);
+}
+
+void ListBoxControl::selectRow(int row) {
+    const QModelIndex index = model_->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index, EnsureVisible);
+}
+
+void ListBoxControl::showTopRow(int row) {
+    topRow_ = std::clamp(row, 0, std::max(model_->size() - 1, 0));
+    verticalScrollBar()->setValue(topRow_);
+}
+
+void ListBoxControl::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    // The one row shown is the current one.
+    if (oneLine_) {
+        if (index.isValid()) {
+            showTopRow(index.row());
+        }
+        return;
+    }
+    QListView::scrollTo(index, hint);
+}
+
+void ListBoxControl::updateGeometries() {
+    QListView::updateGeometries();
+    if (oneLine_) {
+        verticalScrollBar()->setValue(topRow_);
+    }
+}
+
+void ListBoxControl::stepByUser(int delta) {
+    if (selectionMode() == NoSelection) {
+        if (oneLine_) {
+            showTopRow(topRow_ + delta);
+        } else {
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + delta);
+        }
+        return;
+    }
+    asUser([&] {
+        const int current = curSel();
+        const int from = current >= 0               ? current
+                         : currentIndex().isValid() ? currentIndex().row()
+                                                    : -1;
+        const int target = std::clamp(from < 0 ? 0 : from + delta, 0, model_->size() - 1);
+        if (model_->size() > 0 && target != current) {
+            selectRow(target);
+        }
+    });
+}
+
+template <class Input> void ListBoxControl::asUser(Input&& input) {
+    const int before = curSel();
+    input();
+    if (curSel() != before && (style_ & style::Notify) && notify_) {
+        notify_(LBN_SELCHANGE);
+    }
+}
+
+void ListBoxControl::keyPressEvent(QKeyEvent* event) {
+    asUser([&] { QListView::keyPressEvent(event); });
+}
+
+void ListBoxControl::mousePressEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mousePressEvent(event); });
+}
+
+void ListBoxControl::mouseMoveEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseMoveEvent(event); });
+}
+
+void ListBoxControl::mouseReleaseEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseReleaseEvent(event); });
+}
+
+void ListBoxControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseDoubleClickEvent(event); });
+}
+
+void ListBoxControl::wheelEvent(QWheelEvent* event) {
+    if (!oneLine_) {
+        QListView::wheelEvent(event);
+        return;
+    }
+    // A one-line list steps one entry per wheel notch.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    if (notches != 0) {
+        stepByUser(-notches);
+    }
+    event->accept();
+}
+
+void ListBoxControl::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    if (notify_) {
+        notify_(LBN_SETFOCUS);
+    }
+}
+
+void ListBoxControl::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    updateOneLine();
+}
+
+void ListBoxControl::updateOneLine() {
+    const int frame = 2 * frameWidth();
+    const bool oneLine = height() - frame < 2 * (fontMetrics().height());
+    const bool withArrows = oneLine && (style_ & style::VScroll);
+    if (oneLine) {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    if (withArrows && arrows_ == nullptr) {
+        arrows_ = new ListBoxArrows(this);
+        arrows_->setObjectName(QStringLiteral("arrows"));
+    }
+    if (arrows_ != nullptr) {
+        const int inner = height() - frame;
+        const int arrowWidth = std::max(inner * 2 / 3, 10);
+        arrows_->setGeometry(width() - frameWidth() - arrowWidth, frameWidth(), arrowWidth, inner);
+        arrows_->setVisible(withArrows);
+        setViewportMargins(0, 0, withArrows ? arrowWidth : 0, 0);
+    }
+    if (oneLine != oneLine_) {
+        oneLine_ = oneLine;
+        scheduleDelayedItemsLayout();
+    }
+}
+
+} // namespace kestrune::platform::detail
