@@ -17,6 +17,13 @@ int ListBoxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : size();
 }
 
+QModelIndex ListBoxModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= size() || column != 0 || parent.isValid()) {
+        return {};
+    }
+    return createIndex(row, column);
+}
+
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= size()) {
         return {};

@@ -21,6 +21,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The view asks for every row's index on each layout: answered without virtual calls.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     int size() const { return static_cast<int>(rows_.size()); }
