@@ -73,6 +73,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
 
@@ -84,6 +85,7 @@ private:
     template <class Input> void asUser(Input&& input);
     void selectRow(int row);
     void showTopRow(int row);
+    void widenFor(const QString& text);
 
     unsigned style_;
     qreal tabStop_;
