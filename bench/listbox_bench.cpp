@@ -19,8 +19,8 @@ using kestrune::platform::detail::ListBoxControl;
 namespace style = kestrune::platform::style;
 
 constexpr int kRows = 100000;
-constexpr unsigned kMotorList = style::Border | style::VScroll | style::TabStop | style::Notify |
-                                style::UseTabStops;
+constexpr unsigned kMotorList =
+    style::Border | style::VScroll | style::TabStop | style::Notify | style::UseTabStops;
 const std::string kRow = "TanII\t1/8\"\t14\t30\t80%\t1130\t??";
 
 std::unique_ptr<ListBoxControl> shownBox() {

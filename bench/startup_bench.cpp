@@ -32,6 +32,7 @@ std::vector<std::string> childEnvironment() {
 double startOnce(const char* program) {
     static std::vector<std::string> env = childEnvironment();
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (std::string& text : env) {
         envp.push_back(text.data());
     }
