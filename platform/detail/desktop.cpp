@@ -50,6 +50,10 @@ void showHelpViewer(unsigned long context) {
         browser->setOpenExternalLinks(true);
         const DialogUnits units(browser->font());
         browser->resize(units.x(280), units.y(200));
+        if (owner != nullptr) {
+            // Over the window that asked, as a dialog would open.
+            browser->move(owner->geometry().center() - browser->rect().center());
+        }
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
         escape->setContext(Qt::WindowShortcut);
         QObject::connect(escape, &QShortcut::activated, browser, &QWidget::close);

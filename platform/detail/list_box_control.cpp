@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
@@ -15,6 +16,13 @@ namespace kestrune::platform::detail {
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : size();
+}
+
+QModelIndex ListBoxModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= size() || column != 0 || parent.isValid()) {
+        return {};
+    }
+    return createIndex(row, column);
 }
 
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
@@ -62,12 +70,17 @@ public:
                const QModelIndex& index) const override {
         QStyleOptionViewItem item(option);
         initStyleOption(&item, index);
+        // A one-line list's selection is its value: highlighted only while the list has focus.
+        if (box_->isOneLine() && !box_->hasFocus()) {
+            item.state &= ~QStyle::State_Selected;
+        }
         const QString text = item.text;
         item.text.clear();
         const QStyle* style = box_->style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, box_);
 
-        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, box_);
+        const QRect area =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &item, box_).adjusted(2, 0, -1, 0);
         const QPalette::ColorGroup group =
             (item.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
         const bool selected = (item.state & QStyle::State_Selected) != 0;
@@ -101,9 +114,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
         const int half = height() / 2;
-        drawArrow(painter, QRect(0, 0, width(), half), QStyle::PE_IndicatorArrowUp);
-        drawArrow(painter, QRect(0, half, width(), height() - half), QStyle::PE_IndicatorArrowDown);
+        drawArrow(painter, QRectF(0, 0, width(), half), true);
+        drawArrow(painter, QRectF(0, half, width(), height() - half), false);
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -113,13 +127,21 @@ protected:
     }
 
 private:
-    void drawArrow(QPainter& painter, const QRect& area, QStyle::PrimitiveElement arrow) {
-        QStyleOption option;
-        option.initFrom(this);
-        option.rect = area.adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_PanelButtonTool, &option, &painter, this);
-        option.rect = area.adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(arrow, &option, &painter, this);
+    // A small filled triangle in the text colour, centred in its half.
+    void drawArrow(QPainter& painter, const QRectF& area, bool up) const {
+        const qreal size = std::min(area.width() * 0.6, area.height() * 0.7);
+        const QPointF centre = area.center();
+        const qreal dy = size / 4;
+        const QPolygonF triangle = up ? QPolygonF{{centre.x() - size / 2, centre.y() + dy},
+                                                  {centre.x() + size / 2, centre.y() + dy},
+                                                  {centre.x(), centre.y() - dy}}
+                                      : QPolygonF{{centre.x() - size / 2, centre.y() - dy},
+                                                  {centre.x() + size / 2, centre.y() - dy},
+                                                  {centre.x(), centre.y() + dy}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                         QPalette::WindowText));
+        painter.drawPolygon(triangle);
     }
 
     ListBoxControl* box_;
@@ -162,7 +184,40 @@ void ListBoxControl::resetContent() {
 int ListBoxControl::addString(const QString& text) {
     const int row = model_->size();
     model_->insert(row, text);
+    widenFor(text);
     return row;
+}
+
+void ListBoxControl::widenFor(const QString& text) {
+    // A one-line list shows a single entry: it must show it whole. It grows to the right into
+    // free room, never over a neighbouring control.
+    if (!oneLine_ || parentWidget() == nullptr) {
+        return;
+    }
+    const int arrows = arrows_ != nullptr && arrows_->isVisibleTo(this) ? arrows_->width() : 0;
+    const int needed = fontMetrics().horizontalAdvance(text) + 2 * frameWidth() + arrows + 6;
+    if (needed <= width()) {
+        return;
+    }
+    const int gap = fontMetrics().averageCharWidth();
+    int limit = parentWidget()->width() - gap;
+    for (const QObject* child : parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling == nullptr || sibling == this || sibling->isWindow()) {
+            continue;
+        }
+        const QRect other = sibling->geometry();
+        const bool sameBand =
+            other.top() < geometry().bottom() && other.bottom() > geometry().top();
+        if (sameBand && other.left() >= geometry().right()) {
+            limit = std::min(limit, other.left() - gap);
+        }
+    }
+    const int widest = std::min(needed, limit - x());
+    if (widest > width()) {
+        resize(widest, height());
+        updateOneLine();
+    }
 }
 
 int ListBoxControl::insertString(int index, const QString& text) {
@@ -173,6 +228,7 @@ int ListBoxControl::insertString(int index, const QString& text) {
         return -1;
     }
     model_->insert(index, text);
+    widenFor(text);
     return index;
 }
 
@@ -297,8 +353,14 @@ void ListBoxControl::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void ListBoxControl::focusOutEvent(QFocusEvent* event) {
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
 void ListBoxControl::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
+    viewport()->update();
     if (notify_) {
         notify_(LBN_SETFOCUS);
     }
@@ -322,7 +384,7 @@ void ListBoxControl::updateOneLine() {
     }
     if (arrows_ != nullptr) {
         const int inner = height() - frame;
-        const int arrowWidth = std::max(inner * 2 / 3, 10);
+        const int arrowWidth = std::max(inner * 3 / 4, 10);
         arrows_->setGeometry(width() - frameWidth() - arrowWidth, frameWidth(), arrowWidth, inner);
         arrows_->setVisible(withArrows);
         setViewportMargins(0, 0, withArrows ? arrowWidth : 0, 0);

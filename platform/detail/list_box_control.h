@@ -21,6 +21,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The view asks for every row's index on each layout: answered without virtual calls.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     int size() const { return static_cast<int>(rows_.size()); }
@@ -71,6 +73,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
 
@@ -82,6 +85,7 @@ private:
     template <class Input> void asUser(Input&& input);
     void selectRow(int row);
     void showTopRow(int row);
+    void widenFor(const QString& text);
 
     unsigned style_;
     qreal tabStop_;

@@ -200,6 +200,18 @@ TEST(ListBox, OneLineResultListShowsTheRowInsertedOnTop) {
     });
 }
 
+TEST(ListBox, OneLineListWidensToShowItsEntryButNotOverItsNeighbour) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        detail::ListBoxControl* box = boxOf(dialog, kOneLineList);
+        const QString medium = QStringLiteral("Tan Super Sport");
+        dialog.GetListBox(kOneLineList).AddString(medium.toStdString());
+        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(medium));
+        dialog.GetListBox(kOneLineList).AddString(std::string(200, 'W'));
+        EXPECT_LT(box->geometry().right(), dialog.GetDlgItem(kRowList)->geometry().left());
+    });
+}
+
 TEST(ListBox, FocusIsNotified) {
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {

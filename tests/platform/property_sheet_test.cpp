@@ -60,7 +60,7 @@ struct Sheet {
     }
     // Runs the sheet with body as the user; a sheet body leaves open is cancelled.
     int run(std::function<void(QWidget*, QTabWidget*)> body) {
-        answerNextModal([this, body = std::move(body)](QWidget* window) {
+        answerNextModal([body = std::move(body)](QWidget* window) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
             body(window, window->findChild<QTabWidget*>());
             if (window->isVisible()) {

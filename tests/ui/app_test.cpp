@@ -65,7 +65,8 @@ const std::vector<Answer> kAnswers{
 class ExitTest : public testing::TestWithParam<std::tuple<SheetClose, Answer>> {};
 
 TEST_P(ExitTest, SettingsAreWrittenOnlyForOkAndYes) {
-    const auto& [close, answer] = GetParam();
+    const SheetClose& close = std::get<0>(GetParam());
+    const Answer& answer = std::get<1>(GetParam());
     const std::filesystem::path file = settingsFilePath();
     std::filesystem::remove(file);
     bool questionAsked = false;
@@ -209,6 +210,7 @@ ProgramRun runProgram(const std::vector<std::string>& args,
         }
     }
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (std::string& text : env) {
         envp.push_back(text.data());
     }
@@ -217,6 +219,7 @@ ProgramRun runProgram(const std::vector<std::string>& args,
     std::vector<std::string> argStore{program};
     argStore.insert(argStore.end(), args.begin(), args.end());
     std::vector<char*> argv;
+    argv.reserve(argStore.size() + 1);
     for (std::string& arg : argStore) {
         argv.push_back(arg.data());
     }

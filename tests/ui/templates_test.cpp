@@ -57,7 +57,8 @@ TEST(DialogTemplates, TabOrderOfTheCalibrationDialogsDiffers) {
 class Built : public testing::TestWithParam<std::tuple<int, qreal>> {};
 
 TEST_P(Built, NoControlOverlapsAnotherOrClipsItsText) {
-    const auto [id, points] = GetParam();
+    const int id = std::get<0>(GetParam());
+    const qreal points = std::get<1>(GetParam());
     const QFont original = QApplication::font();
     QFont font = original;
     font.setPointSizeF(points);
