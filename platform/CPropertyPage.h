@@ -1,0 +1,25 @@
+#pragma once
+// One page of a CPropertySheet; its window is created on the page's first activation.
+
+#include "platform/CWnd.h"
+
+namespace kestrune::platform {
+
+class CPropertyPage : public CWnd {
+public:
+    // The tab caption is the template's caption.
+    explicit CPropertyPage(const DialogTemplate& tmpl);
+    ~CPropertyPage() override;
+
+    const DialogTemplate& GetTemplate() const { return *template_; }
+
+    // OnInitDialog, DoDataExchange and UpdateData come from CWnd. The sheet runs the data
+    // exchange toward the controls inside the base OnInitDialog (first activation) and at each
+    // later activation, and from the controls when the page is left or the sheet ends with OK.
+
+private:
+    friend class CPropertySheet;
+    const DialogTemplate* template_;
+};
+
+} // namespace kestrune::platform

@@ -1,0 +1,133 @@
+#include "platform/CPropertySheet.h"
+
+#include "platform/CPropertyPage.h"
+#include "platform/detail/window_access.h"
+#include "platform/detail/window_builder.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+namespace kestrune::platform {
+
+CPropertyPage::CPropertyPage(const DialogTemplate& tmpl) : template_(&tmpl) {}
+
+CPropertyPage::~CPropertyPage() = default;
+
+CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, int selectPage)
+    : caption_(std::move(caption)), parent_(parent), selectPage_(selectPage) {}
+
+CPropertySheet::~CPropertySheet() = default;
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    pages_.push_back(page);
+    created_.push_back(false);
+}
+
+int CPropertySheet::DoModal() {
+    if (pages_.empty()) {
+        return IDCANCEL;
+    }
+    auto window = std::make_unique<detail::DialogWindow>(
+        detail::defaultOwner(*this, parent_), false, [this] { finish(IDCANCEL); },
+        [this] { detail::WindowAccess::helpInfo(*this); });
+    window->setWindowTitle(QString::fromStdString(caption_));
+    detail::WindowAccess::attach(*this, window.get());
+
+    auto* layout = new QVBoxLayout(window.get());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    tabs_ = new QTabWidget(window.get());
+    QSize pageSize;
+    for (const CPropertyPage* page : pages_) {
+        pageSize = pageSize.expandedTo(detail::templateSize(*window, page->GetTemplate()));
+    }
+    for (const CPropertyPage* page : pages_) {
+        auto* surface = new QWidget;
+        surface->setMinimumSize(pageSize);
+        const std::string_view caption = page->GetTemplate().caption;
+        const QString title =
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        surface->setAccessibleName(title);
+        tabs_->addTab(surface, title);
+    }
+    layout->addWidget(tabs_);
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, window.get());
+    buttons->button(QDialogButtonBox::Apply)->setEnabled(false);
+    QObject::connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, window.get(),
+                     [this] { finish(IDOK); });
+    QObject::connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, window.get(),
+                     [this] { finish(IDCANCEL); });
+    layout->addWidget(buttons);
+
+    QObject::connect(tabs_, &QTabWidget::currentChanged, window.get(),
+                     [this](int index) { activate(index); });
+    const int first = std::clamp(selectPage_, 0, GetPageCount() - 1);
+    tabs_->setCurrentIndex(first);
+    activate(first);
+
+    const int result = window->exec();
+
+    for (CPropertyPage* page : pages_) {
+        detail::WindowAccess::detach(*page);
+    }
+    std::fill(created_.begin(), created_.end(), false);
+    active_ = -1;
+    tabs_ = nullptr;
+    detail::WindowAccess::detach(*this);
+    window.reset();
+    return result == IDOK ? IDOK : IDCANCEL;
+}
+
+bool CPropertySheet::SetActivePage(int index) {
+    if (tabs_ == nullptr || index < 0 || index >= GetPageCount()) {
+        return false;
+    }
+    tabs_->setCurrentIndex(index);
+    return true;
+}
+
+void CPropertySheet::activate(int index) {
+    if (index == active_ || index < 0 || index >= GetPageCount()) {
+        return;
+    }
+    const auto at = [](int i) { return static_cast<std::size_t>(i); };
+    if (active_ >= 0 && created_[at(active_)]) {
+        detail::WindowAccess::updateData(*pages_[at(active_)], true);
+    }
+    active_ = index;
+    CPropertyPage& page = *pages_[at(index)];
+    if (created_[at(index)]) {
+        detail::WindowAccess::updateData(page, false);
+        return;
+    }
+    // First activation: the page's window comes into being now.
+    QWidget* surface = tabs_->widget(index);
+    detail::WindowAccess::attach(page, surface);
+    const detail::BuiltControls built = detail::buildControls(page, *surface, page.GetTemplate());
+    // Controls made after the sheet's buttons still come right after the tabs in the tab order.
+    QWidget* previous = tabs_->tabBar();
+    for (QWidget* control : built.tabChain) {
+        QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    created_[at(index)] = true;
+    // Only the page the sheet opens on takes the focus; a tab click leaves it on the tabs.
+    if (detail::WindowAccess::initDialog(page) && !widget()->isVisible()) {
+        detail::focusFirstTabStop(page, page.GetTemplate());
+    }
+}
+
+void CPropertySheet::finish(int result) {
+    if (result == IDOK && active_ >= 0 && created_[static_cast<std::size_t>(active_)]) {
+        detail::WindowAccess::updateData(*pages_[static_cast<std::size_t>(active_)], true);
+    }
+    static_cast<detail::DialogWindow*>(widget())->end(result);
+}
+
+} // namespace kestrune::platform

@@ -1,0 +1,102 @@
+#include "platform/CWinApp.h"
+
+#include "platform/CWnd.h"
+#include "platform/detail/help.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace kestrune::platform {
+
+namespace {
+
+CWinApp*& currentApp() {
+    static CWinApp* app = nullptr;
+    return app;
+}
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// For the start-up benchmark: KESTRUNE_EXIT_AFTER_FIRST_SHOW ends the process as soon as the
+// first window has been shown and its pending events (painting) handled.
+class ExitAfterFirstShow final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            QTimer::singleShot(0, [] {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+CWinApp::CWinApp() {
+    currentApp() = this;
+}
+
+CWinApp::~CWinApp() {
+    if (currentApp() == this) {
+        currentApp() = nullptr;
+    }
+}
+
+CWinApp* AfxGetApp() {
+    return currentApp();
+}
+
+void CWinApp::WinHelp(unsigned long data, unsigned command) {
+    if (m_pMainWnd != nullptr) {
+        m_pMainWnd->WinHelp(data, command);
+    } else {
+        detail::requestHelp(data);
+    }
+}
+
+int CWinApp::run(int argc, char** argv) {
+    // A write past the file-size limit must fail with EFBIG, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
+        std::fputs("kestrune: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set); start it from a desktop session\n",
+                   stderr);
+        return 1;
+    }
+
+    // The program takes no arguments: Qt gets the program name only, so nothing on the command
+    // line changes its behaviour.
+    std::string name = "kestrune";
+    std::vector<char*> qtArgv{argc > 0 && argv != nullptr ? argv[0] : name.data(), nullptr};
+    int qtArgc = 1;
+    QApplication application(qtArgc, qtArgv.data());
+    QApplication::setApplicationName(QStringLiteral("Kestrune"));
+    QApplication::setDesktopFileName(QStringLiteral("kestrune"));
+    if (isSet("KESTRUNE_EXIT_AFTER_FIRST_SHOW")) {
+        application.installEventFilter(new ExitAfterFirstShow(&application));
+    }
+
+    InitInstance();
+    m_pMainWnd = nullptr;
+    detail::closeHelpViewer();
+    return 0;
+}
+
+} // namespace kestrune::platform

@@ -1,0 +1,87 @@
+#include "platform/controls.h"
+
+#include "platform/detail/edit_control.h"
+#include "platform/detail/list_box_control.h"
+
+#include <QAbstractButton>
+
+namespace kestrune::platform {
+
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void ListBox::ResetContent() {
+    control_->resetContent();
+}
+
+int ListBox::AddString(std::string_view text) {
+    return control_->addString(qtext(text));
+}
+
+int ListBox::InsertString(int index, std::string_view text) {
+    return control_->insertString(index, qtext(text));
+}
+
+int ListBox::DeleteString(int index) {
+    return control_->deleteString(index);
+}
+
+int ListBox::GetCount() const {
+    return control_->count();
+}
+
+std::string ListBox::GetText(int index) const {
+    return control_->text(index).toStdString();
+}
+
+int ListBox::GetCurSel() const {
+    return control_->curSel();
+}
+
+void ListBox::SetCurSel(int index) {
+    control_->setCurSel(index);
+}
+
+void Edit::SetWindowText(std::string_view text) {
+    control_->setWindowText(qtext(text));
+}
+
+std::string Edit::GetWindowText() const {
+    return control_->text().toStdString();
+}
+
+void Edit::SetSel(int start, int end) {
+    const int length = static_cast<int>(control_->text().size());
+    if (start < 0) {
+        control_->deselect();
+        return;
+    }
+    if (end < 0) {
+        end = length;
+    }
+    start = std::min(start, length);
+    end = std::min(end, length);
+    // A negative length selects backwards, leaving the caret at end.
+    control_->setSelection(start, end - start);
+}
+
+void Edit::ScrollCaret() {
+    // A line edit always scrolls its caret into view by itself.
+}
+
+bool Button::GetCheck() const {
+    return button_->isCheckable() && button_->isChecked();
+}
+
+void Button::SetCheck(bool checked) {
+    if (button_->isCheckable()) {
+        button_->setChecked(checked);
+    }
+}
+
+} // namespace kestrune::platform

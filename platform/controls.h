@@ -1,0 +1,68 @@
+#pragma once
+// Handles to the controls of a created window, reached by id through CWnd. A handle is cheap to
+// copy and valid while its window exists. Text crosses as UTF-8.
+
+#include <string>
+#include <string_view>
+
+class QAbstractButton;
+
+namespace kestrune::platform {
+
+namespace detail {
+class ListBoxControl;
+class EditControl;
+} // namespace detail
+
+class ListBox {
+public:
+    explicit ListBox(detail::ListBoxControl& control) : control_(&control) {}
+
+    void ResetContent();
+    // Index of the new row.
+    int AddString(std::string_view text);
+    // Inserts before index; -1 appends. Index of the new row, -1 when index is out of range.
+    int InsertString(int index, std::string_view text);
+    // Rows left, -1 when index is out of range.
+    int DeleteString(int index);
+    int GetCount() const;
+    // The row's text with its tabs; empty when index is out of range.
+    std::string GetText(int index) const;
+    // -1 when no row is selected.
+    int GetCurSel() const;
+    // Selects the row and scrolls it into view; -1 clears the selection. Raises no notification.
+    void SetCurSel(int index);
+
+private:
+    detail::ListBoxControl* control_;
+};
+
+class Edit {
+public:
+    explicit Edit(detail::EditControl& control) : control_(&control) {}
+
+    // Raises EN_UPDATE, even when the text stays the same.
+    void SetWindowText(std::string_view text);
+    std::string GetWindowText() const;
+    // Selects from start to end (the caret ends at end); end -1 = to the end, start -1 = none.
+    void SetSel(int start, int end);
+    void ScrollCaret();
+
+private:
+    detail::EditControl* control_;
+};
+
+class Button {
+public:
+    explicit Button(QAbstractButton& button) : button_(&button) {}
+
+    // Ticked state of a check box; false for a push button.
+    bool GetCheck() const;
+    // Raises no notification.
+    void SetCheck(bool checked);
+
+private:
+    QAbstractButton* button_;
+};
+
+} // namespace kestrune::platform

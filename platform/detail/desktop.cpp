@@ -1,0 +1,106 @@
+// The real help viewer, file dialog and warning box behind the seams.
+
+#include "platform/detail/dialog_units.h"
+#include "platform/detail/file_filter.h"
+#include "platform/detail/help.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPointer>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace kestrune::platform::detail {
+
+namespace {
+
+QPointer<QTextBrowser>& viewer() {
+    static QPointer<QTextBrowser> window;
+    return window;
+}
+
+QWidget* activeOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+void showHelpViewer(unsigned long context) {
+    // The viewer belongs to the modal window that asked, so that window's modality does not
+    // block it; a request from another window gets a viewer of its own.
+    QWidget* owner = QApplication::activeModalWidget();
+    QTextBrowser* browser = viewer().data();
+    if (browser != nullptr && browser->parentWidget() != owner) {
+        browser->close();
+        browser = nullptr;
+    }
+    if (browser == nullptr) {
+        browser = new QTextBrowser(owner);
+        viewer() = browser;
+        browser->setWindowFlag(Qt::Window);
+        browser->setAttribute(Qt::WA_DeleteOnClose);
+        browser->setWindowTitle(QStringLiteral("Kestrune Help"));
+        browser->setOpenExternalLinks(true);
+        const DialogUnits units(browser->font());
+        browser->resize(units.x(280), units.y(200));
+        if (owner != nullptr) {
+            // Over the window that asked, as a dialog would open.
+            browser->move(owner->geometry().center() - browser->rect().center());
+        }
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
+        escape->setContext(Qt::WindowShortcut);
+        QObject::connect(escape, &QShortcut::activated, browser, &QWidget::close);
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/kestrune.html")));
+    }
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+    browser->scrollToAnchor(QStringLiteral("context-%1").arg(context));
+}
+
+void closeHelpViewer() {
+    if (QTextBrowser* browser = viewer().data()) {
+        browser->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request,
+                                                    QWidget* parent) {
+    QFileDialog dialog(parent != nullptr ? parent : activeOwner(),
+                       request.open ? QStringLiteral("Open") : QStringLiteral("Save As"),
+                       QFile::decodeName(QByteArray::fromStdString(request.startFolder.string())));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.defaultExt.empty()) {
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+    }
+    const QStringList filters = nameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(QString::fromStdString(request.fileName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(
+        QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+}
+
+void showWarning(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok, activeOwner());
+    box.exec();
+}
+
+} // namespace kestrune::platform::detail

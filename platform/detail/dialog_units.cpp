@@ -1,0 +1,30 @@
+#include "platform/detail/dialog_units.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+namespace kestrune::platform::detail {
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    // The average over the Latin letters, as dialog base units have always been measured.
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    avgCharWidth_ = metrics.horizontalAdvance(letters) / static_cast<double>(letters.size());
+    lineHeight_ = metrics.height();
+}
+
+int DialogUnits::x(int units) const {
+    return static_cast<int>(std::lround(units * avgCharWidth_ / 4.0));
+}
+
+int DialogUnits::y(int units) const {
+    return static_cast<int>(std::lround(units * lineHeight_ / 8.0));
+}
+
+QRect DialogUnits::rect(int x0, int y0, int cx, int cy) const {
+    const int left = x(x0);
+    const int top = y(y0);
+    return {left, top, x(x0 + cx) - left, y(y0 + cy) - top};
+}
+
+} // namespace kestrune::platform::detail

@@ -1,0 +1,25 @@
+#pragma once
+// Dialog units -> pixels, from the metrics of the dialog's font: a horizontal unit is a quarter
+// of the average character width, a vertical unit an eighth of the line height. Layouts so
+// follow the desktop's font size; QT_SCALE_FACTOR scales the pixels themselves.
+
+#include <QFont>
+#include <QRect>
+
+namespace kestrune::platform::detail {
+
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+
+    int x(int units) const;
+    int y(int units) const;
+    // Edges are rounded separately, so neighbouring controls neither overlap nor leave gaps.
+    QRect rect(int x0, int y0, int cx, int cy) const;
+
+private:
+    double avgCharWidth_;
+    double lineHeight_;
+};
+
+} // namespace kestrune::platform::detail

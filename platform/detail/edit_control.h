@@ -1,0 +1,29 @@
+#pragma once
+// The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
+// EN_SETFOCUS when it gets the focus. With style Number it takes digits only, typed or pasted.
+
+#include "platform/win_constants.h"
+
+#include <QLineEdit>
+#include <functional>
+
+namespace kestrune::platform::detail {
+
+class EditControl final : public QLineEdit {
+public:
+    EditControl(unsigned style, QWidget* parent);
+
+    void setNotifier(std::function<void(Notification)> notify) { notify_ = std::move(notify); }
+    // Sets the text and raises EN_UPDATE, even when the text stays the same.
+    void setWindowText(const QString& text);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void tell(Notification code) const;
+
+    std::function<void(Notification)> notify_;
+};
+
+} // namespace kestrune::platform::detail

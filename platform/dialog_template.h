@@ -1,0 +1,54 @@
+#pragma once
+// Dialog templates as data: every window of the program is described by one template, in
+// dialog units, and the layer turns it into widgets.
+
+#include <span>
+#include <string_view>
+
+namespace kestrune::platform {
+
+enum class ControlKind { ListBox, Edit, PushButton, DefPushButton, AutoCheckBox, Static };
+
+// Control style bits.
+namespace style {
+inline constexpr unsigned Border = 1U << 0;
+inline constexpr unsigned VScroll = 1U << 1;
+inline constexpr unsigned TabStop = 1U << 2;
+inline constexpr unsigned Notify = 1U << 3; // list box: tells its window about selection changes
+inline constexpr unsigned NoIntegralHeight = 1U << 4;
+inline constexpr unsigned NoSel = 1U << 5;       // list box: rows show but never stay selected
+inline constexpr unsigned Number = 1U << 6;      // edit: digits only, typed or pasted
+inline constexpr unsigned NoHScroll = 1U << 7;   // edit: no automatic horizontal scrolling
+inline constexpr unsigned UseTabStops = 1U << 8; // list box: tabs expand every 32 dialog units
+inline constexpr unsigned Left = 1U << 9;        // static: left-aligned text
+} // namespace style
+
+// Window style bits of a template.
+namespace dialog_style {
+inline constexpr unsigned Caption = 1U << 0;     // a title bar showing the caption
+inline constexpr unsigned SysMenu = 1U << 1;     // a close box
+inline constexpr unsigned ContextHelp = 1U << 2; // a help button in the title bar
+inline constexpr unsigned ModalFrame = 1U << 3;
+inline constexpr unsigned NoTitle = 1U << 4; // a pop-up without title bar: a frameless window
+inline constexpr unsigned Child = 1U << 5;   // a page of a sheet
+} // namespace dialog_style
+
+// One control; x, y, cx, cy in dialog units. A Static's id is -1.
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    std::string_view text;
+    int x, y, cx, cy;
+    unsigned style;
+};
+
+// A window and its controls, listed in tab order.
+struct DialogTemplate {
+    int id;
+    std::string_view caption;
+    int cx, cy;
+    unsigned style;
+    std::span<const ControlTemplate> controls;
+};
+
+} // namespace kestrune::platform

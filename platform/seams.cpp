@@ -1,0 +1,64 @@
+#include "platform/seams.h"
+
+#include "platform/detail/help.h"
+
+namespace kestrune::platform {
+
+namespace {
+
+struct Hooks {
+    std::function<std::optional<std::filesystem::path>(const FileDialogRequest&)> fileDialog;
+    std::function<void(unsigned long)> help;
+    std::function<void(const std::string&, const std::string&)> message;
+};
+
+Hooks& hooks() {
+    static Hooks installed;
+    return installed;
+}
+
+} // namespace
+
+void setFileDialogHook(
+    std::function<std::optional<std::filesystem::path>(const FileDialogRequest&)> hook) {
+    hooks().fileDialog = std::move(hook);
+}
+
+void setHelpHook(std::function<void(unsigned long context)> hook) {
+    hooks().help = std::move(hook);
+}
+
+void setMessageHook(std::function<void(const std::string& caption, const std::string& text)> hook) {
+    hooks().message = std::move(hook);
+}
+
+void AfxMessageBox(std::string_view caption, std::string_view text) {
+    const std::string captionText(caption);
+    const std::string bodyText(text);
+    if (hooks().message) {
+        hooks().message(captionText, bodyText);
+    } else {
+        detail::showWarning(captionText, bodyText);
+    }
+}
+
+namespace detail {
+
+void requestHelp(unsigned long context) {
+    if (hooks().help) {
+        hooks().help(context);
+    } else {
+        showHelpViewer(context);
+    }
+}
+
+std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request,
+                                                   QWidget* parent) {
+    if (hooks().fileDialog) {
+        return hooks().fileDialog(request);
+    }
+    return showFileDialog(request, parent);
+}
+
+} // namespace detail
+} // namespace kestrune::platform

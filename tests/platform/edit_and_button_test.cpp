@@ -1,0 +1,115 @@
+#include "tests/platform/run_dialog.h"
+#include "tests/platform/test_windows.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace kestrune::test {
+namespace {
+
+TEST(Edit, EveryTextChangeIsNotifiedEvenBySetWindowText) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        Edit edit = dialog.GetEdit(kTextEdit);
+        edit.SetWindowText("1");
+        edit.SetWindowText("1"); // the same text again still counts
+        edit.SetWindowText("");
+        EXPECT_EQ(dialog.count(kTextEdit, EN_UPDATE), 3);
+        dialog.GetDlgItem(kTextEdit)->setFocus();
+        QTest::keyClicks(dialog.GetDlgItem(kTextEdit), "12");
+        EXPECT_EQ(dialog.count(kTextEdit, EN_UPDATE), 5);
+        EXPECT_EQ(edit.GetWindowText(), "12");
+    });
+}
+
+TEST(Edit, FocusIsNotifiedBeforeAnythingIsTyped) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        // The way the Length box empties itself when the user enters it.
+        dialog.GetEdit(kDigitsEdit).SetWindowText("7");
+        dialog.events.clear();
+        auto* edit = dialog.GetDlgItem(kDigitsEdit);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        ASSERT_FALSE(dialog.events.empty());
+        EXPECT_EQ(dialog.events.front(), (Event{kDigitsEdit, EN_SETFOCUS, false}));
+    });
+}
+
+TEST(Edit, SetSelSelectsBackwardsWithTheCaretAtItsEnd) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        Edit edit = dialog.GetEdit(kTextEdit);
+        edit.SetWindowText("1");
+        edit.SetSel(1, 0);
+        edit.ScrollCaret();
+        auto* line = static_cast<QLineEdit*>(dialog.GetDlgItem(kTextEdit));
+        EXPECT_EQ(line->selectedText(), QStringLiteral("1"));
+        EXPECT_EQ(line->cursorPosition(), 0);
+    });
+}
+
+struct DigitsCase {
+    const char* name;
+    int edit;
+    const char* typed;
+    const char* pasted;
+    const char* expected;
+};
+
+void PrintTo(const DigitsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DigitsTest : public testing::TestWithParam<DigitsCase> {};
+
+TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
+    const DigitsCase& c = GetParam();
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        QWidget* edit = dialog.GetDlgItem(c.edit);
+        edit->setFocus();
+        QTest::keyClicks(edit, c.typed);
+        if (*c.pasted != '\0') {
+            QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edit, DigitsTest,
+    testing::Values(DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120"},
+                    DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x2", "", "152"},
+                    DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123"},
+                    DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1"},
+                    DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", ""},
+                    DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa"}),
+    [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
+
+TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        QWidget* box = dialog.GetDlgItem(kCheckBox);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        dialog.GetButton(kCheckBox).SetCheck(false); // the program's change is not a click
+        const std::vector<Event> expected{{kCheckBox, BN_CLICKED, false},
+                                          {kCheckBox, BN_CLICKED, true}};
+        std::vector<Event> clicks;
+        for (const Event& event : dialog.events) {
+            if (event.code == BN_CLICKED) {
+                clicks.push_back(event);
+            }
+        }
+        // The dialog opened ticked (DDX of ticked = 1): the click clears it, Space ticks it.
+        EXPECT_EQ(clicks, expected);
+    });
+}
+
+} // namespace
+} // namespace kestrune::test

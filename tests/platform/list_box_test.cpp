@@ -1,0 +1,224 @@
+#include "platform/detail/list_box_control.h"
+#include "tests/platform/run_dialog.h"
+#include "tests/platform/test_windows.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace kestrune::test {
+namespace {
+
+detail::ListBoxControl* boxOf(CWnd& window, int id) {
+    return static_cast<detail::ListBoxControl*>(window.GetDlgItem(id));
+}
+
+void fill(ListBox box, int rows) {
+    box.ResetContent();
+    for (int i = 0; i < rows; ++i) {
+        box.AddString("row " + std::to_string(i));
+    }
+}
+
+// The row a one-line list box shows.
+int shownRow(detail::ListBoxControl* box) {
+    return box->indexAt(QPoint(4, box->viewport()->height() / 2)).row();
+}
+
+void wheel(detail::ListBoxControl* box, int angle) {
+    const QPointF at(4, 4);
+    QWheelEvent event(at, box->viewport()->mapToGlobal(at), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box->viewport(), &event);
+}
+
+TEST(ListBox, OperationsReturnWhatTheListHolds) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ListBox box = dialog.GetListBox(kRowList);
+        EXPECT_EQ(box.AddString("b"), 0);
+        EXPECT_EQ(box.InsertString(0, "a\tfirst"), 0);
+        EXPECT_EQ(box.InsertString(-1, "c"), 2);
+        EXPECT_EQ(box.InsertString(4, "beyond the end"), -1);
+        EXPECT_EQ(box.GetCount(), 3);
+        EXPECT_EQ(box.GetText(0), "a\tfirst"); // tabs stay in the text
+        EXPECT_EQ(box.GetText(3), "");
+        EXPECT_EQ(box.DeleteString(1), 2);
+        EXPECT_EQ(box.DeleteString(2), -1);
+        EXPECT_EQ(box.GetText(1), "c");
+        box.SetCurSel(1);
+        EXPECT_EQ(box.GetCurSel(), 1);
+        box.SetCurSel(-1);
+        EXPECT_EQ(box.GetCurSel(), -1);
+        box.SetCurSel(1);
+        box.ResetContent();
+        EXPECT_EQ(box.GetCount(), 0);
+        EXPECT_EQ(box.GetCurSel(), -1);
+    });
+}
+
+TEST(ListBox, ProgramSelectionRaisesNoNotification) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        for (int id : {kOneLineList, kRowList}) {
+            ListBox box = dialog.GetListBox(id);
+            fill(box, 5);
+            box.SetCurSel(3);
+            box.InsertString(0, "new top");
+            box.DeleteString(0);
+            box.SetCurSel(-1);
+        }
+        EXPECT_EQ(dialog.count(kOneLineList, LBN_SELCHANGE), 0);
+        EXPECT_EQ(dialog.count(kRowList, LBN_SELCHANGE), 0);
+    });
+}
+
+struct UserSelection {
+    const char* name;
+    int list;
+    std::function<void(detail::ListBoxControl*)> act;
+    int selectionAfter; // from row 2 selected
+    bool notified;
+};
+
+void PrintTo(const UserSelection& selection, std::ostream* out) {
+    *out << selection.name;
+}
+
+class UserSelectionTest : public testing::TestWithParam<UserSelection> {};
+
+TEST_P(UserSelectionTest, NotifiesOnlyARealChange) {
+    const UserSelection& c = GetParam();
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        detail::ListBoxControl* box = boxOf(dialog, c.list);
+        fill(dialog.GetListBox(c.list), 6);
+        dialog.GetListBox(c.list).SetCurSel(2);
+        box->setFocus();
+        c.act(box);
+        EXPECT_EQ(dialog.GetListBox(c.list).GetCurSel(), c.selectionAfter);
+        EXPECT_EQ(dialog.count(c.list, LBN_SELCHANGE), c.notified ? 1 : 0);
+        if (box->isOneLine() && c.selectionAfter >= 0) {
+            EXPECT_EQ(shownRow(box), c.selectionAfter) << "a one-line list shows its selection";
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListBox, UserSelectionTest,
+    testing::Values(
+        UserSelection{"down_key_steps_a_one_line_list", kOneLineList,
+                      [](detail::ListBoxControl* box) { QTest::keyClick(box, Qt::Key_Down); }, 3,
+                      true},
+        UserSelection{"up_key_steps_back", kOneLineList,
+                      [](detail::ListBoxControl* box) { QTest::keyClick(box, Qt::Key_Up); }, 1,
+                      true},
+        UserSelection{"wheel_notch_down_steps_a_one_line_list", kOneLineList,
+                      [](detail::ListBoxControl* box) { wheel(box, -120); }, 3, true},
+        UserSelection{"wheel_notch_up_steps_back", kOneLineList,
+                      [](detail::ListBoxControl* box) { wheel(box, 120); }, 1, true},
+        UserSelection{"half_a_notch_does_nothing", kOneLineList,
+                      [](detail::ListBoxControl* box) { wheel(box, -60); }, 2, false},
+        UserSelection{"lower_arrow_steps_down", kOneLineList,
+                      [](detail::ListBoxControl* box) {
+                          auto* arrows = box->findChild<QWidget*>(QStringLiteral("arrows"));
+                          ASSERT_NE(arrows, nullptr);
+                          QTest::mouseClick(arrows, Qt::LeftButton, {},
+                                            QPoint(arrows->width() / 2, arrows->height() - 2));
+                      },
+                      3, true},
+        UserSelection{"home_key_jumps_to_the_first_row", kOneLineList,
+                      [](detail::ListBoxControl* box) { QTest::keyClick(box, Qt::Key_Home); }, 0,
+                      true},
+        UserSelection{"click_on_another_row", kRowList,
+                      [](detail::ListBoxControl* box) {
+                          QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                                            box->visualRect(box->model()->index(0, 0)).center());
+                      },
+                      0, true},
+        UserSelection{"click_on_the_selected_row", kRowList,
+                      [](detail::ListBoxControl* box) {
+                          QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                                            box->visualRect(box->model()->index(2, 0)).center());
+                      },
+                      2, false},
+        UserSelection{"wheel_scrolls_a_row_list_without_selecting", kRowList,
+                      [](detail::ListBoxControl* box) { wheel(box, -120); }, 2, false},
+        UserSelection{"keys_never_select_in_a_nosel_list", kNoSelList,
+                      [](detail::ListBoxControl* box) { QTest::keyClick(box, Qt::Key_Down); }, -1,
+                      false}),
+    [](const testing::TestParamInfo<UserSelection>& param) { return param.param.name; });
+
+TEST(ListBox, HandlerMayClearTheSelectionTheUserMade) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        fill(dialog.GetListBox(kRowList), 4);
+        detail::ListBoxControl* box = boxOf(dialog, kRowList);
+        box->setNotifier([&](Notification code) {
+            if (code == LBN_SELCHANGE && dialog.GetListBox(kRowList).GetCurSel() == 0) {
+                dialog.GetListBox(kRowList).SetCurSel(-1);
+            }
+        });
+        dialog.GetListBox(kRowList).SetCurSel(1);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Up);
+        EXPECT_EQ(dialog.GetListBox(kRowList).GetCurSel(), -1);
+        QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(dialog.GetListBox(kRowList).GetCurSel(), 1);
+    });
+}
+
+TEST(ListBox, OneLineListKeepsShowingItsSelectionWhileRowsAreAppended) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        // The way the Width lists are filled: three widths, select the middle one, two more.
+        ListBox box = dialog.GetListBox(kOneLineList);
+        box.ResetContent();
+        for (const char* width : {"1/16", "3/32", "1/8"}) {
+            box.AddString(width);
+        }
+        box.SetCurSel(2);
+        box.AddString("3/16");
+        box.AddString("1/4");
+        QApplication::processEvents();
+        EXPECT_TRUE(boxOf(dialog, kOneLineList)->isOneLine());
+        EXPECT_EQ(shownRow(boxOf(dialog, kOneLineList)), 2);
+    });
+}
+
+TEST(ListBox, OneLineResultListShowsTheRowInsertedOnTop) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ListBox box = dialog.GetListBox(kNoSelList);
+        for (int i = 0; i < 5; ++i) {
+            box.InsertString(0, std::to_string(i));
+            QApplication::processEvents();
+            EXPECT_EQ(shownRow(boxOf(dialog, kNoSelList)), 0);
+        }
+        EXPECT_EQ(box.GetText(0), "4");
+    });
+}
+
+TEST(ListBox, OneLineListWidensToShowItsEntryButNotOverItsNeighbour) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        detail::ListBoxControl* box = boxOf(dialog, kOneLineList);
+        const QString medium = QStringLiteral("Tan Super Sport");
+        dialog.GetListBox(kOneLineList).AddString(medium.toStdString());
+        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(medium));
+        dialog.GetListBox(kOneLineList).AddString(std::string(200, 'W'));
+        EXPECT_LT(box->geometry().right(), dialog.GetDlgItem(kRowList)->geometry().left());
+    });
+}
+
+TEST(ListBox, FocusIsNotified) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        boxOf(dialog, kRowList)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(dialog.count(kRowList, LBN_SETFOCUS), 1);
+    });
+}
+
+} // namespace
+} // namespace kestrune::test

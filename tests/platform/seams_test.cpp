@@ -1,0 +1,152 @@
+#include "platform/CFileDialog.h"
+#include "platform/CWinApp.h"
+#include "platform/detail/file_filter.h"
+#include "platform/seams.h"
+#include "tests/support/modal.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace kestrune::test {
+namespace {
+
+using namespace kestrune::platform;
+
+struct FileDialogCase {
+    const char* name;
+    bool open;
+    unsigned flags;
+    std::optional<std::filesystem::path> answer;
+    int result;
+    bool confirmOverwrite;
+    std::string fileName;
+    std::filesystem::path folder;
+};
+
+void PrintTo(const FileDialogCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FileDialogTest : public testing::TestWithParam<FileDialogCase> {};
+
+TEST_P(FileDialogTest, AsksTheSeamAndSplitsTheAnswer) {
+    const FileDialogCase& c = GetParam();
+    std::vector<FileDialogRequest> requests;
+    setFileDialogHook([&](const FileDialogRequest& request) {
+        requests.push_back(request);
+        return c.answer;
+    });
+    CFileDialog dialog(c.open, "dta", "kes.dta", c.flags, "Lists (*.dta)|*.dta||", nullptr,
+                       "/start/here");
+    const int result = dialog.DoModal();
+    setFileDialogHook({});
+
+    ASSERT_EQ(requests.size(), 1U);
+    EXPECT_EQ(requests[0].open, c.open);
+    EXPECT_EQ(requests[0].defaultExt, "dta");
+    EXPECT_EQ(requests[0].fileName, "kes.dta");
+    EXPECT_EQ(requests[0].filter, "Lists (*.dta)|*.dta||");
+    EXPECT_EQ(requests[0].startFolder, std::filesystem::path("/start/here"));
+    EXPECT_EQ(requests[0].confirmOverwrite, c.confirmOverwrite);
+    EXPECT_EQ(result, c.result);
+    if (result == IDOK) {
+        EXPECT_EQ(dialog.GetFileName(), c.fileName);
+        EXPECT_EQ(dialog.GetFolderPath(), c.folder);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CFileDialog, FileDialogTest,
+    testing::Values(FileDialogCase{"open_chooses_a_file", true, 0, "/data/lists/club.dta", IDOK,
+                                   false, "club.dta", "/data/lists"},
+                    FileDialogCase{"save_as_asks_before_replacing", false, OFN_OVERWRITEPROMPT,
+                                   "/data/new.dta", IDOK, true, "new.dta", "/data"},
+                    FileDialogCase{"a_bare_name_lies_in_the_start_folder", false, 0, "bare.dta",
+                                   IDOK, false, "bare.dta", std::filesystem::current_path()},
+                    FileDialogCase{"cancel", true, 0, std::nullopt, IDCANCEL, false, "", ""},
+                    FileDialogCase{"a_folder_is_no_file", true, 0, "/data/", IDCANCEL, false, "",
+                                   ""}),
+    [](const testing::TestParamInfo<FileDialogCase>& param) { return param.param.name; });
+
+struct FilterCase {
+    const char* filter;
+    QStringList expected;
+};
+
+TEST(FileDialogFilter, BecomesQtNameFilters) {
+    const std::vector<FilterCase> cases{
+        {"Motor Lists (*.dta)|*.dta|All Files (*.*)|*.*||",
+         {"Motor Lists (*.dta)", "All Files (*)"}},
+        {"Text|*.txt;*.text||", {"Text (*.txt *.text)"}},
+        {"Odd (*.x)|*.dta||", {"Odd (*.dta)"}}, // the patterns decide, not the description
+        {"", {}},
+        {"Dangling description", {}},
+    };
+    for (const FilterCase& c : cases) {
+        EXPECT_EQ(detail::nameFilters(c.filter), c.expected) << c.filter;
+    }
+}
+
+TEST(MessageBox, GoesToTheHookWhenOneIsSet) {
+    std::vector<std::pair<std::string, std::string>> shown;
+    setMessageHook([&](const std::string& caption, const std::string& text) {
+        shown.emplace_back(caption, text);
+    });
+    AfxMessageBox("Kestrune", "Could not save.");
+    setMessageHook({});
+    EXPECT_EQ(shown,
+              (std::vector<std::pair<std::string, std::string>>{{"Kestrune", "Could not save."}}));
+}
+
+TEST(MessageBox, RealOneWaitsForTheUser) {
+    QString title;
+    QString text;
+    answerNextModal([&](QWidget* box) {
+        title = box->windowTitle();
+        text = static_cast<QMessageBox*>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    AfxMessageBox("Kestrune", "The file kes.cfg could not be written.");
+    EXPECT_EQ(title, QStringLiteral("Kestrune"));
+    EXPECT_EQ(text, QStringLiteral("The file kes.cfg could not be written."));
+    EXPECT_EQ(pendingModalAnswers(), 0);
+}
+
+class TestApp : public CWinApp {
+public:
+    bool InitInstance() override { return false; }
+};
+
+TEST(Help, ApplicationWithoutMainWindowAsksTheSeam) {
+    std::vector<unsigned long> shown;
+    setHelpHook([&](unsigned long context) { shown.push_back(context); });
+    TestApp app;
+    EXPECT_EQ(AfxGetApp(), &app);
+    app.WinHelp(3, HELP_CONTEXT);
+    setHelpHook({});
+    EXPECT_EQ(shown, std::vector<unsigned long>{3});
+}
+
+TEST(Help, RealViewerIsAWindowThatEscapeCloses) {
+    TestApp app;
+    app.WinHelp(1, HELP_CONTEXT);
+    QTextBrowser* viewer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) {
+            viewer = browser;
+        }
+    }
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Kestrune Help"));
+    EXPECT_EQ(viewer->source().toString(), QStringLiteral("qrc:/help/kestrune.html"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+}
+
+} // namespace
+} // namespace kestrune::test

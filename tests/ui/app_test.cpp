@@ -1,0 +1,272 @@
+#include "core/calc_state.h"
+#include "core/file_io.h"
+#include "platform/CPropertyPage.h"
+#include "platform/CPropertySheet.h"
+#include "platform/seams.h"
+#include "settings/settings_file.h"
+#include "tests/support/modal.h"
+#include "ui/CMotorApp.h"
+#include "ui/OnHelpClicked.h"
+#include "ui/resources/dialog_templates.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace kestrune::test {
+namespace {
+
+using namespace kestrune::platform;
+
+struct SheetClose {
+    const char* name;
+    std::function<void(QWidget*)> act;
+    bool ok;
+};
+
+struct Answer {
+    const char* name;
+    std::function<void(QWidget*)> act;
+    bool yes;
+};
+
+void PrintTo(const SheetClose& close, std::ostream* out) {
+    *out << close.name;
+}
+
+void PrintTo(const Answer& answer, std::ostream* out) {
+    *out << answer.name;
+}
+
+const std::vector<SheetClose> kSheetCloses{
+    {"ok", [](QWidget* w) { clickButton(w, "OK"); }, true},
+    {"cancel", [](QWidget* w) { clickButton(w, "Cancel"); }, false},
+    {"escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, false},
+    {"close_box", [](QWidget* w) { w->close(); }, false},
+};
+
+const std::vector<Answer> kAnswers{
+    {"yes", [](QWidget* w) { clickButton(w, "Yes"); }, true},
+    {"enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, true},
+    {"no", [](QWidget* w) { clickButton(w, "No"); }, false},
+    {"escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, false},
+};
+
+class ExitTest : public testing::TestWithParam<std::tuple<SheetClose, Answer>> {};
+
+TEST_P(ExitTest, SettingsAreWrittenOnlyForOkAndYes) {
+    const SheetClose& close = std::get<0>(GetParam());
+    const Answer& answer = std::get<1>(GetParam());
+    const std::filesystem::path file = settingsFilePath();
+    std::filesystem::remove(file);
+    bool questionAsked = false;
+    answerNextModal([&](QWidget* sheet) { close.act(sheet); });
+    answerNextModal([&](QWidget* question) {
+        questionAsked = findByAccessibleName(question, "Save User Data?") != nullptr;
+        EXPECT_TRUE(question->windowFlags().testFlag(Qt::FramelessWindowHint));
+        answer.act(question);
+    });
+    CMotorApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_TRUE(questionAsked) << "the question comes whatever closed the sheet";
+    EXPECT_EQ(pendingModalAnswers(), 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    const bool written = close.ok && answer.yes;
+    EXPECT_EQ(std::filesystem::exists(file), written);
+    if (written) {
+        EXPECT_EQ(readWholeFile(file), formatSettings(calcState().table));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CMotorApp, ExitTest,
+                         testing::Combine(testing::ValuesIn(kSheetCloses),
+                                          testing::ValuesIn(kAnswers)),
+                         [](const testing::TestParamInfo<std::tuple<SheetClose, Answer>>& param) {
+                             return std::string("sheet_") + std::get<0>(param.param).name +
+                                    "_answer_" + std::get<1>(param.param).name;
+                         });
+
+TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
+    const std::filesystem::path file = settingsFilePath();
+    ASSERT_TRUE(writeFileAtomically(file, "99\n").ok);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    std::vector<std::string> messages;
+    setMessageHook([&](const std::string&, const std::string& text) { messages.push_back(text); });
+    answerNextModal([](QWidget* sheet) { clickButton(sheet, "OK"); });
+    answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
+    CMotorApp app;
+    app.InitInstance();
+    setMessageHook({});
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_NE(messages[0].find(file.string()), std::string::npos) << messages[0];
+    EXPECT_GT(messages[0].size(), file.string().size() + 40) << "the reason is missing";
+    EXPECT_EQ(readWholeFile(file), "99\n") << "the old file stays as it was";
+    std::filesystem::remove(file);
+}
+
+TEST(CMotorApp, SheetOpensOnBreakingTurnsWithTheFiveTabs) {
+    QStringList tabs;
+    int current = -1;
+    QString title;
+    answerNextModal([&](QWidget* sheet) {
+        title = sheet->windowTitle();
+        auto* tabWidget = sheet->findChild<QTabWidget*>();
+        for (int i = 0; i < tabWidget->count(); ++i) {
+            tabs.append(tabWidget->tabText(i));
+        }
+        current = tabWidget->currentIndex();
+        clickButton(sheet, "Cancel");
+    });
+    answerNextModal([](QWidget* question) { QTest::keyClick(question, Qt::Key_Escape); });
+    CMotorApp app;
+    app.InitInstance();
+    EXPECT_EQ(title, QStringLiteral("Kestrune Ver. X.1F"));
+    EXPECT_EQ(tabs, (QStringList{"Breaking Turns", "Breaking Torque", "Test", "List", "Options"}));
+    EXPECT_EQ(current, 0);
+}
+
+// A page whose Help button is bound as the three pages bind theirs.
+class HelpPage : public CPropertyPage, public HelpButtonHandler {
+public:
+    HelpPage() : CPropertyPage(dialogTemplate(IDD_TURNS)) {}
+
+protected:
+    bool OnCommand(int id, Notification code) override {
+        return dispatchEvent(*this, kEvents, id, code) || CPropertyPage::OnCommand(id, code);
+    }
+
+private:
+    static constexpr std::array<EventEntry<HelpPage>, 1> kEvents{{
+        {IDC_HELP, BN_CLICKED, &HelpPage::OnHelpClicked},
+    }};
+};
+
+TEST(CMotorApp, HelpButtonAndF1ReachTheHelpAtContext1) {
+    std::vector<unsigned long> shown;
+    setHelpHook([&](unsigned long context) { shown.push_back(context); });
+    CMotorApp app;
+    HelpPage page;
+    CPropertySheet sheet("Help test", nullptr, 0);
+    sheet.AddPage(&page);
+    app.m_pMainWnd = &sheet;
+    answerNextModal([&](QWidget* window) {
+        clickButton(window, "Help");
+        QTest::keyClick(page.GetDlgItem(IDC_TYPE), Qt::Key_F1);
+        OnHelpClicked();
+        clickButton(window, "Cancel");
+    });
+    sheet.DoModal();
+    app.m_pMainWnd = nullptr;
+    setHelpHook({});
+    EXPECT_EQ(shown, (std::vector<unsigned long>{1, 1, 1}));
+}
+
+TEST(HelpDocument, IsCompiledInWithTheContextAnchors) {
+    QFile document(QStringLiteral(":/help/kestrune.html"));
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    const QByteArray html = document.readAll();
+    for (const char* anchor : {"context-1", "context-2", "context-3"}) {
+        EXPECT_TRUE(html.contains(anchor)) << anchor;
+    }
+}
+
+struct ProgramRun {
+    int status = -1;
+    std::string err;
+};
+
+// Runs the program with the environment changed as given ("NAME" removes, "NAME=value" sets).
+ProgramRun runProgram(const std::vector<std::string>& args,
+                      const std::vector<std::string>& changes) {
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text(*entry);
+        bool drop = false;
+        for (const std::string& change : changes) {
+            const std::string name = change.substr(0, change.find('='));
+            drop = drop || text.compare(0, name.size() + 1, name + "=") == 0;
+        }
+        if (!drop) {
+            env.push_back(text);
+        }
+    }
+    for (const std::string& change : changes) {
+        if (change.find('=') != std::string::npos) {
+            env.push_back(change);
+        }
+    }
+    std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
+    for (std::string& text : env) {
+        envp.push_back(text.data());
+    }
+    envp.push_back(nullptr);
+    std::string program = KESTRUNE_PROGRAM;
+    std::vector<std::string> argStore{program};
+    argStore.insert(argStore.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    argv.reserve(argStore.size() + 1);
+    for (std::string& arg : argStore) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    ProgramRun run;
+    if (pipe(pipeFds) != 0) {
+        return run;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    std::string buffer(4096, '\0');
+    ssize_t got = 0;
+    while ((got = read(pipeFds[0], buffer.data(), buffer.size())) > 0) {
+        run.err.append(buffer, 0, static_cast<std::size_t>(got));
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        run.status = WEXITSTATUS(status);
+    }
+    return run;
+}
+
+TEST(Program, WithoutDisplaySaysSoInOneLineAndFails) {
+    const ProgramRun run = runProgram({}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.status, -1) << "it must exit, not crash";
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("display"), std::string::npos) << run.err;
+}
+
+TEST(Program, IgnoresItsArguments) {
+    // "-platform xcb" would fail without an X server if Qt were given the arguments.
+    const ProgramRun run = runProgram({"-platform", "xcb", "--anything", "kes.dta"},
+                                      {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=offscreen",
+                                       "KESTRUNE_EXIT_AFTER_FIRST_SHOW=1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+} // namespace
+} // namespace kestrune::test

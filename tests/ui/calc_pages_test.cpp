@@ -1,0 +1,205 @@
+#include "platform/seams.h"
+#include "tests/ui/page_sheet.h"
+#include "ui/CMotorApp.h"
+#include "ui/resources/dialog_templates.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <cmath>
+#include <vector>
+
+namespace kestrune::test {
+namespace {
+
+using namespace platform;
+
+class CalcPages : public PageSheetTest {};
+
+TEST_F(CalcPages, StartWithoutSettingsShows60Turns) {
+    runSheet([&](QWidget*) {
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
+        EXPECT_EQ(turns_.GetListBox(IDC_TYPE).GetText(turns_.GetListBox(IDC_TYPE).GetCurSel()),
+                  "Tan II");
+        EXPECT_EQ(turns_.GetEdit(IDC_LENGTH).GetWindowText(), "1");
+    });
+    EXPECT_EQ(calcState().turnsConstant, 107);
+    EXPECT_EQ(calcState().turnsMotor.turns, 60);
+}
+
+TEST_F(CalcPages, TorqueTabFirstOpenedShows611AndVorlick583) {
+    runSheet([&](QWidget* sheet) {
+        EXPECT_EQ(calcState().torqueMotor.torque, 0) << "nothing computed before the tab opens";
+        activate(TorquePage);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "6.11");
+        QTest::mouseClick(findButton(sheet, "Vorlick"), Qt::LeftButton);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "5.83");
+        EXPECT_EQ(lineCount(torque_, IDC_TORQUE_RESULT), 2);
+    });
+}
+
+TEST_F(CalcPages, UncalibratedTypeIsUndefinedUnlessVorlick) {
+    runSheet([&](QWidget* sheet) {
+        chooseEntry(turns_, IDC_TYPE, TanSuperSport);
+        EXPECT_EQ(calcState().currentType, TanSuperSport);
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "Undefined");
+        QTest::mouseClick(findButton(sheet, "Vorlick"), Qt::LeftButton);
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60"); // 75 per inch, 75 * 0.8
+        activate(TorquePage);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "Undefined");
+    });
+}
+
+TEST_F(CalcPages, EnteringLengthEmptiesItAndEachDigitRecomputes) {
+    runSheet([&](QWidget*) {
+        auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
+        const int before = lineCount(turns_, IDC_TURNS_RESULT);
+        QTest::mouseClick(length, Qt::LeftButton);
+        EXPECT_TRUE(length->text().isEmpty());
+        EXPECT_EQ(lineCount(turns_, IDC_TURNS_RESULT), before) << "an empty length shows nothing";
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
+        EXPECT_EQ(calcState().turnsMotor.length, 0);
+        EXPECT_EQ(calcState().turnsMotor.turns, 60) << "the previous turns stay recorded";
+
+        QTest::keyClicks(length, "12");
+        EXPECT_EQ(lineCount(turns_, IDC_TURNS_RESULT), before + 2);
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "725"); // 907 turns * 0.8
+        EXPECT_EQ(turns_.GetListBox(IDC_TURNS_RESULT).GetText(1), "60");
+    });
+}
+
+TEST_F(CalcPages, EnteringLengthWithUncalibratedTypeShowsUndefined) {
+    runSheet([&](QWidget*) {
+        chooseEntry(turns_, IDC_TYPE, TanSport);
+        const int before = lineCount(turns_, IDC_TURNS_RESULT);
+        QTest::mouseClick(turns_.GetDlgItem(IDC_LENGTH), Qt::LeftButton);
+        EXPECT_EQ(lineCount(turns_, IDC_TURNS_RESULT), before + 1);
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "Undefined");
+    });
+}
+
+TEST_F(CalcPages, LengthTakesDigitsOnlyTypedOrPasted) {
+    runSheet([&](QWidget*) {
+        auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
+        QTest::mouseClick(length, Qt::LeftButton);
+        QTest::keyClicks(length, "1a.-2 e3");
+        EXPECT_EQ(length->text(), QStringLiteral("123"));
+        QApplication::clipboard()->setText(QStringLiteral("4.5x6"));
+        length->paste();
+        EXPECT_EQ(length->text(), QStringLiteral("123")) << "a paste with other characters";
+        QApplication::clipboard()->setText(QStringLiteral("456"));
+        length->paste();
+        EXPECT_EQ(length->text(), QStringLiteral("123456"));
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "7472586"); // 9340733 turns * 0.8
+    });
+}
+
+TEST_F(CalcPages, InputListsRecomputeWithTheSelectedEntries) {
+    runSheet([&](QWidget*) {
+        chooseEntry(turns_, IDC_WIDTH, 4);   // 1/4
+        chooseEntry(turns_, IDC_STRANDS, 7); // 16
+        chooseEntry(turns_, IDC_LIMIT, 2);   // 90
+        QLineEdit* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
+        QTest::mouseClick(length, Qt::LeftButton);
+        QTest::keyClicks(length, "20");
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "481");
+        const TurnsMotor& m = calcState().turnsMotor;
+        EXPECT_EQ((std::vector<double>{m.width, m.strands, m.limit, m.length}),
+                  (std::vector<double>{0.25, 16, 90, 20}));
+    });
+}
+
+TEST_F(CalcPages, DefaultChangesOnlyThePageConstant) {
+    writeFileAtomically(settingsFilePath(), "120\n0\n0\n3.00\n0.00\n0.00\n");
+    runSheet([&](QWidget* sheet) {
+        EXPECT_EQ(calcState().turnsConstant, 120);
+        clickButton(sheet, "Default");
+        EXPECT_EQ(calcState().turnsConstant, 107);
+        EXPECT_EQ(calcState().table.turns[TanII], 120) << "the table keeps its value";
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
+        chooseEntry(turns_, IDC_TYPE, TanSuperSport);
+        clickButton(sheet, "Default");
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "Undefined");
+        chooseEntry(turns_, IDC_TYPE, TanII);
+        EXPECT_EQ(calcState().turnsConstant, 120) << "choosing the type brings the table back";
+
+        activate(TorquePage);
+        EXPECT_EQ(calcState().torqueConstant, 3.0);
+        clickButton(sheet, "Defaults");
+        EXPECT_EQ(calcState().torqueConstant, 2.7);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "6.11");
+        EXPECT_EQ(calcState().table.torque[TanII], 3.0);
+    });
+}
+
+// Both pages compute with the constant of the type their Type list shows, also after the
+// other page changed the type.
+TEST_F(CalcPages, ATypeChosenOnOnePageIsComputedWithOnTheOther) {
+    writeFileAtomically(settingsFilePath(), "107\n0\n90\n2.70\n0.00\n1.50\n");
+    runSheet([&](QWidget*) {
+        chooseEntry(turns_, IDC_TYPE, TanSport);
+        activate(TorquePage);
+        ListBox types = torque_.GetListBox(IDC_TYPE);
+        EXPECT_EQ(types.GetCurSel(), TanSport);
+        EXPECT_EQ(calcState().torqueConstant, 1.5) << "first shown with the shown type's constant";
+
+        chooseEntry(torque_, IDC_TYPE, TanII);
+        activate(TurnsPage);
+        EXPECT_EQ(turns_.GetListBox(IDC_TYPE).GetCurSel(), TanII);
+        EXPECT_EQ(calcState().turnsConstant, 107);
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
+        EXPECT_EQ(calcState().turnsMotor.type, TanII);
+
+        chooseEntry(turns_, IDC_TYPE, TanSport);
+        activate(TorquePage);
+        EXPECT_EQ(torque_.GetListBox(IDC_TYPE).GetCurSel(), TanSport);
+        EXPECT_EQ(calcState().torqueConstant, 1.5);
+        EXPECT_EQ(calcState().torqueMotor.type, TanSport);
+    });
+}
+
+TEST_F(CalcPages, SameTypeOnReturnKeepsDefaultedConstant) {
+    runSheet([&](QWidget* sheet) {
+        activate(TorquePage);
+        calcState().table.torque[TanII] = 5; // as if calibrated elsewhere without this page
+        clickButton(sheet, "Defaults");
+        activate(TurnsPage);
+        const int lines = lineCount(torque_, IDC_TORQUE_RESULT);
+        activate(TorquePage);
+        EXPECT_EQ(calcState().torqueConstant, 2.7) << "no type change, nothing reloaded";
+        EXPECT_EQ(lineCount(torque_, IDC_TORQUE_RESULT), lines);
+    });
+}
+
+TEST_F(CalcPages, KeyboardReachesEveryControlInTemplateOrder) {
+    runSheet([&](QWidget*) {
+        const std::vector<int> order{IDC_TYPE,    IDC_WIDTH, IDC_LENGTH,    IDC_TURNS_RESULT,
+                                     IDC_STRANDS, IDC_LIMIT, IDC_CALIBRATE, IDC_DEFAULT,
+                                     IDC_VORLICK, IDC_HELP};
+        QWidget* first = turns_.GetDlgItem(order.front());
+        first->setFocus(Qt::TabFocusReason);
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), turns_.GetDlgItem(order[i])) << "stop " << i;
+        }
+    });
+}
+
+TEST_F(CalcPages, HelpButtonsAskForTheApplicationTopic) {
+    std::vector<unsigned long> topics;
+    setHelpHook([&](unsigned long context) { topics.push_back(context); });
+    CMotorApp app;
+    app.m_pMainWnd = &sheet_;
+    runSheet([&](QWidget* sheet) {
+        clickButton(sheet, "Help");
+        activate(TorquePage);
+        clickButton(sheet, "Help");
+    });
+    app.m_pMainWnd = nullptr;
+    setHelpHook({});
+    EXPECT_EQ(topics, (std::vector<unsigned long>{1, 1}));
+}
+
+} // namespace
+} // namespace kestrune::test

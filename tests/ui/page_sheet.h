@@ -1,0 +1,91 @@
+#pragma once
+// The page sheet as the program builds it, for tests that drive its pages as a user would:
+// each test starts from a fresh run (no kes.cfg unless the test writes one).
+
+#include "core/calc_state.h"
+#include "platform/CPropertySheet.h"
+#include "settings/settings_file.h"
+#include "tests/support/modal.h"
+#include "ui/CListDlg.h"
+#include "ui/COptionsDlg.h"
+#include "ui/CTestDlg.h"
+#include "ui/CTorqueDlg.h"
+#include "ui/CTurnsDlg.h"
+
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace kestrune::test {
+
+enum PageIndex { TurnsPage = 0, TorquePage = 1, TestPage = 2, ListPage = 3, OptionsPage = 4 };
+
+class PageSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::remove(settingsFilePath());
+        calcState() = CalcState{};
+    }
+    void TearDown() override { clearModalAnswers(); }
+
+    // Starts the program's calculation state as a run does, then runs the sheet with body as
+    // the user, and cancels the sheet afterwards.
+    void runSheet(const std::function<void(QWidget* sheet)>& body) {
+        loadSettings(calcState(), settingsFilePath());
+        answerNextModal([&](QWidget* window) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+            body(window);
+            if (window->isVisible())
+                clickButton(window, "Cancel");
+        });
+        sheet_.DoModal();
+    }
+
+    void activate(PageIndex page) { ASSERT_TRUE(sheet_.SetActivePage(page)); }
+
+    CTurnsDlg turns_;
+    CTorqueDlg torque_;
+    CTestDlg test_;
+    CListDlg list_;
+    COptionsDlg options_;
+    platform::CPropertySheet sheet_{"Kestrune Ver. X.1F", nullptr, 0};
+
+private:
+    struct Pages {
+        explicit Pages(PageSheetTest& t) {
+            for (platform::CPropertyPage* page :
+                 {static_cast<platform::CPropertyPage*>(&t.turns_),
+                  static_cast<platform::CPropertyPage*>(&t.torque_),
+                  static_cast<platform::CPropertyPage*>(&t.test_),
+                  static_cast<platform::CPropertyPage*>(&t.list_),
+                  static_cast<platform::CPropertyPage*>(&t.options_)})
+                t.sheet_.AddPage(page);
+        }
+    } pages_{*this};
+};
+
+// The newest (top) line of a result list, and how many lines it holds.
+inline std::string topLine(platform::CWnd& page, int id) {
+    return page.GetListBox(id).GetText(0);
+}
+inline int lineCount(platform::CWnd& page, int id) {
+    return page.GetListBox(id).GetCount();
+}
+
+// Steps a list box's selection with the arrow keys, as a user does (positive: down).
+inline void stepList(platform::CWnd& page, int id, int steps) {
+    QWidget* list = page.GetDlgItem(id);
+    list->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
+        QTest::keyClick(list, steps < 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+// Moves a list box's selection to the entry with the keyboard.
+inline void chooseEntry(platform::CWnd& page, int id, int index) {
+    stepList(page, id, index - page.GetListBox(id).GetCurSel());
+}
+
+} // namespace kestrune::test

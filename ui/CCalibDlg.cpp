@@ -1,0 +1,81 @@
+#include "ui/CCalibDlg.h"
+
+#include "core/number_text.h"
+#include "settings/settings_file.h"
+#include "ui/calc_page_inputs.h"
+#include "ui/resources/dialog_templates.h"
+#include "ui/write_failure.h"
+
+namespace kestrune {
+
+using namespace platform;
+
+const std::array<EventEntry<CCalibDlg>, 3> CCalibDlg::kEvents{{
+    {IDC_VALUE, EN_SETFOCUS, &CCalibDlg::OnValueSetFocus},
+    {IDC_SAVE_VALUE, BN_CLICKED, &CCalibDlg::OnSaveValueClicked},
+    {IDC_USE_DEFAULT, BN_CLICKED, &CCalibDlg::OnUseDefaultClicked},
+}};
+
+CCalibDlg::CCalibDlg(const CalibrationQuantity& quantity)
+    : CDialog(dialogTemplate(quantity.templateId)), quantity_(quantity) {
+    SetHelpContext(quantity.helpContext);
+}
+
+bool CCalibDlg::OnCommand(int controlId, Notification code) {
+    return dispatchEvent(*this, kEvents, controlId, code) || CDialog::OnCommand(controlId, code);
+}
+
+void CCalibDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IDC_SAVE_VALUE, saveValue);
+}
+
+bool CCalibDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    fillWidthList(GetListBox(IDC_WIDTH));
+    GetEdit(IDC_VALUE).SetWindowText(
+        formatFixed(calcState().*quantity_.constant, quantity_.decimals));
+    return true;
+}
+
+void CCalibDlg::OnValueSetFocus() {
+    // Entering the field starts a new measurement.
+    GetEdit(IDC_VALUE).SetWindowText("");
+}
+
+void CCalibDlg::OnSaveValueClicked() {
+    saveValue = GetButton(IDC_SAVE_VALUE).GetCheck() ? 1 : 0;
+}
+
+void CCalibDlg::OnUseDefaultClicked() {
+    Edit value = GetEdit(IDC_VALUE);
+    if (GetButton(IDC_USE_DEFAULT).GetCheck()) {
+        valueBeforeDefault = parseNumber(value.GetWindowText());
+        if (const auto constant = quantity_.defaultConstant(calcState().currentType))
+            value.SetWindowText(formatFixed(*constant, quantity_.decimals));
+    } else {
+        value.SetWindowText(formatFixed(valueBeforeDefault, quantity_.decimals));
+    }
+}
+
+void CCalibDlg::OnOK() {
+    // The edit's text is the measurement, whatever put it there ("Use Default" included).
+    const double v = parseNumber(GetEdit(IDC_VALUE).GetWindowText());
+    const int width = GetListBox(IDC_WIDTH).GetCurSel();
+    const std::filesystem::path file = settingsFilePath();
+    const CalibrationResult result =
+        quantity_.calibrate(calcState(), v, width, saveValue != 0,
+                            [&file](const CalcState& state) { return saveSettings(state, file); });
+    if (result.saved)
+        reportWriteFailure(file, *result.saved,
+                           "The new constant is in use until Kestrune ends, but it was not kept "
+                           "for the next start.");
+    saveValue = 0;
+    CDialog::OnOK();
+}
+
+void CCalibDlg::OnCancel() {
+    saveValue = 0;
+    CDialog::OnCancel();
+}
+
+} // namespace kestrune

@@ -1,0 +1,49 @@
+#pragma once
+// The design both calibration dialogs share: a measurement and the width of the two-strand
+// test loop in, the constant of the current type out; "Use Default" and "Save Value".
+
+#include "core/calc_state.h"
+#include "core/calibration.h"
+#include "platform/CDialog.h"
+
+#include <array>
+#include <optional>
+
+namespace kestrune {
+
+// What makes a calibration dialog the turns or the torque one.
+struct CalibrationQuantity {
+    int templateId;
+    int decimals;                // every number in the dialog: "%.0f" or "%.2f"
+    double CalcState::*constant; // the constant shown on opening
+    std::optional<double> (*defaultConstant)(int type);
+    CalibrationResult (*calibrate)(CalcState&, double v, int width, bool save,
+                                   const SaveSettingsFn&);
+    unsigned long helpContext; // F1 in the dialog
+};
+
+class CCalibDlg : public platform::CDialog {
+public:
+    int saveValue = 0;             // mirrors "Save Value"
+    double valueBeforeDefault = 0; // the edit's number when "Use Default" was last ticked
+
+protected:
+    explicit CCalibDlg(const CalibrationQuantity& quantity);
+
+    void DoDataExchange(platform::CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnCommand(int controlId, platform::Notification code) override;
+
+private:
+    void OnValueSetFocus();
+    void OnSaveValueClicked();
+    void OnUseDefaultClicked();
+
+    static const std::array<platform::EventEntry<CCalibDlg>, 3> kEvents;
+
+    const CalibrationQuantity& quantity_;
+};
+
+} // namespace kestrune

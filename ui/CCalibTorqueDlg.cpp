@@ -1,0 +1,16 @@
+#include "ui/CCalibTorqueDlg.h"
+
+#include "ui/help_contexts.h"
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+namespace {
+const CalibrationQuantity kTorque{IDD_CALIB_TORQUE,           2,
+                                  &CalcState::torqueConstant, &defaultTorqueConstant,
+                                  &calibrateTorqueConstant,   kHelpCalibrateTorque};
+} // namespace
+
+CCalibTorqueDlg::CCalibTorqueDlg() : CCalibDlg(kTorque) {}
+
+} // namespace kestrune

@@ -1,0 +1,13 @@
+#pragma once
+// "Calibrate Torque": the torque constant from the measured torque (oz/in) of a test loop.
+
+#include "ui/CCalibDlg.h"
+
+namespace kestrune {
+
+class CCalibTorqueDlg : public CCalibDlg {
+public:
+    CCalibTorqueDlg();
+};
+
+} // namespace kestrune

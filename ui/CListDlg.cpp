@@ -1,0 +1,144 @@
+#include "ui/CListDlg.h"
+
+#include "core/calc_state.h"
+#include "list/motor_rows.h"
+#include "platform/CFileDialog.h"
+#include "ui/resources/dialog_templates.h"
+#include "ui/user_folders.h"
+#include "ui/write_failure.h"
+
+namespace kestrune {
+
+using namespace platform;
+
+namespace {
+constexpr const char* kListFilter = "Motor lists (*.dta)|*.dta|All files (*)|*||";
+constexpr const char* kExportFilter = "Text files (*.txt)|*.txt|All files (*)|*||";
+constexpr const char* kListKept =
+    "The motor list is still on the List page; the file keeps what it held before.";
+} // namespace
+
+const std::array<EventEntry<CListDlg>, 12> CListDlg::kEvents{{
+    {IDC_MOTOR_LIST, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
+    {IDC_TORQUE_SUMMARY, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
+    {IDC_TURNS_SUMMARY, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
+    {IDC_ADD, BN_CLICKED, &CListDlg::OnAddTurnsClicked},
+    {IDC_ADDD, BN_CLICKED, &CListDlg::OnAddTorqueClicked},
+    {IDC_HELP, BN_CLICKED, &CListDlg::OnHelpClicked},
+    {IDC_DELETE, BN_CLICKED, &CListDlg::OnDeleteClicked},
+    {IDC_PRINT, BN_CLICKED, &CListDlg::OnPrintClicked},
+    {IDC_SAVE, BN_CLICKED, &CListDlg::OnSaveClicked},
+    {IDC_SAVEAS, BN_CLICKED, &CListDlg::OnSaveAsClicked},
+    {IDC_LOAD, BN_CLICKED, &CListDlg::OnLoadClicked},
+    {IDC_MOTOR_LIST, LBN_SELCHANGE, &CListDlg::OnMotorListSelChange},
+}};
+
+CListDlg::CListDlg() : CPropertyPage(dialogTemplate(IDD_LIST)) {}
+
+bool CListDlg::OnCommand(int controlId, Notification code) {
+    return dispatchEvent(*this, kEvents, controlId, code) ||
+           CPropertyPage::OnCommand(controlId, code);
+}
+
+bool CListDlg::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    refreshSummaries();
+    loadMotorList(defaultListFile());
+    return true;
+}
+
+void CListDlg::DoDataExchange(CDataExchange&) {
+    refreshSummaries();
+}
+
+void CListDlg::refreshSummaries() {
+    const CalcState& state = calcState();
+    ListBox turns = GetListBox(IDC_TURNS_SUMMARY);
+    turns.ResetContent();
+    for (const std::string& line : formatTurnsSummary(state.turnsMotor))
+        turns.AddString(line);
+    ListBox torque = GetListBox(IDC_TORQUE_SUMMARY);
+    torque.ResetContent();
+    for (const std::string& line : formatTorqueSummary(state.torqueMotor))
+        torque.AddString(line);
+}
+
+MotorListView CListDlg::motorListView() {
+    ListBox list = GetListBox(IDC_MOTOR_LIST);
+    return {static_cast<std::size_t>(list.GetCount()),
+            [list](std::size_t row) { return list.GetText(static_cast<int>(row)); }};
+}
+
+void CListDlg::showLoadedRows() {
+    ListBox list = GetListBox(IDC_MOTOR_LIST);
+    list.ResetContent();
+    list.AddString(kHeaderRow);
+    for (const std::string& row : motorListBuffer().rows)
+        list.AddString(row);
+}
+
+void CListDlg::loadMotorList(const ListFileLocation& file) {
+    kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
+    showLoadedRows();
+}
+
+void CListDlg::OnListBoxSetFocus() {}
+
+void CListDlg::OnAddTurnsClicked() {
+    GetListBox(IDC_MOTOR_LIST).AddString(formatTurnsRow(calcState().turnsMotor));
+}
+
+void CListDlg::OnAddTorqueClicked() {
+    GetListBox(IDC_MOTOR_LIST).AddString(formatTorqueRow(calcState().torqueMotor));
+}
+
+void CListDlg::OnDeleteClicked() {
+    ListBox list = GetListBox(IDC_MOTOR_LIST);
+    const int selected = list.GetCurSel();
+    if (selected <= 0) // nothing selected, or the header row, which stays
+        return;
+    list.DeleteString(selected);
+    list.SetCurSel(-1);
+}
+
+void CListDlg::OnMotorListSelChange() {
+    ListBox list = GetListBox(IDC_MOTOR_LIST);
+    if (list.GetCurSel() == 0)
+        list.SetCurSel(-1);
+}
+
+void CListDlg::OnSaveClicked() {
+    const ListFileLocation& file = currentListFile();
+    reportWriteFailure(file.path(), saveMotorList(motorListBuffer(), motorListView(), file),
+                       kListKept);
+}
+
+void CListDlg::OnSaveAsClicked() {
+    CFileDialog dialog(false, "dta", "*.dta", OFN_OVERWRITEPROMPT, kListFilter, this,
+                       currentListFile().folder);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const ListFileLocation file = chosenListFile(dialog.GetPathName());
+    reportWriteFailure(file.path(),
+                       saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file),
+                       kListKept);
+}
+
+void CListDlg::OnLoadClicked() {
+    CFileDialog dialog(true, "dta", "*.dta", 0, kListFilter, this, currentListFile().folder);
+    if (dialog.DoModal() != IDOK)
+        return;
+    loadMotorList(chosenListFile(dialog.GetPathName()));
+}
+
+void CListDlg::OnPrintClicked() {
+    CFileDialog dialog(false, "txt", "*.txt", OFN_OVERWRITEPROMPT, kExportFilter, this,
+                       documentsFolder());
+    if (dialog.DoModal() != IDOK)
+        return;
+    const std::filesystem::path file = chosenExportFile(dialog.GetPathName());
+    reportWriteFailure(file, exportMotorList(motorListBuffer(), motorListView(), file),
+                       "The motor list is still on the List page.");
+}
+
+} // namespace kestrune

@@ -1,0 +1,44 @@
+#pragma once
+// The List page: the last turns and torque motors as summaries, the motor list, and its files.
+
+#include "list/list_files.h"
+#include "platform/CPropertyPage.h"
+#include "ui/OnHelpClicked.h"
+
+#include <array>
+
+namespace kestrune {
+
+class CListDlg : public platform::CPropertyPage, private HelpButtonHandler {
+public:
+    CListDlg();
+
+    // Rebuilds both summary boxes from the last turns and torque motors.
+    void refreshSummaries();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(platform::CDataExchange& dx) override;
+    bool OnCommand(int controlId, platform::Notification code) override;
+
+private:
+    void OnListBoxSetFocus();
+    void OnAddTurnsClicked();
+    void OnAddTorqueClicked();
+    void OnDeleteClicked();
+    void OnPrintClicked();
+    void OnSaveClicked();
+    void OnSaveAsClicked();
+    void OnLoadClicked();
+    void OnMotorListSelChange();
+
+    // The list box lends its rows to the file operations.
+    MotorListView motorListView();
+    // Header row first, then the rows of the buffer.
+    void showLoadedRows();
+    void loadMotorList(const ListFileLocation& file);
+
+    static const std::array<platform::EventEntry<CListDlg>, 12> kEvents;
+};
+
+} // namespace kestrune

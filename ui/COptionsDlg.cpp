@@ -1,0 +1,9 @@
+#include "ui/COptionsDlg.h"
+
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+COptionsDlg::COptionsDlg() : CPropertyPage(dialogTemplate(IDD_OPTIONS)) {}
+
+} // namespace kestrune

@@ -1,0 +1,13 @@
+#pragma once
+// The Options page: blank, for good.
+
+#include "platform/CPropertyPage.h"
+
+namespace kestrune {
+
+class COptionsDlg : public platform::CPropertyPage {
+public:
+    COptionsDlg();
+};
+
+} // namespace kestrune

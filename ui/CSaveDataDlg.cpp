@@ -1,0 +1,9 @@
+#include "ui/CSaveDataDlg.h"
+
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+CSaveDataDlg::CSaveDataDlg() : CDialog(dialogTemplate(IDD_SAVE_DATA)) {}
+
+} // namespace kestrune

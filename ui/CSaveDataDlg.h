@@ -1,0 +1,13 @@
+#pragma once
+// The closing question "Save User Data?": Yes (Enter) = IDOK, No (Esc) = IDCANCEL.
+
+#include "platform/CDialog.h"
+
+namespace kestrune {
+
+class CSaveDataDlg : public platform::CDialog {
+public:
+    CSaveDataDlg();
+};
+
+} // namespace kestrune

@@ -1,0 +1,9 @@
+#include "ui/CTestDlg.h"
+
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+CTestDlg::CTestDlg() : CPropertyPage(dialogTemplate(IDD_TEST)) {}
+
+} // namespace kestrune

@@ -1,0 +1,13 @@
+#pragma once
+// The Test page: blank, for good.
+
+#include "platform/CPropertyPage.h"
+
+namespace kestrune {
+
+class CTestDlg : public platform::CPropertyPage {
+public:
+    CTestDlg();
+};
+
+} // namespace kestrune

@@ -1,0 +1,102 @@
+#include "ui/CTurnsDlg.h"
+
+#include "core/breaking_turns.h"
+#include "core/number_text.h"
+#include "ui/CCalibTurnsDlg.h"
+#include "ui/calc_page_inputs.h"
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+using namespace platform;
+
+const std::array<EventEntry<CTurnsDlg>, 10> CTurnsDlg::kEvents{{
+    {IDC_TYPE, LBN_SELCHANGE, &CTurnsDlg::OnTypeSelChange},
+    {IDC_WIDTH, LBN_SELCHANGE, &CTurnsDlg::OnInputChange},
+    {IDC_LENGTH, EN_UPDATE, &CTurnsDlg::OnInputChange},
+    {IDC_STRANDS, LBN_SELCHANGE, &CTurnsDlg::OnInputChange},
+    {IDC_LIMIT, LBN_SELCHANGE, &CTurnsDlg::OnInputChange},
+    {IDC_LENGTH, EN_SETFOCUS, &CTurnsDlg::OnLengthSetFocus},
+    {IDC_CALIBRATE, BN_CLICKED, &CTurnsDlg::OnCalibrateClicked},
+    {IDC_DEFAULT, BN_CLICKED, &CTurnsDlg::OnDefaultClicked},
+    {IDC_VORLICK, BN_CLICKED, &CTurnsDlg::OnInputChange},
+    {IDC_HELP, BN_CLICKED, &CTurnsDlg::OnHelpClicked},
+}};
+
+CTurnsDlg::CTurnsDlg() : CPropertyPage(dialogTemplate(IDD_TURNS)) {}
+
+bool CTurnsDlg::OnCommand(int controlId, Notification code) {
+    return dispatchEvent(*this, kEvents, controlId, code) ||
+           CPropertyPage::OnCommand(controlId, code);
+}
+
+bool CTurnsDlg::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    CalcState& state = calcState();
+    fillMotorInputLists(*this, state.currentType);
+
+    Edit length = GetEdit(IDC_LENGTH);
+    length.SetWindowText("1");
+    length.SetSel(1, 0);
+    length.ScrollCaret();
+
+    state.turnsConstant = state.table.turns[TanII];
+    state.currentType = TanII;
+    pageType_ = TanII;
+    initialised_ = true;
+    recomputeTurns();
+    return true;
+}
+
+void CTurnsDlg::DoDataExchange(CDataExchange& dx) {
+    exchangeRubberType(dx);
+    // Shown again after the Breaking Torque page chose another type: compute with that type's
+    // constant, so the Type list and the result never disagree.
+    const int current = calcState().currentType;
+    if (initialised_ && !dx.saveAndValidate && current != pageType_) {
+        selectRubberType(calcState(), Quantity::Turns, current);
+        pageType_ = current;
+        recomputeTurns();
+    }
+}
+
+void CTurnsDlg::recomputeTurns() {
+    const MotorInputs in = readMotorInputs(*this);
+    const double length = parseNumber(GetEdit(IDC_LENGTH).GetWindowText());
+    const CalcOutcome outcome =
+        computeBreakingTurns(calcState(), in.width, in.strands, in.limit, length, in.useVorlick);
+    if (outcome.shows())
+        GetListBox(IDC_TURNS_RESULT).InsertString(0, outcome.text);
+}
+
+void CTurnsDlg::OnTypeSelChange() {
+    const int type = GetListBox(IDC_TYPE).GetCurSel();
+    selectRubberType(calcState(), Quantity::Turns, type);
+    pageType_ = type;
+    recomputeTurns();
+}
+
+void CTurnsDlg::OnInputChange() {
+    recomputeTurns();
+}
+
+void CTurnsDlg::OnLengthSetFocus() {
+    // Entering the box starts a new length; the change itself recomputes.
+    GetEdit(IDC_LENGTH).SetWindowText("");
+}
+
+void CTurnsDlg::OnCalibrateClicked() {
+    {
+        CCalibTurnsDlg dialog;
+        dialog.DoModal();
+    }
+    recomputeTurns();
+}
+
+void CTurnsDlg::OnDefaultClicked() {
+    if (const auto constant = defaultTurnsConstant(GetListBox(IDC_TYPE).GetCurSel()))
+        calcState().turnsConstant = *constant;
+    recomputeTurns();
+}
+
+} // namespace kestrune

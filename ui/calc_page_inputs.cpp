@@ -1,0 +1,62 @@
+#include "ui/calc_page_inputs.h"
+
+#include "core/number_text.h"
+#include "ui/resources/dialog_templates.h"
+
+namespace kestrune {
+
+using platform::ListBox;
+
+void fillWidthList(ListBox list) {
+    // "1/8" is selected before the wider two are added, as the lists always were.
+    list.ResetContent();
+    for (int i = 0; i <= static_cast<int>(StripWidth::W1_8); ++i)
+        list.AddString(kStripWidths[static_cast<std::size_t>(i)].listText);
+    list.SetCurSel(static_cast<int>(StripWidth::W1_8));
+    for (int i = static_cast<int>(StripWidth::W3_16); i < kStripWidthCount; ++i)
+        list.AddString(kStripWidths[static_cast<std::size_t>(i)].listText);
+}
+
+void fillMotorInputLists(platform::CWnd& page, int currentType) {
+    ListBox types = page.GetListBox(IDC_TYPE);
+    types.ResetContent();
+    for (const RubberTypeInfo& type : kRubberTypes)
+        types.AddString(type.listText);
+    types.SetCurSel(currentType);
+
+    fillWidthList(page.GetListBox(IDC_WIDTH));
+
+    ListBox strands = page.GetListBox(IDC_STRANDS);
+    strands.ResetContent();
+    for (int i = 0; i < kStrandCounts; ++i)
+        strands.InsertString(i, formatInt(strandCountAt(i)));
+    strands.SetCurSel(1); // "4"
+
+    ListBox limits = page.GetListBox(IDC_LIMIT);
+    limits.ResetContent();
+    for (int i = 0; i < kLimitCount; ++i)
+        limits.InsertString(i, formatInt(limitAt(i)));
+    limits.SetCurSel(4); // "80"
+}
+
+namespace {
+double selectedNumber(ListBox list) {
+    const int selected = list.GetCurSel();
+    return selected < 0 ? 0.0 : parseNumber(list.GetText(selected));
+}
+} // namespace
+
+MotorInputs readMotorInputs(platform::CWnd& page) {
+    MotorInputs inputs;
+    inputs.width = stripWidthInches(page.GetListBox(IDC_WIDTH).GetCurSel()).value_or(0.0);
+    inputs.strands = selectedNumber(page.GetListBox(IDC_STRANDS));
+    inputs.limit = selectedNumber(page.GetListBox(IDC_LIMIT));
+    inputs.useVorlick = page.GetButton(IDC_VORLICK).GetCheck();
+    return inputs;
+}
+
+void exchangeRubberType(platform::CDataExchange& dx) {
+    dx.window.GetListBox(IDC_TYPE).SetCurSel(calcState().currentType);
+}
+
+} // namespace kestrune

@@ -1,0 +1,10 @@
+#pragma once
+// Context numbers of the help topics (anchors "context-N" of the help document).
+
+namespace kestrune {
+
+inline constexpr unsigned long kHelpApplication = 1;
+inline constexpr unsigned long kHelpCalibrateTurns = 2;
+inline constexpr unsigned long kHelpCalibrateTorque = 3;
+
+} // namespace kestrune

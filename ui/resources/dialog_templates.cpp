@@ -1,0 +1,142 @@
+#include "ui/resources/dialog_templates.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kestrune {
+namespace {
+
+using platform::ControlKind;
+using platform::ControlTemplate;
+using platform::DialogTemplate;
+namespace st = platform::style;
+namespace ds = platform::dialog_style;
+
+constexpr ControlKind LB = ControlKind::ListBox;
+constexpr ControlKind ED = ControlKind::Edit;
+constexpr ControlKind PB = ControlKind::PushButton;
+constexpr ControlKind DEF = ControlKind::DefPushButton;
+constexpr ControlKind CB = ControlKind::AutoCheckBox;
+constexpr ControlKind TX = ControlKind::Static;
+
+// One-line input lists of the calculation pages.
+constexpr unsigned kInputList =
+    st::Border | st::VScroll | st::TabStop | st::Notify | st::NoIntegralHeight;
+constexpr unsigned kResultList = st::Border | st::TabStop | st::Notify | st::NoIntegralHeight;
+constexpr unsigned kMotorList =
+    st::Border | st::VScroll | st::TabStop | st::Notify | st::UseTabStops;
+constexpr unsigned kLabel = st::Left;
+constexpr unsigned kTab = st::TabStop;
+
+constexpr unsigned kPage = ds::Child;
+constexpr unsigned kCalibDialog = ds::Caption | ds::SysMenu | ds::ContextHelp | ds::ModalFrame;
+
+constexpr std::array<ControlTemplate, 16> kTurns{{
+    {IDC_TYPE, LB, "", 15, 20, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Type", 15, 10, 17, 8, kLabel},
+    {IDC_WIDTH, LB, "", 15, 50, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Width", 15, 40, 20, 8, kLabel},
+    {IDC_LENGTH, ED, "", 110, 20, 60, 12, st::Border | st::TabStop | st::Number | st::NoHScroll},
+    {IDC_STATIC, TX, "Length", 110, 10, 23, 8, kLabel},
+    {IDC_TURNS_RESULT, LB, "", 110, 50, 60, 10, kResultList | st::NoSel},
+    {IDC_STATIC, TX, "Turns", 110, 40, 19, 8, kLabel},
+    {IDC_STRANDS, LB, "", 15, 80, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Strands", 15, 70, 25, 8, kLabel},
+    {IDC_LIMIT, LB, "", 110, 80, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Limit (%)", 110, 70, 26, 8, kLabel},
+    {IDC_CALIBRATE, PB, "Calibrate", 200, 20, 60, 14, kTab},
+    {IDC_DEFAULT, PB, "Default", 200, 50, 60, 14, kTab},
+    {IDC_VORLICK, CB, "Vorlick", 200, 105, 44, 10, kTab},
+    {IDC_HELP, PB, "Help", 200, 80, 60, 14, kTab},
+}};
+
+constexpr std::array<ControlTemplate, 14> kTorque{{
+    {IDC_TYPE, LB, "", 15, 20, 60, 10, kInputList},
+    {IDC_WIDTH, LB, "", 15, 50, 60, 10, kInputList},
+    {IDC_STRANDS, LB, "", 15, 80, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Type", 15, 10, 17, 8, kLabel},
+    {IDC_STATIC, TX, "Width", 15, 40, 20, 8, kLabel},
+    {IDC_STATIC, TX, "Strands", 15, 70, 25, 8, kLabel},
+    {IDC_TORQUE_RESULT, LB, "", 110, 20, 60, 10, kResultList},
+    {IDC_STATIC, TX, "Torque", 110, 10, 24, 8, kLabel},
+    {IDC_LIMIT, LB, "", 110, 80, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Limit (%)", 110, 70, 26, 8, kLabel},
+    {IDC_CALIBRATE, PB, "Calibrate", 200, 20, 60, 14, kTab},
+    {IDC_DEFAULT, PB, "Defaults", 200, 50, 60, 14, kTab},
+    {IDC_VORLICK, CB, "Vorlick", 200, 110, 44, 10, kTab},
+    {IDC_HELP, PB, "Help", 200, 80, 60, 14, kTab},
+}};
+
+constexpr unsigned kWidthList = st::Border | st::VScroll | st::Notify | st::TabStop;
+constexpr unsigned kValueEdit = st::Border | st::TabStop | st::NoHScroll;
+
+constexpr std::array<ControlTemplate, 8> kCalibTurns{{
+    {platform::IDOK, DEF, "OK", 10, 55, 50, 14, kTab},
+    {platform::IDCANCEL, PB, "Cancel", 75, 55, 50, 14, kTab},
+    {IDC_VALUE, ED, "", 75, 25, 50, 14, kValueEdit | st::Number},
+    {IDC_WIDTH, LB, "", 10, 25, 50, 15, kWidthList},
+    {IDC_STATIC, TX, "Width", 10, 15, 20, 8, kLabel},
+    {IDC_STATIC, TX, "Turns/inch", 75, 15, 36, 8, kLabel},
+    {IDC_SAVE_VALUE, CB, "Save Value", 140, 25, 53, 10, kTab},
+    {IDC_USE_DEFAULT, CB, "Use Default", 140, 45, 53, 10, kTab},
+}};
+
+constexpr std::array<ControlTemplate, 8> kCalibTorque{{
+    {platform::IDOK, DEF, "OK", 10, 50, 50, 14, kTab},
+    {platform::IDCANCEL, PB, "Cancel", 75, 50, 50, 14, kTab},
+    {IDC_WIDTH, LB, "", 10, 25, 50, 15, kWidthList},
+    {IDC_VALUE, ED, "", 75, 25, 50, 14, kValueEdit},
+    {IDC_STATIC, TX, "Width", 10, 15, 20, 8, kLabel},
+    {IDC_STATIC, TX, "Torque oz/in", 75, 15, 42, 8, kLabel},
+    {IDC_SAVE_VALUE, CB, "Save Value", 140, 25, 53, 10, kTab},
+    {IDC_USE_DEFAULT, CB, "Use Default", 140, 45, 53, 10, kTab},
+}};
+
+constexpr std::array<ControlTemplate, 3> kSaveData{{
+    {IDC_QUESTION, TX, "Save User Data?", 40, 5, 70, 18, kLabel},
+    {platform::IDOK, DEF, "Yes", 10, 30, 50, 14, kTab},
+    {platform::IDCANCEL, PB, "No", 70, 30, 50, 14, kTab},
+}};
+
+constexpr std::array<ControlTemplate, 14> kList{{
+    {IDC_MOTOR_LIST, LB, "", 15, 20, 235, 40, kMotorList},
+    {IDC_STATIC, TX, "Rubber Motor List", 15, 10, 57, 8, kLabel},
+    {IDC_TURNS_SUMMARY, LB, "", 15, 65, 90, 50, kMotorList | st::NoSel},
+    {IDC_STATIC, TX, "Breaking Turns", 15, 55, 49, 8, kLabel},
+    {IDC_TORQUE_SUMMARY, LB, "", 155, 65, 95, 50, kMotorList | st::NoSel},
+    {IDC_STATIC, TX, "BreakingTorque", 155, 55, 52, 8, kLabel},
+    {IDC_ADD, PB, "Add", 35, 120, 50, 14, kTab},
+    {IDC_ADDD, PB, "Addd", 175, 120, 50, 14, kTab},
+    {IDC_DELETE, PB, "Delete", 265, 20, 50, 14, kTab},
+    {IDC_SAVEAS, PB, "SaveAs", 265, 80, 50, 14, kTab},
+    {IDC_PRINT, PB, "Print", 265, 40, 50, 14, kTab},
+    {IDC_SAVE, PB, "Save", 265, 60, 50, 14, kTab},
+    {IDC_HELP, PB, "Help", 265, 120, 50, 14, kTab},
+    {IDC_LOAD, PB, "Load", 265, 100, 50, 14, kTab},
+}};
+
+constexpr std::array<DialogTemplate, 8> kTemplates{{
+    {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},
+    {IDD_TORQUE, "Breaking Torque", 272, 135, kPage, kTorque},
+    {IDD_TEST, "Test", 186, 95, kPage, {}},
+    {IDD_CALIB_TURNS, "Calibrate Turns", 202, 82, kCalibDialog, kCalibTurns},
+    {IDD_CALIB_TORQUE, "Calibrate Torque", 202, 81, kCalibDialog, kCalibTorque},
+    {IDD_SAVE_DATA, "", 132, 57, ds::ModalFrame | ds::NoTitle, kSaveData},
+    {IDD_LIST, "List", 327, 146, kPage, kList},
+    {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
+}};
+
+} // namespace
+
+const platform::DialogTemplate& dialogTemplate(int id) {
+    for (const DialogTemplate& tmpl : kTemplates) {
+        if (tmpl.id == id) {
+            return tmpl;
+        }
+    }
+    std::fprintf(stderr, "kestrune: no dialog template %d\n", id);
+    std::abort();
+}
+
+} // namespace kestrune

@@ -1,0 +1,50 @@
+#pragma once
+// Ids of the dialog templates and their controls, and the templates themselves.
+
+#include "platform/dialog_template.h"
+#include "platform/win_constants.h"
+
+namespace kestrune {
+
+// Templates.
+inline constexpr int IDD_TURNS = 130;
+inline constexpr int IDD_TORQUE = 131;
+inline constexpr int IDD_TEST = 132;
+inline constexpr int IDD_CALIB_TURNS = 133;
+inline constexpr int IDD_CALIB_TORQUE = 134;
+inline constexpr int IDD_SAVE_DATA = 137;
+inline constexpr int IDD_LIST = 138;
+inline constexpr int IDD_OPTIONS = 139;
+
+// Controls. The OK and Cancel buttons (also Yes and No) are platform::IDOK and IDCANCEL.
+inline constexpr int IDC_STATIC = -1;
+inline constexpr int IDC_TYPE = 1000;
+inline constexpr int IDC_WIDTH = 1001;
+inline constexpr int IDC_LENGTH = 1003;
+inline constexpr int IDC_TURNS_RESULT = 1004;
+inline constexpr int IDC_TURNS_SUMMARY = IDC_TURNS_RESULT; // the same id on the List page
+inline constexpr int IDC_STRANDS = 1005;
+inline constexpr int IDC_TORQUE_RESULT = 1009;
+inline constexpr int IDC_TORQUE_SUMMARY = IDC_TORQUE_RESULT; // the same id on the List page
+inline constexpr int IDC_LIMIT = 1010;
+inline constexpr int IDC_CALIBRATE = 1013;
+inline constexpr int IDC_VALUE = 1014;
+inline constexpr int IDC_DEFAULT = 1017;
+inline constexpr int IDC_USE_DEFAULT = IDC_DEFAULT; // "Use Default" in the calibration dialogs
+inline constexpr int IDC_QUESTION = 1024;
+inline constexpr int IDC_VORLICK = 1025;
+inline constexpr int IDC_MOTOR_LIST = 1027;
+inline constexpr int IDC_ADD = 1030;
+inline constexpr int IDC_ADDD = 1031;
+inline constexpr int IDC_HELP = 1032;
+inline constexpr int IDC_DELETE = 1034;
+inline constexpr int IDC_SAVEAS = 1035;
+inline constexpr int IDC_PRINT = 1036;
+inline constexpr int IDC_SAVE = 1037;
+inline constexpr int IDC_SAVE_VALUE = IDC_SAVE; // "Save Value" in the calibration dialogs
+inline constexpr int IDC_LOAD = 1040;
+
+// The template with the id; an unknown id is a programming error and ends the program.
+const platform::DialogTemplate& dialogTemplate(int id);
+
+} // namespace kestrune

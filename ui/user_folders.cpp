@@ -1,0 +1,18 @@
+#include "ui/user_folders.h"
+
+#include "core/file_io.h"
+
+#include <QStandardPaths>
+
+namespace kestrune {
+
+std::filesystem::path documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    std::error_code ec;
+    const std::filesystem::path path = folder.toStdString();
+    if (!folder.isEmpty() && std::filesystem::is_directory(path, ec))
+        return path;
+    return startDirectory();
+}
+
+} // namespace kestrune
