@@ -48,15 +48,14 @@ void pollOnce() {
         QTimer::singleShot(0, modal, [modal, run = std::move(answer.run)] { run(modal); });
         return;
     }
-    if (modal == state.lastAnswered) {
-        return;
-    }
+    // An answered window that its answer left open is timed too, so a failed answer ends in a
+    // failure instead of a test spinning for ever.
     if (state.waiting != modal) {
         state.waiting = modal;
         state.waitingSince.start();
     } else if (state.waitingSince.elapsed() > 10000) {
         ADD_FAILURE() << "a modal window (" << modal->windowTitle().toStdString()
-                      << ") was left unanswered; closing it";
+                      << ") was left unanswered or open; closing it";
         state.waiting = nullptr;
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->reject();
