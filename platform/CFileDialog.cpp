@@ -14,8 +14,13 @@ CFileDialog::CFileDialog(bool openFileDialog, std::string defaultExt, std::strin
       startFolder_(std::move(startFolder)) {}
 
 int CFileDialog::DoModal() {
-    const FileDialogRequest request{open_,   defaultExt_,  fileName_,
-                                    filter_, startFolder_, (flags_ & OFN_OVERWRITEPROMPT) != 0};
+    const FileDialogRequest request{open_,
+                                    defaultExt_,
+                                    fileName_,
+                                    filter_,
+                                    startFolder_,
+                                    (flags_ & OFN_OVERWRITEPROMPT) != 0,
+                                    open_ && (flags_ & OFN_FILEMUSTEXIST) != 0};
     std::optional<std::filesystem::path> chosen =
         detail::runFileDialog(request, parent_ != nullptr ? parent_->widget() : nullptr);
     if (!chosen || chosen->filename().empty()) {

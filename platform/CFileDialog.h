@@ -13,6 +13,9 @@ inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
 inline constexpr unsigned OFN_PATHMUSTEXIST = 0x0800;
 inline constexpr unsigned OFN_FILEMUSTEXIST = 0x1000;
 
+// Without OFN_FILEMUSTEXIST an open dialog takes a name that does not exist yet; a name typed
+// without any "." gets defaultExt before the dialog asks about replacing a file, so the file
+// asked about is the file returned.
 class CFileDialog {
 public:
     // filter: pairs "Description|pattern" separated by '|', ending in "||", for example

@@ -20,11 +20,11 @@ void ListBox::ResetContent() {
 }
 
 int ListBox::AddString(std::string_view text) {
-    return control_->addString(qtext(text));
+    return control_->addString(std::string(text));
 }
 
 int ListBox::InsertString(int index, std::string_view text) {
-    return control_->insertString(index, qtext(text));
+    return control_->insertString(index, std::string(text));
 }
 
 int ListBox::DeleteString(int index) {
@@ -36,7 +36,7 @@ int ListBox::GetCount() const {
 }
 
 std::string ListBox::GetText(int index) const {
-    return control_->text(index).toStdString();
+    return control_->text(index);
 }
 
 int ListBox::GetCurSel() const {

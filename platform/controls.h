@@ -1,6 +1,7 @@
 #pragma once
 // Handles to the controls of a created window, reached by id through CWnd. A handle is cheap to
-// copy and valid while its window exists. Text crosses as UTF-8.
+// copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte
+// for byte, whatever they hold, and gives back exactly what it was given.
 
 #include <string>
 #include <string_view>

@@ -16,6 +16,7 @@ struct FileDialogRequest {
     std::string defaultExt, fileName, filter;
     std::filesystem::path startFolder;
     bool confirmOverwrite; // ask before replacing an existing file
+    bool mustExist;        // an open dialog: refuse the name of a file that does not exist
 };
 
 // The answer is the chosen file with its folder, or nothing for Cancel.

@@ -77,8 +77,13 @@ std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& req
     QFileDialog dialog(parent != nullptr ? parent : activeOwner(),
                        request.open ? QStringLiteral("Open") : QStringLiteral("Save As"),
                        QFile::decodeName(QByteArray::fromStdString(request.startFolder.string())));
+    // Qt's own dialog: it adds the default suffix before it asks about replacing a file, so the
+    // question names the file that is written, and its open mode takes a new name. The desktop's
+    // dialogs ask about the name as typed and open existing files only.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.open && request.mustExist ? QFileDialog::ExistingFile
+                                                         : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.defaultExt.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
@@ -87,7 +92,9 @@ std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& req
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
     }
-    if (!request.fileName.empty()) {
+    // A pattern such as "*.dta" is what the filter already shows; in the name box it would be
+    // taken as the name of the file to write.
+    if (request.fileName.find_first_of("*?") == std::string::npos && !request.fileName.empty()) {
         dialog.selectFile(QString::fromStdString(request.fileName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

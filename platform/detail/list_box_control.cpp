@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTextOption>
@@ -13,6 +14,21 @@
 #include <algorithm>
 
 namespace kestrune::platform::detail {
+
+namespace {
+
+// UTF-8, the program's own text; a row that is not (an 8-bit list file's) shows as Latin-1, so
+// every byte still shows as a character of its own.
+QString decodeRow(const std::string& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError()) {
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return text;
+}
+
+} // namespace
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : size();
@@ -31,14 +47,14 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     }
     // Assistive technology reads the row with its tabs, whatever the drawing makes of them.
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
-        return rows_.at(index.row());
+        return decodeRow(rows_.at(index.row()));
     }
     return {};
 }
 
-void ListBoxModel::insert(int row, const QString& text) {
+void ListBoxModel::insert(int row, std::string text) {
     beginInsertRows({}, row, row);
-    rows_.insert(row, text);
+    rows_.insert(row, std::move(text));
     endInsertRows();
 }
 
@@ -181,10 +197,12 @@ void ListBoxControl::resetContent() {
     topRow_ = 0;
 }
 
-int ListBoxControl::addString(const QString& text) {
+int ListBoxControl::addString(std::string text) {
     const int row = model_->size();
-    model_->insert(row, text);
-    widenFor(text);
+    if (oneLine_) { // only a one-line list widens for its entries
+        widenFor(decodeRow(text));
+    }
+    model_->insert(row, std::move(text));
     return row;
 }
 
@@ -220,15 +238,17 @@ void ListBoxControl::widenFor(const QString& text) {
     }
 }
 
-int ListBoxControl::insertString(int index, const QString& text) {
+int ListBoxControl::insertString(int index, std::string text) {
     if (index == -1) {
-        return addString(text);
+        return addString(std::move(text));
     }
     if (index < 0 || index > model_->size()) {
         return -1;
     }
-    model_->insert(index, text);
-    widenFor(text);
+    if (oneLine_) { // only a one-line list widens for its entries
+        widenFor(decodeRow(text));
+    }
+    model_->insert(index, std::move(text));
     return index;
 }
 
@@ -240,11 +260,15 @@ int ListBoxControl::deleteString(int index) {
     return model_->size();
 }
 
-QString ListBoxControl::text(int index) const {
+std::string ListBoxControl::text(int index) const {
     if (index < 0 || index >= model_->size()) {
         return {};
     }
     return model_->at(index);
+}
+
+QString ListBoxControl::displayText(int index) const {
+    return model_->data(model_->index(index), Qt::DisplayRole).toString();
 }
 
 int ListBoxControl::curSel() const {

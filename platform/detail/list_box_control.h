@@ -1,9 +1,10 @@
 #pragma once
 // The list box: a list view over a vector of rows, fast with a hundred thousand rows (uniform
-// row heights, rows inserted at the top without copying the others). A one-line list box (a
-// viewport too low for two rows) shows one row, with small up/down arrows when it has a
-// scroll bar, and steps with the arrow keys, the wheel and the arrows; it stays a list with a
-// current selection.
+// row heights, rows inserted at the top without copying the others). Rows are kept byte for byte
+// as the program gives them (a list file's row may hold any bytes) and decoded only to be shown. A
+// one-line list box (a viewport too low for two rows) shows one row, with small up/down arrows when
+// it has a scroll bar, and steps with the arrow keys, the wheel and the arrows; it stays a list
+// with a current selection.
 
 #include "platform/dialog_template.h"
 #include "platform/win_constants.h"
@@ -13,6 +14,7 @@
 #include <QListView>
 #include <QString>
 #include <functional>
+#include <string>
 
 namespace kestrune::platform::detail {
 
@@ -26,13 +28,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     int size() const { return static_cast<int>(rows_.size()); }
-    const QString& at(int row) const { return rows_.at(row); }
-    void insert(int row, const QString& text);
+    const std::string& at(int row) const { return rows_.at(row); }
+    void insert(int row, std::string text);
     void remove(int row);
     void clear();
 
 private:
-    QList<QString> rows_;
+    QList<std::string> rows_;
 };
 
 class ListBoxArrows;
@@ -45,11 +47,14 @@ public:
     void setNotifier(std::function<void(Notification)> notify) { notify_ = std::move(notify); }
 
     void resetContent();
-    int addString(const QString& text);
-    int insertString(int index, const QString& text);
+    int addString(std::string text);
+    int insertString(int index, std::string text);
     int deleteString(int index);
     int count() const { return model_->size(); }
-    QString text(int index) const;
+    // The row's bytes as added; empty when index is out of range.
+    std::string text(int index) const;
+    // The row as it is shown.
+    QString displayText(int index) const;
     int curSel() const;
     void setCurSel(int index);
 

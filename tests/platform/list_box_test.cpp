@@ -58,6 +58,34 @@ TEST(ListBox, OperationsReturnWhatTheListHolds) {
     });
 }
 
+TEST(ListBox, RowsKeepTheirBytesAndShowEachByte) {
+    struct Row {
+        std::string bytes;
+        QString shown;
+    };
+    const std::vector<Row> rows{
+        {"TanII\t1/8\"\t14", QStringLiteral("TanII\t1/8\"\t14")},
+        {"\xFFodd", QStringLiteral("\u00FFodd")},         // not UTF-8: each byte a character
+        {"M\xC3\xBCller", QStringLiteral("M\u00FCller")}, // UTF-8
+        {std::string("a\0b", 3), QString::fromLatin1("a\0b", 3)},
+        {"", QString()},
+    };
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ListBox box = dialog.GetListBox(kRowList);
+        for (const Row& row : rows) {
+            box.AddString(row.bytes);
+        }
+        box.InsertString(0, "\xE9t\xE9");
+        EXPECT_EQ(box.GetText(0), "\xE9t\xE9");
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int index = static_cast<int>(i) + 1;
+            EXPECT_EQ(box.GetText(index), rows[i].bytes) << i;
+            EXPECT_EQ(boxOf(dialog, kRowList)->displayText(index), rows[i].shown) << i;
+        }
+    });
+}
+
 TEST(ListBox, ProgramSelectionRaisesNoNotification) {
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {

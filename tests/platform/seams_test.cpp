@@ -23,6 +23,7 @@ struct FileDialogCase {
     std::optional<std::filesystem::path> answer;
     int result;
     bool confirmOverwrite;
+    bool mustExist;
     std::string fileName;
     std::filesystem::path folder;
 };
@@ -52,6 +53,7 @@ TEST_P(FileDialogTest, AsksTheSeamAndSplitsTheAnswer) {
     EXPECT_EQ(requests[0].filter, "Lists (*.dta)|*.dta||");
     EXPECT_EQ(requests[0].startFolder, std::filesystem::path("/start/here"));
     EXPECT_EQ(requests[0].confirmOverwrite, c.confirmOverwrite);
+    EXPECT_EQ(requests[0].mustExist, c.mustExist);
     EXPECT_EQ(result, c.result);
     if (result == IDOK) {
         EXPECT_EQ(dialog.GetFileName(), c.fileName);
@@ -62,14 +64,16 @@ TEST_P(FileDialogTest, AsksTheSeamAndSplitsTheAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     CFileDialog, FileDialogTest,
     testing::Values(FileDialogCase{"open_chooses_a_file", true, 0, "/data/lists/club.dta", IDOK,
-                                   false, "club.dta", "/data/lists"},
+                                   false, false, "club.dta", "/data/lists"},
+                    FileDialogCase{"open_of_an_existing_file_only", true, OFN_FILEMUSTEXIST,
+                                   "/data/club.dta", IDOK, false, true, "club.dta", "/data"},
                     FileDialogCase{"save_as_asks_before_replacing", false, OFN_OVERWRITEPROMPT,
-                                   "/data/new.dta", IDOK, true, "new.dta", "/data"},
+                                   "/data/new.dta", IDOK, true, false, "new.dta", "/data"},
                     FileDialogCase{"a_bare_name_lies_in_the_start_folder", false, 0, "bare.dta",
-                                   IDOK, false, "bare.dta", std::filesystem::current_path()},
-                    FileDialogCase{"cancel", true, 0, std::nullopt, IDCANCEL, false, "", ""},
-                    FileDialogCase{"a_folder_is_no_file", true, 0, "/data/", IDCANCEL, false, "",
-                                   ""}),
+                                   IDOK, false, false, "bare.dta", std::filesystem::current_path()},
+                    FileDialogCase{"cancel", true, 0, std::nullopt, IDCANCEL, false, false, "", ""},
+                    FileDialogCase{"a_folder_is_no_file", true, 0, "/data/", IDCANCEL, false, false,
+                                   "", ""}),
     [](const testing::TestParamInfo<FileDialogCase>& param) { return param.param.name; });
 
 struct FilterCase {

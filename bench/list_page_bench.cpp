@@ -1,0 +1,194 @@
+// The List page with a long motor list: Load, Save and scrolling through the real page, inside
+// the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
+
+#include "core/file_io.h"
+#include "list/list_files.h"
+#include "list/motor_rows.h"
+#include "platform/detail/list_box_control.h"
+#include "platform/seams.h"
+#include "ui/CPageControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <unistd.h>
+
+namespace kestrune {
+namespace {
+namespace fs = std::filesystem;
+
+constexpr int kRows = 100'000;
+constexpr int kListTab = 3;
+
+// A long list file of turns and torque rows, as the Add buttons make them.
+std::string longListText() {
+    std::vector<std::string> rows;
+    rows.reserve(kRows);
+    for (int i = 0; i < kRows; ++i) {
+        const double n = static_cast<double>(i % 1000);
+        rows.push_back(i % 2 == 0 ? formatTurnsRow({.strands = 14, .length = n, .turns = n * 3})
+                                  : formatTorqueRow({.width = 0.25, .torque = n / 7}));
+    }
+    return formatListText(rows);
+}
+
+// The running List page, found once the sheet shows it.
+struct Page {
+    QWidget* sheet = nullptr;
+    platform::detail::ListBoxControl* list = nullptr;
+    QAbstractButton* load = nullptr;
+    QAbstractButton* save = nullptr;
+    fs::path folder;
+    fs::path longFile;
+};
+
+Page& page() {
+    static Page running;
+    return running;
+}
+
+QAbstractButton* buttonOf(QWidget* sheet, const QString& caption) {
+    for (QAbstractButton* button : sheet->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->text() == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+// Lets the view lay out and paint what the last step changed.
+void settle() {
+    QApplication::processEvents();
+    page().list->viewport()->repaint();
+}
+
+void loadLongList() {
+    page().load->click();
+    settle();
+}
+
+void loadList100k(benchmark::State& state) {
+    for (auto _ : state)
+        loadLongList();
+    if (page().list->count() != kRows + 1)
+        state.SkipWithError("the list does not hold the file's rows");
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(loadList100k)->Unit(benchmark::kMillisecond);
+
+void saveList100k(benchmark::State& state) {
+    loadLongList();
+    for (auto _ : state)
+        page().save->click();
+    if (fs::file_size(page().longFile) < std::size_t{kRows} * 10)
+        state.SkipWithError("the list file was not written whole");
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(saveList100k)->Unit(benchmark::kMillisecond);
+
+// One scrolling step per iteration; the slowest step is kept too, so that a stall shows.
+template <class Step> void timeSteps(benchmark::State& state, Step step) {
+    double worst = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        worst = std::max(worst, took.count());
+    }
+    state.counters["worst_ms"] = worst;
+}
+
+// The user pages down through the list, one key press per step; the selection follows.
+void pageDownStep(benchmark::State& state) {
+    loadLongList();
+    platform::detail::ListBoxControl* list = page().list;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    timeSteps(state, [list] {
+        QTest::keyClick(list, Qt::Key_PageDown);
+        settle();
+    });
+}
+BENCHMARK(pageDownStep)->Unit(benchmark::kMicrosecond);
+
+// The scroll bar dragged to far-apart places of the list, one jump per step.
+void scrollBarJump(benchmark::State& state) {
+    loadLongList();
+    QScrollBar* bar = page().list->verticalScrollBar();
+    std::minstd_rand random(7);
+    std::uniform_int_distribution<int> place(0, bar->maximum());
+    timeSteps(state, [&] {
+        bar->setValue(place(random));
+        settle();
+    });
+}
+BENCHMARK(scrollBarJump)->Unit(benchmark::kMicrosecond);
+
+// Runs inside the sheet's modal loop, the List page shown: the benchmarks, then Cancel.
+void runInsideSheet() {
+    Page& p = page();
+    p.sheet = QApplication::activeModalWidget();
+    for (auto* box : p.sheet->findChildren<platform::detail::ListBoxControl*>()) {
+        if (box->isVisible() && box->accessibleName() == QStringLiteral("Rubber Motor List"))
+            p.list = box;
+    }
+    p.load = buttonOf(p.sheet, QStringLiteral("Load"));
+    p.save = buttonOf(p.sheet, QStringLiteral("Save"));
+    if (p.list == nullptr || p.load == nullptr || p.save == nullptr) {
+        std::fputs("bench_list_page: the List page was not found\n", stderr);
+    } else {
+        benchmark::RunSpecifiedBenchmarks();
+    }
+    static_cast<QDialog*>(p.sheet)->reject();
+}
+
+} // namespace
+} // namespace kestrune
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    using namespace kestrune;
+    // The page needs widgets, not a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return EXIT_FAILURE;
+
+    // A scratch start folder, so the List page's kes.dta is never one of the user's files.
+    std::string folder = (fs::temp_directory_path() / "kestrune-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr)
+        return EXIT_FAILURE;
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    startDirectory();
+    Page& p = page();
+    p.folder = folder;
+    p.longFile = p.folder / "long.dta";
+    if (!writeFileAtomically(p.longFile, longListText()).ok)
+        return EXIT_FAILURE;
+    platform::setFileDialogHook([](const platform::FileDialogRequest&) -> std::optional<fs::path> {
+        return page().longFile;
+    });
+
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    {
+        CPageControl sheet("Kestrune", nullptr, kListTab);
+        QTimer::singleShot(0, &runInsideSheet);
+        sheet.DoModal();
+    }
+    platform::setFileDialogHook({});
+    fs::current_path(before);
+    std::error_code ignored;
+    fs::remove_all(p.folder, ignored);
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}

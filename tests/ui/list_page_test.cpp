@@ -1,0 +1,485 @@
+// The List page in the program's own page sheet: rows, summaries, Delete and the list files.
+// File dialogs are answered through their seam, warnings are caught by the message seam.
+
+#include "core/calc_state.h"
+#include "core/file_io.h"
+#include "list/motor_rows.h"
+#include "platform/detail/list_box_control.h"
+#include "platform/seams.h"
+#include "settings/settings_file.h"
+#include "tests/support/case_name.h"
+#include "tests/support/modal.h"
+#include "tests/support/temp_folder.h"
+#include "ui/CMotorApp.h"
+
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace kestrune::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kestrune::platform;
+using Rows = std::vector<std::string>;
+using test::PrintTo;
+
+constexpr int kTurnsTab = 0;
+constexpr int kListTab = 3;
+const std::string kHeader(kHeaderRow);
+// The rows "Add" and "Addd" append for the motors the pages compute when the program starts.
+const std::string kStartTurnsRow = "TanII\t1/8\"\t4\t1\"\t80%\t60\tNA";
+const std::string kStartTorqueRow = "TanII\t1/8\"\t2\tNA\t100%\tNA\t??";
+
+// The rows as the lines of a file, each with its line end.
+std::string fileOf(const Rows& rows) {
+    std::string text;
+    for (const std::string& row : rows) {
+        text += row;
+        text += '\n';
+    }
+    return text;
+}
+
+// The running page sheet, reached the way a user reaches it.
+class Sheet {
+public:
+    explicit Sheet(QWidget* window) : window_(window) {}
+
+    void showTab(int index) {
+        QTabBar* bar = window_->findChild<QTabWidget*>()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    void click(const char* button) { clickButton(window_, QString::fromUtf8(button)); }
+
+    detail::ListBoxControl* box(const char* label) const {
+        auto* found = dynamic_cast<detail::ListBoxControl*>(
+            findByAccessibleName(window_, QString::fromUtf8(label)));
+        EXPECT_NE(found, nullptr) << label;
+        return found;
+    }
+    detail::ListBoxControl* motorList() const { return box("Rubber Motor List"); }
+
+    static Rows rowsOf(const detail::ListBoxControl* list) {
+        Rows rows;
+        for (int i = 0; list != nullptr && i < list->count(); ++i) {
+            rows.push_back(list->text(i));
+        }
+        return rows;
+    }
+    Rows rows() const { return rowsOf(motorList()); }
+    int selection() const { return motorList()->curSel(); }
+
+    void clickRow(int row) {
+        detail::ListBoxControl* list = motorList();
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    void key(Qt::Key key) { QTest::keyClick(motorList(), key); }
+
+    QWidget* window() const { return window_; }
+
+private:
+    QWidget* window_;
+};
+
+class ListPageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        removeStartFiles();
+        calcState() = CalcState{};
+        setFileDialogHook([this](const FileDialogRequest& request) -> std::optional<fs::path> {
+            requests_.push_back(request);
+            if (answers_.empty()) {
+                ADD_FAILURE() << "a file dialog nobody expected";
+                return std::nullopt;
+            }
+            std::optional<fs::path> answer = answers_.front();
+            answers_.pop_front();
+            return answer;
+        });
+        setMessageHook(
+            [this](const std::string&, const std::string& text) { messages_.push_back(text); });
+    }
+
+    void TearDown() override {
+        setFileDialogHook({});
+        setMessageHook({});
+        clearModalAnswers();
+        removeStartFiles();
+    }
+
+    static void removeStartFiles() {
+        for (const char* name : {"kes.dta", "kes.cfg"}) {
+            std::error_code ec;
+            fs::remove(startDirectory() / name, ec);
+        }
+    }
+
+    // Runs the program with the List tab shown; body acts as the user, then the sheet is closed
+    // (OK, or Cancel) and the closing question answered (Yes, or No).
+    void run(const std::function<void(Sheet&)>& body, bool okAndYes = false) {
+        answerNextModal([&](QWidget* window) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+            Sheet sheet(window);
+            sheet.showTab(kListTab);
+            body(sheet);
+            clickButton(window, okAndYes ? "OK" : "Cancel");
+        });
+        answerNextModal([&](QWidget* question) { clickButton(question, okAndYes ? "Yes" : "No"); });
+        CMotorApp app;
+        app.InitInstance();
+        EXPECT_EQ(pendingModalAnswers(), 0);
+        EXPECT_TRUE(answers_.empty()) << "a file dialog that was expected did not open";
+    }
+
+    void answerFileDialog(std::optional<fs::path> chosen) { answers_.push_back(std::move(chosen)); }
+
+    std::deque<std::optional<fs::path>> answers_;
+    std::vector<FileDialogRequest> requests_;
+    std::vector<std::string> messages_;
+};
+
+TEST_F(ListPageTest, OpensWithTheStartMotorsAndAdddAppendsTheUntouchedTorqueMotor) {
+    run([](Sheet& sheet) {
+        EXPECT_EQ(sheet.rows(), Rows{kHeader});
+        EXPECT_EQ(Sheet::rowsOf(sheet.box("Breaking Turns")),
+                  (Rows{"Type\tTanII", "Width\t1/8\"", "Strands\t4", "Length\t1\"", "Limit\t80%",
+                        "Turns\t60"}));
+        EXPECT_EQ(Sheet::rowsOf(sheet.box("BreakingTorque")),
+                  (Rows{"Type\tTanII", "Width\t1/8\"", "Strands\t2", "Limit\t100%",
+                        "Torque\tUndefined"}));
+        sheet.click("Addd");
+        EXPECT_EQ(sheet.rows(), (Rows{kHeader, kStartTorqueRow}));
+        EXPECT_EQ(sheet.selection(), -1);
+    });
+}
+
+TEST_F(ListPageTest, RowsKeepTheirTextWhenTheTurnsPageComputesAgain) {
+    run([](Sheet& sheet) {
+        sheet.click("Add");
+        sheet.click("Add");
+        EXPECT_EQ(sheet.rows(), (Rows{kHeader, kStartTurnsRow, kStartTurnsRow}));
+
+        sheet.showTab(kTurnsTab);
+        auto* length = qobject_cast<QLineEdit*>(findByAccessibleName(sheet.window(), "Length"));
+        ASSERT_NE(length, nullptr);
+        QTest::mouseClick(length, Qt::LeftButton); // entering the box starts a new length
+        QTest::keyClicks(length, "24");
+        ASSERT_EQ(length->text(), QStringLiteral("24"));
+        const std::string turns = sheet.box("Turns")->text(0);
+        ASSERT_NE(turns, "60");
+
+        sheet.showTab(kListTab);
+        EXPECT_EQ(Sheet::rowsOf(sheet.box("Breaking Turns")),
+                  (Rows{"Type\tTanII", "Width\t1/8\"", "Strands\t4", "Length\t24\"", "Limit\t80%",
+                        "Turns\t" + turns}));
+        EXPECT_EQ(sheet.rows(), (Rows{kHeader, kStartTurnsRow, kStartTurnsRow}));
+    });
+}
+
+struct DeleteCase {
+    std::string name;
+    std::function<void(Sheet&)> select;
+    int selected; // before Delete
+    Rows after;   // of header, turns row, torque row
+};
+
+class DeleteTest : public ListPageTest, public testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DeleteTest, DeletesOnlyASelectedMotorRow) {
+    const DeleteCase& c = GetParam();
+    run([&](Sheet& sheet) {
+        sheet.click("Add");
+        sheet.click("Addd");
+        c.select(sheet);
+        EXPECT_EQ(sheet.selection(), c.selected);
+        sheet.click("Delete");
+        EXPECT_EQ(sheet.rows(), c.after);
+        EXPECT_EQ(sheet.selection(), -1);
+    });
+}
+
+const Rows kAllRows{kHeader, kStartTurnsRow, kStartTorqueRow};
+
+INSTANTIATE_TEST_SUITE_P(
+    CListDlg, DeleteTest,
+    testing::Values(DeleteCase{"nothing_selected", [](Sheet&) {}, -1, kAllRows},
+                    DeleteCase{"header_row_clicked", [](Sheet& s) { s.clickRow(0); }, -1, kAllRows},
+                    DeleteCase{"up_key_onto_the_header_row",
+                               [](Sheet& s) {
+                                   s.clickRow(1);
+                                   s.key(Qt::Key_Up);
+                               },
+                               -1, kAllRows},
+                    DeleteCase{"home_key_onto_the_header_row",
+                               [](Sheet& s) {
+                                   s.clickRow(2);
+                                   s.key(Qt::Key_Home);
+                               },
+                               -1, kAllRows},
+                    DeleteCase{"clicked_row", [](Sheet& s) { s.clickRow(1); }, 1,
+                               Rows{kHeader, kStartTorqueRow}},
+                    DeleteCase{"row_reached_with_the_down_key",
+                               [](Sheet& s) {
+                                   s.clickRow(1);
+                                   s.key(Qt::Key_Down);
+                               },
+                               2, Rows{kHeader, kStartTurnsRow}}),
+    CaseName{});
+
+struct ListFileCase {
+    std::string name;
+    std::optional<std::string> file; // kes.dta in the start folder; nothing: no file
+    Rows shown;
+    int deleted; // rows deleted from the top before Save
+    std::string saved;
+};
+
+class ListFileTest : public ListPageTest, public testing::WithParamInterface<ListFileCase> {};
+
+TEST_P(ListFileTest, OpensKesDtaAndSavesItBack) {
+    const ListFileCase& c = GetParam();
+    const fs::path file = startDirectory() / "kes.dta";
+    if (c.file) {
+        writeBytes(file, *c.file);
+    }
+    run([&](Sheet& sheet) {
+        EXPECT_EQ(sheet.rows(), c.shown);
+        for (int i = 0; i < c.deleted; ++i) {
+            sheet.clickRow(1);
+            sheet.click("Delete");
+        }
+        sheet.click("Save");
+    });
+    EXPECT_EQ(readWholeFile(file), c.saved);
+    EXPECT_TRUE(messages_.empty());
+}
+
+const std::string kLongRow(500, 'x');
+const std::string kOddRow = "\xFFodd";
+
+INSTANTIATE_TEST_SUITE_P(
+    CListDlg, ListFileTest,
+    testing::Values(ListFileCase{"no_file_gives_the_header_row_and_save_creates_it", std::nullopt,
+                                 Rows{kHeader}, 0, ""},
+                    ListFileCase{"only_the_header_row_left_empties_the_file", "TanII\nTanS\n",
+                                 Rows{kHeader, "TanII", "TanS"}, 2, ""},
+                    ListFileCase{"odd_lines_come_back_as_they_were",
+                                 fileOf({kStartTurnsRow, "", kOddRow, kLongRow}) + "last",
+                                 Rows{kHeader, kStartTurnsRow, "", kOddRow, kLongRow, "last"}, 0,
+                                 fileOf({kStartTurnsRow, "", kOddRow, kLongRow, "last"})},
+                    ListFileCase{"cr_lf_line_ends_are_saved_as_lf", "TanII\r\nTanS\r\n",
+                                 Rows{kHeader, "TanII", "TanS"}, 0, "TanII\nTanS\n"}),
+    CaseName{});
+
+TEST_F(ListPageTest, LoadOfANewNameGivesTheHeaderRowAndSaveCreatesThatFile) {
+    TempFolder other;
+    writeBytes(startDirectory() / "kes.dta", "TanII\n");
+    answerFileDialog(other / "club");
+    run([&](Sheet& sheet) {
+        sheet.click("Load");
+        EXPECT_EQ(sheet.rows(), Rows{kHeader});
+        sheet.click("Add");
+        sheet.click("Save");
+    });
+    ASSERT_EQ(requests_.size(), 1U);
+    EXPECT_TRUE(requests_[0].open);
+    EXPECT_FALSE(requests_[0].mustExist) << "a new name is a new list";
+    EXPECT_EQ(requests_[0].startFolder, startDirectory()) << "where the current list file is";
+    EXPECT_EQ(readWholeFile(other / "club.dta"), fileOf({kStartTurnsRow}));
+    EXPECT_EQ(readWholeFile(startDirectory() / "kes.dta"), "TanII\n");
+}
+
+struct DialogCase {
+    std::string name;
+    const char* button;
+    const char* chosen; // the name given in the dialog
+    const char* file;   // the file read or written
+    const char* defaultExt;
+    bool confirmsReplacing;
+    std::string contents; // of that file: read by Load, written by SaveAs and Print
+};
+
+class FileDialogNameTest : public ListPageTest, public testing::WithParamInterface<DialogCase> {};
+
+TEST_P(FileDialogNameTest, EachDialogAsksForItsKindOfFile) {
+    const DialogCase& c = GetParam();
+    TempFolder other;
+    const bool load = std::string_view(c.button) == "Load";
+    if (load) {
+        writeBytes(other / c.file, c.contents);
+    }
+    answerFileDialog(other / c.chosen);
+    run([&](Sheet& sheet) {
+        sheet.click("Add");
+        sheet.click(c.button);
+        if (load) {
+            EXPECT_EQ(sheet.rows(), (Rows{kHeader, "TanS"}));
+        }
+    });
+    ASSERT_EQ(requests_.size(), 1U);
+    EXPECT_EQ(requests_[0].open, load);
+    EXPECT_EQ(requests_[0].defaultExt, c.defaultExt);
+    EXPECT_EQ(requests_[0].confirmOverwrite, c.confirmsReplacing);
+    EXPECT_EQ(readWholeFile(other / c.file), c.contents);
+    EXPECT_TRUE(messages_.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CListDlg, FileDialogNameTest,
+                         testing::Values(DialogCase{"load", "Load", "club", "club.dta", "dta",
+                                                    false, "TanS\n"},
+                                         DialogCase{"save_as", "SaveAs", "club", "club.dta", "dta",
+                                                    true, fileOf({kStartTurnsRow})},
+                                         DialogCase{"print", "Print", "report", "report.txt", "txt",
+                                                    true, fileOf({kHeader, kStartTurnsRow})}),
+                         CaseName{});
+
+class OtherFolderTest : public ListPageTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(OtherFolderTest, SaveWritesThereAndTheSettingsStayInTheStartFolder) {
+    const std::string_view button = GetParam();
+    TempFolder other;
+    writeBytes(other / "club.dta", "TanS\n");
+    answerFileDialog(other / "club.dta");
+    run(
+        [&](Sheet& sheet) {
+            sheet.click(GetParam());
+            sheet.click("Add");
+            sheet.click("Save");
+        },
+        true);
+    const std::string before = button == "Load" ? "TanS\n" : "";
+    EXPECT_EQ(readWholeFile(other / "club.dta"), before + fileOf({kStartTurnsRow}));
+    EXPECT_EQ(readWholeFile(settingsFilePath()), formatSettings(kDefaultCalibration));
+    EXPECT_EQ(settingsFilePath().parent_path(), startDirectory());
+    EXPECT_FALSE(fs::exists(other / "kes.cfg"));
+    EXPECT_FALSE(fs::exists(startDirectory() / "kes.dta")) << "closing writes no list";
+}
+
+INSTANTIATE_TEST_SUITE_P(CListDlg, OtherFolderTest, testing::Values("Load", "SaveAs"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                             return std::string(param.param);
+                         });
+
+// Sets an environment variable for the lifetime of the object.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+    ~EnvironmentGuard() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST_F(ListPageTest, PrintStartsInTheDocumentsFolderAndSaveStillWritesTheListFile) {
+    TempFolder home;
+    const EnvironmentGuard homeGuard("HOME", QByteArray::fromStdString(home.path().string()));
+    const EnvironmentGuard config("XDG_CONFIG_HOME",
+                                  QByteArray::fromStdString((home / ".config").string()));
+    const std::string exported = fileOf({kHeader, kStartTurnsRow});
+    const std::string saved = fileOf({kStartTurnsRow, kStartTorqueRow});
+    for (const bool documentsExist : {true, false}) {
+        SCOPED_TRACE(documentsExist ? "with a documents folder" : "without one");
+        removeStartFiles();
+        requests_.clear();
+        if (documentsExist) {
+            fs::create_directory(home / "Documents");
+        } else {
+            fs::remove(home / "Documents");
+        }
+        const fs::path report = home / "report.txt";
+        answerFileDialog(report);
+        run([&](Sheet& sheet) {
+            sheet.click("Add");
+            sheet.click("Print");
+            sheet.click("Addd");
+            sheet.click("Save");
+        });
+        ASSERT_EQ(requests_.size(), 1U);
+        EXPECT_EQ(requests_[0].startFolder, documentsExist ? home / "Documents" : startDirectory());
+        EXPECT_EQ(readWholeFile(report), exported);
+        EXPECT_EQ(readWholeFile(startDirectory() / "kes.dta"), saved);
+    }
+}
+
+TEST_F(ListPageTest, HelpShowsTheApplicationTopic) {
+    std::vector<unsigned long> shown;
+    setHelpHook([&](unsigned long context) { shown.push_back(context); });
+    run([](Sheet& sheet) { sheet.click("Help"); });
+    setHelpHook({});
+    EXPECT_EQ(shown, std::vector<unsigned long>{1});
+}
+
+enum class Target { ReadOnlyFile, MissingFolder };
+
+struct FailedWriteCase {
+    std::string name;
+    const char* button;
+    Target target;
+};
+
+class FailedWriteTest : public ListPageTest, public testing::WithParamInterface<FailedWriteCase> {};
+
+TEST_P(FailedWriteTest, TellsTheUserAndKeepsTheOldFile) {
+    const FailedWriteCase& c = GetParam();
+    TempFolder other;
+    const bool readOnly = c.target == Target::ReadOnlyFile;
+    const fs::path file = readOnly ? other / "club.dta" : other / "gone" / "club.dta";
+    if (readOnly) {
+        writeBytes(file, "TanS\n");
+        fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    }
+    const bool save = std::string_view(c.button) == "Save";
+    answerFileDialog(file); // Save writes where Load found its file
+    Rows shown;
+    run([&](Sheet& sheet) {
+        if (save) {
+            sheet.click("Load");
+        }
+        sheet.click("Add");
+        shown = sheet.rows();
+        sheet.click(c.button);
+        EXPECT_EQ(sheet.rows(), shown) << "the list stays on the page";
+    });
+    ASSERT_EQ(messages_.size(), 1U);
+    const std::string& message = messages_[0];
+    EXPECT_NE(message.find('"' + file.string() + '"'), std::string::npos) << message;
+    const char* reason = readOnly ? "read-only" : "No such file or directory";
+    EXPECT_NE(message.find(reason), std::string::npos) << message;
+    if (readOnly) {
+        EXPECT_EQ(readWholeFile(file), "TanS\n");
+    } else {
+        EXPECT_FALSE(fs::exists(file.parent_path()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CListDlg, FailedWriteTest,
+    testing::Values(FailedWriteCase{"save_read_only", "Save", Target::ReadOnlyFile},
+                    FailedWriteCase{"save_missing_folder", "Save", Target::MissingFolder},
+                    FailedWriteCase{"save_as_read_only", "SaveAs", Target::ReadOnlyFile},
+                    FailedWriteCase{"save_as_missing_folder", "SaveAs", Target::MissingFolder},
+                    FailedWriteCase{"print_read_only", "Print", Target::ReadOnlyFile},
+                    FailedWriteCase{"print_missing_folder", "Print", Target::MissingFolder}),
+    CaseName{});
+
+} // namespace
+} // namespace kestrune::test
