@@ -20,15 +20,14 @@ const std::array<EventEntry<CTorqueDlg>, 8> CTorqueDlg::kEvents{{
     {IDC_HELP, BN_CLICKED, &CTorqueDlg::OnHelpClicked},
 }};
 
-CTorqueDlg::CTorqueDlg() : CPropertyPage(dialogTemplate(IDD_TORQUE)) {}
+CTorqueDlg::CTorqueDlg() : CCalcPage(dialogTemplate(IDD_TORQUE), Quantity::Torque) {}
 
 bool CTorqueDlg::OnCommand(int controlId, Notification code) {
-    return dispatchEvent(*this, kEvents, controlId, code) ||
-           CPropertyPage::OnCommand(controlId, code);
+    return dispatchEvent(*this, kEvents, controlId, code) || CCalcPage::OnCommand(controlId, code);
 }
 
 bool CTorqueDlg::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+    CCalcPage::OnInitDialog();
     CalcState& state = calcState();
     fillMotorInputLists(*this, state.currentType);
 
@@ -37,20 +36,9 @@ bool CTorqueDlg::OnInitDialog() {
     const bool known = state.currentType >= 0 && state.currentType < kRubberTypeCount;
     const int source = known ? state.currentType : TanII;
     state.torqueConstant = state.table.torque[static_cast<std::size_t>(source)];
-    pageType_ = state.currentType;
-    initialised_ = true;
+    startWithType(state.currentType);
     recomputeTorque();
     return true;
-}
-
-void CTorqueDlg::DoDataExchange(CDataExchange& dx) {
-    exchangeRubberType(dx);
-    const int current = calcState().currentType;
-    if (initialised_ && !dx.saveAndValidate && current != pageType_) {
-        selectRubberType(calcState(), Quantity::Torque, current);
-        pageType_ = current;
-        recomputeTorque();
-    }
 }
 
 void CTorqueDlg::recomputeTorque() {
@@ -58,13 +46,6 @@ void CTorqueDlg::recomputeTorque() {
     const CalcOutcome outcome =
         computeBreakingTorque(calcState(), in.width, in.strands, in.limit, in.useVorlick);
     GetListBox(IDC_TORQUE_RESULT).InsertString(0, outcome.text);
-}
-
-void CTorqueDlg::OnTypeSelChange() {
-    const int type = GetListBox(IDC_TYPE).GetCurSel();
-    selectRubberType(calcState(), Quantity::Torque, type);
-    pageType_ = type;
-    recomputeTorque();
 }
 
 void CTorqueDlg::OnInputChange() {

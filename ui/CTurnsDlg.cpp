@@ -23,15 +23,14 @@ const std::array<EventEntry<CTurnsDlg>, 10> CTurnsDlg::kEvents{{
     {IDC_HELP, BN_CLICKED, &CTurnsDlg::OnHelpClicked},
 }};
 
-CTurnsDlg::CTurnsDlg() : CPropertyPage(dialogTemplate(IDD_TURNS)) {}
+CTurnsDlg::CTurnsDlg() : CCalcPage(dialogTemplate(IDD_TURNS), Quantity::Turns) {}
 
 bool CTurnsDlg::OnCommand(int controlId, Notification code) {
-    return dispatchEvent(*this, kEvents, controlId, code) ||
-           CPropertyPage::OnCommand(controlId, code);
+    return dispatchEvent(*this, kEvents, controlId, code) || CCalcPage::OnCommand(controlId, code);
 }
 
 bool CTurnsDlg::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+    CCalcPage::OnInitDialog();
     CalcState& state = calcState();
     fillMotorInputLists(*this, state.currentType);
 
@@ -42,22 +41,9 @@ bool CTurnsDlg::OnInitDialog() {
 
     state.turnsConstant = state.table.turns[TanII];
     state.currentType = TanII;
-    pageType_ = TanII;
-    initialised_ = true;
+    startWithType(TanII);
     recomputeTurns();
     return true;
-}
-
-void CTurnsDlg::DoDataExchange(CDataExchange& dx) {
-    exchangeRubberType(dx);
-    // Shown again after the Breaking Torque page chose another type: compute with that type's
-    // constant, so the Type list and the result never disagree.
-    const int current = calcState().currentType;
-    if (initialised_ && !dx.saveAndValidate && current != pageType_) {
-        selectRubberType(calcState(), Quantity::Turns, current);
-        pageType_ = current;
-        recomputeTurns();
-    }
 }
 
 void CTurnsDlg::recomputeTurns() {
@@ -67,13 +53,6 @@ void CTurnsDlg::recomputeTurns() {
         computeBreakingTurns(calcState(), in.width, in.strands, in.limit, length, in.useVorlick);
     if (outcome.shows())
         GetListBox(IDC_TURNS_RESULT).InsertString(0, outcome.text);
-}
-
-void CTurnsDlg::OnTypeSelChange() {
-    const int type = GetListBox(IDC_TYPE).GetCurSel();
-    selectRubberType(calcState(), Quantity::Turns, type);
-    pageType_ = type;
-    recomputeTurns();
 }
 
 void CTurnsDlg::OnInputChange() {

@@ -1,0 +1,38 @@
+#pragma once
+// What the Breaking Turns and Breaking Torque pages share: their one data exchange, and the
+// rule that a page computes with the constant of the type its Type list shows.
+
+#include "core/calc_state.h"
+#include "platform/CPropertyPage.h"
+#include "ui/OnHelpClicked.h"
+
+namespace kestrune {
+
+class CCalcPage : public platform::CPropertyPage, protected HelpButtonHandler {
+protected:
+    CCalcPage(const platform::DialogTemplate& tmpl, Quantity quantity);
+
+    // The Type list shows the current type, whichever the direction. Shown again after the
+    // other page chose another type, the page takes that type's constant and recomputes, so
+    // its list and its result never disagree.
+    void DoDataExchange(platform::CDataExchange& dx) override;
+
+    // The page's one calculation step.
+    virtual void recompute() = 0;
+
+    // The user picked a type in the page's Type list.
+    void OnTypeSelChange();
+
+    // Initialisation is done: from now on the page computes with the constant of type.
+    void startWithType(int type) {
+        pageType_ = type;
+        initialised_ = true;
+    }
+
+private:
+    Quantity quantity_;
+    bool initialised_ = false;
+    int pageType_ = TanII; // the type whose table constant the page computes with
+};
+
+} // namespace kestrune
