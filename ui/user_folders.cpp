@@ -9,7 +9,7 @@ namespace kestrune {
 std::filesystem::path documentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     std::error_code ec;
-    const std::filesystem::path path = folder.toStdString();
+    std::filesystem::path path = folder.toStdString();
     if (!folder.isEmpty() && std::filesystem::is_directory(path, ec))
         return path;
     return startDirectory();
