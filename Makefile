@@ -3,7 +3,7 @@
 #   make test            build and run every test
 #   make test-sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench           build and run the benchmarks
-#   make package         build the Debian package (build/default/kestrune_*.deb)
+#   make package         build the Debian package (build/package/kestrune_*.deb)
 #   make fuzz            run the file-reader fuzzers for FUZZ_SECONDS each (clang)
 
 .PHONY: all deps configure build run test test-sanitize bench package fuzz clean
@@ -34,8 +34,10 @@ test-sanitize: deps
 bench: build
 	@for b in build/default/bench/bench_*; do "$$b" --benchmark_min_time=0.2; done
 
-package: build
-	@cd build/default && cpack -G DEB
+package: deps
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@cd build/package && cpack -G DEB
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

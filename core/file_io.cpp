@@ -19,7 +19,10 @@ class TempFile {
 public:
     explicit TempFile(const fs::path& target) {
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        pattern_ = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".XXXXXX";
+        pattern_ = (folder / name).string();
         fd_ = ::mkstemp(pattern_.data());
     }
     TempFile(const TempFile&) = delete;
