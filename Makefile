@@ -20,8 +20,7 @@ build: configure
 	@cmake --build --preset default
 
 run: build
-	@if [ -x build/default/ui/kestrune ]; then ./build/default/ui/kestrune; \
-	 else echo "kestrune: the program window is not built yet; the calculation core is (make test)."; fi
+	@./build/default/ui/kestrune
 
 test: build
 	@ctest --preset default
