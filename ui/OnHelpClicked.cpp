@@ -1,12 +1,13 @@
 #include "ui/OnHelpClicked.h"
 
 #include "platform/CWinApp.h"
+#include "ui/help_contexts.h"
 
 namespace kestrune {
 
 void OnHelpClicked() {
     if (platform::CWinApp* app = platform::AfxGetApp()) {
-        app->WinHelp(1, platform::HELP_CONTEXT);
+        app->WinHelp(kHelpApplication, platform::HELP_CONTEXT);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/seams.h"
 
 namespace kestrune {
+namespace {
 
 std::string writeFailureText(const std::filesystem::path& file, std::string_view reason,
                              std::string_view consequence) {
@@ -15,6 +16,8 @@ std::string writeFailureText(const std::filesystem::path& file, std::string_view
     }
     return text;
 }
+
+} // namespace
 
 bool reportWriteFailure(const std::filesystem::path& file, const WriteResult& result,
                         std::string_view consequence) {

@@ -9,11 +9,8 @@
 
 namespace kestrune {
 
-// "Kestrune could not save "<file>": <reason>." followed by the consequence.
-std::string writeFailureText(const std::filesystem::path& file, std::string_view reason,
-                             std::string_view consequence);
-
-// Shows the warning when result is a failure; true when it was.
+// Shows the warning when result is a failure ("Kestrune could not save "<file>": <reason>."
+// and the consequence); true when it was.
 bool reportWriteFailure(const std::filesystem::path& file, const WriteResult& result,
                         std::string_view consequence);
 

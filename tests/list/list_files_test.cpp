@@ -1,10 +1,10 @@
 #include "list/list_files.h"
 #include "list/motor_rows.h"
+#include "tests/support/temp_folder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace kestrune {
 namespace {
@@ -20,20 +20,7 @@ MotorListView viewOf(const std::vector<std::string>& rows) {
 // Each test works in a folder of its own, removed afterwards.
 class ListFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("kestrune-list-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(folder_ / "locked.dta", fs::perms::owner_write, fs::perm_options::add, ec);
-        fs::remove_all(folder_, ec);
-    }
-
-    fs::path file(const std::string& name) const { return folder_ / name; }
+    fs::path file(const std::string& name) const { return temp_ / name; }
     static void put(const fs::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -41,7 +28,8 @@ protected:
         return readWholeFile(path).value_or("<none>");
     }
 
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 TEST_F(ListFiles, LinesReadAsRows) {
