@@ -132,6 +132,21 @@ void scrollBarJump(benchmark::State& state) {
 }
 BENCHMARK(scrollBarJump)->Unit(benchmark::kMicrosecond);
 
+// The sheet dragged a little wider and back, one size per step: the list relaid out and repainted.
+void resizeSheet(benchmark::State& state) {
+    loadLongList();
+    QWidget* sheet = page().sheet;
+    const QSize small = sheet->size();
+    bool wider = false;
+    timeSteps(state, [&] {
+        wider = !wider;
+        sheet->resize(small + (wider ? QSize(40, 30) : QSize(0, 0)));
+        settle();
+    });
+    sheet->resize(small);
+}
+BENCHMARK(resizeSheet)->Unit(benchmark::kMicrosecond);
+
 // Runs inside the sheet's modal loop, the List page shown: the benchmarks, then Cancel.
 void runInsideSheet() {
     Page& p = page();

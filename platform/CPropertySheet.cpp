@@ -4,15 +4,58 @@
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace kestrune::platform {
+
+namespace {
+
+// A page switch, by a click, the wheel or the keys, never moves the focus into the page shown:
+// when the focus was on the page being left it stays on the tab strip, as on the desktop's own
+// sheets (entering a page's Length box would empty it).
+class SheetTabBar final : public QTabBar {
+public:
+    explicit SheetTabBar(QWidget* parent) : QTabBar(parent) {
+        setFocusPolicy(Qt::StrongFocus);
+        // Connected before the tab widget connects its own page switch, so this runs first.
+        connect(this, &QTabBar::currentChanged, this, [this] {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus != nullptr && focus != this && parentWidget()->isAncestorOf(focus))
+                setFocus(Qt::OtherFocusReason);
+        });
+    }
+};
+
+class SheetTabs final : public QTabWidget {
+public:
+    explicit SheetTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new SheetTabBar(this)); }
+};
+
+// The keys that turn the pages, whatever control has the focus (a list box would take Ctrl+PgDn
+// as a page of its own rows).
+struct PageKey {
+    QKeyCombination keys;
+    int step;
+};
+constexpr std::array<PageKey, 5> kPageKeys{{
+    {Qt::CTRL | Qt::Key_Tab, +1},
+    {Qt::CTRL | Qt::Key_PageDown, +1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+    {Qt::CTRL | Qt::Key_PageUp, -1},
+}};
+
+} // namespace
 
 CPropertyPage::CPropertyPage(const DialogTemplate& tmpl) : template_(&tmpl) {}
 
@@ -38,9 +81,12 @@ int CPropertySheet::DoModal() {
     window->setWindowTitle(QString::fromStdString(caption_));
     detail::WindowAccess::attach(*this, window.get());
 
+    // The sheet can be made larger (pages with a layout use the room), never smaller than its
+    // largest page.
+    window->setSizeGripEnabled(true);
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint);
     auto* layout = new QVBoxLayout(window.get());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    tabs_ = new QTabWidget(window.get());
+    tabs_ = new SheetTabs(window.get());
     QSize pageSize;
     for (const CPropertyPage* page : pages_) {
         pageSize = pageSize.expandedTo(detail::templateSize(*window, page->GetTemplate()));
@@ -67,6 +113,13 @@ int CPropertySheet::DoModal() {
 
     QObject::connect(tabs_, &QTabWidget::currentChanged, window.get(),
                      [this](int index) { activate(index); });
+    for (const PageKey& key : kPageKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(key.keys), window.get());
+        QObject::connect(shortcut, &QShortcut::activated, window.get(), [this, step = key.step] {
+            const int count = GetPageCount();
+            SetActivePage((active_ + step + count) % count);
+        });
+    }
     const int first = std::clamp(selectPage_, 0, GetPageCount() - 1);
     tabs_->setCurrentIndex(first);
     activate(first);

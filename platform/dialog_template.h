@@ -42,13 +42,22 @@ struct ControlTemplate {
     unsigned style;
 };
 
-// A window and its controls, listed in tab order.
+// How a control follows its window when the window is larger than its template: the share, in
+// percent, of the extra width and height by which the control moves and grows.
+struct ControlLayout {
+    int moveX, moveY, sizeX, sizeY;
+};
+
+// A window and its controls, listed in tab order. A window with a layout (one entry per control,
+// in the same order) can be made larger; without one its controls stay where the template puts
+// them.
 struct DialogTemplate {
     int id;
     std::string_view caption;
     int cx, cy;
     unsigned style;
     std::span<const ControlTemplate> controls;
+    std::span<const ControlLayout> layout = {};
 };
 
 } // namespace kestrune::platform

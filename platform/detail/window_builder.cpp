@@ -7,12 +7,14 @@
 #include "platform/detail/window_access.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <limits>
 
 namespace kestrune::platform::detail {
@@ -120,6 +122,56 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
     return label;
 }
 
+// The rectangle a control takes: the template's, except that a list box shows whole rows only.
+QRect fitted(QWidget* widget, const ControlTemplate& control, QRect area) {
+    auto* box = dynamic_cast<ListBoxControl*>(widget);
+    if (box != nullptr && !(control.style & style::NoIntegralHeight))
+        area.setHeight(box->integralHeight(area.height()));
+    return area;
+}
+
+// Moves and sizes the controls of a surface by their layout whenever the surface is larger than
+// the template: the rectangles they were built with are where they stand at the template's size.
+class TemplateLayout final : public QObject {
+public:
+    TemplateLayout(QWidget& surface, const DialogTemplate& tmpl, std::vector<QWidget*> widgets)
+        : QObject(&surface), surface_(surface), tmpl_(tmpl), widgets_(std::move(widgets)) {
+        for (QWidget* widget : widgets_)
+            built_.push_back(widget->geometry());
+        surface.installEventFilter(this);
+        apply();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &surface_ && event->type() == QEvent::Resize)
+            apply();
+        return false;
+    }
+
+private:
+    void apply() {
+        const QSize base = templateSize(surface_, tmpl_);
+        const int extraX = std::max(surface_.width() - base.width(), 0);
+        const int extraY = std::max(surface_.height() - base.height(), 0);
+        for (std::size_t i = 0; i < widgets_.size() && i < tmpl_.layout.size(); ++i) {
+            const ControlLayout& follow = tmpl_.layout[i];
+            if (follow.moveX == 0 && follow.moveY == 0 && follow.sizeX == 0 && follow.sizeY == 0)
+                continue;
+            QRect area =
+                built_[i].translated(extraX * follow.moveX / 100, extraY * follow.moveY / 100);
+            area.setSize(area.size() +
+                         QSize(extraX * follow.sizeX / 100, extraY * follow.sizeY / 100));
+            widgets_[i]->setGeometry(fitted(widgets_[i], tmpl_.controls[i], area));
+        }
+    }
+
+    QWidget& surface_;
+    const DialogTemplate& tmpl_;
+    std::vector<QWidget*> widgets_;
+    std::vector<QRect> built_;
+};
+
 } // namespace
 
 QSize templateSize(const QWidget& surface, const DialogTemplate& tmpl) {
@@ -144,11 +196,9 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             if (!tall) {
                 area.setWidth(std::max(area.width(), widget->sizeHint().width()));
             }
-        } else if (auto* box = dynamic_cast<ListBoxControl*>(widget)) {
-            if (!(control.style & style::NoIntegralHeight)) {
-                // Whole rows only: the list ends above what the template puts just below it.
-                area.setHeight(box->integralHeight(area.height()));
-            }
+        } else if (control.kind == ControlKind::ListBox) {
+            // Whole rows only: the list ends above what the template puts just below it.
+            area = fitted(widget, control, area);
         } else if (control.kind != ControlKind::Edit) {
             area.setWidth(std::max(area.width(), widget->sizeHint().width()));
         }
@@ -185,6 +235,8 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             widgets[i]->setAccessibleName(qtext(label->text));
         }
     }
+    if (!tmpl.layout.empty())
+        new TemplateLayout(surface, tmpl, std::move(widgets));
     return built;
 }
 

@@ -34,7 +34,8 @@ struct BuiltControls {
 };
 
 // Creates the template's controls on the surface in template order, registers them with the
-// window and routes their notifications to its OnCommand while the window is attached.
+// window and routes their notifications to its OnCommand while the window is attached. When the
+// template has a layout, the controls follow the surface's size from then on.
 BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate& tmpl);
 
 // The template's size in pixels for the surface's font.

@@ -116,6 +116,30 @@ constexpr std::array<ControlTemplate, 14> kList{{
     {IDC_LOAD, PB, "Load", 265, 100, 50, 14, kTab},
 }};
 
+// The List page grows with the sheet: the motor list takes the room, the buttons stay beside it,
+// the summaries and the Add buttons below it, Help in the corner.
+constexpr platform::ControlLayout kStays{0, 0, 0, 0};
+constexpr platform::ControlLayout kGrows{0, 0, 100, 100};
+constexpr platform::ControlLayout kBelow{0, 100, 0, 0};
+constexpr platform::ControlLayout kBeside{100, 0, 0, 0};
+constexpr platform::ControlLayout kCorner{100, 100, 0, 0};
+constexpr std::array<platform::ControlLayout, 14> kListLayout{{
+    kGrows,  // the motor list
+    kStays,  // its label
+    kBelow,  // turns summary
+    kBelow,  // its label
+    kBelow,  // torque summary
+    kBelow,  // its label
+    kBelow,  // Add
+    kBelow,  // Addd
+    kBeside, // Delete
+    kBeside, // SaveAs
+    kBeside, // Print
+    kBeside, // Save
+    kCorner, // Help
+    kBeside, // Load
+}};
+
 constexpr std::array<DialogTemplate, 8> kTemplates{{
     {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},
     {IDD_TORQUE, "Breaking Torque", 272, 135, kPage, kTorque},
@@ -123,7 +147,7 @@ constexpr std::array<DialogTemplate, 8> kTemplates{{
     {IDD_CALIB_TURNS, "Calibrate Turns", 202, 82, kCalibDialog, kCalibTurns},
     {IDD_CALIB_TORQUE, "Calibrate Torque", 202, 81, kCalibDialog, kCalibTorque},
     {IDD_SAVE_DATA, "", 132, 57, ds::ModalFrame | ds::NoTitle, kSaveData},
-    {IDD_LIST, "List", 327, 146, kPage, kList},
+    {IDD_LIST, "List", 327, 146, kPage, kList, kListLayout},
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
 }};
 
