@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 #include "platform/detail/list_box_control.h"
+#include "platform/dialog_template.h"
 
 #include <QApplication>
 #include <QListWidget>

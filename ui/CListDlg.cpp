@@ -18,7 +18,7 @@ constexpr const char* kListKept =
     "The motor list is still on the List page; the file keeps what it held before.";
 } // namespace
 
-const std::array<EventEntry<CListDlg>, 12> CListDlg::kEvents{{
+const std::array<EventEntry<CListDlg>, 13> CListDlg::kEvents{{
     {IDC_MOTOR_LIST, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
     {IDC_TORQUE_SUMMARY, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
     {IDC_TURNS_SUMMARY, LBN_SETFOCUS, &CListDlg::OnListBoxSetFocus},
@@ -31,6 +31,7 @@ const std::array<EventEntry<CListDlg>, 12> CListDlg::kEvents{{
     {IDC_SAVEAS, BN_CLICKED, &CListDlg::OnSaveAsClicked},
     {IDC_LOAD, BN_CLICKED, &CListDlg::OnLoadClicked},
     {IDC_MOTOR_LIST, LBN_SELCHANGE, &CListDlg::OnMotorListSelChange},
+    {IDC_MOTOR_LIST, LBN_DELETEKEY, &CListDlg::OnDeleteClicked},
 }};
 
 CListDlg::CListDlg() : CPropertyPage(dialogTemplate(IDD_LIST)) {}

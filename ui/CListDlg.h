@@ -38,7 +38,7 @@ private:
     void showLoadedRows();
     void loadMotorList(const ListFileLocation& file);
 
-    static const std::array<platform::EventEntry<CListDlg>, 12> kEvents;
+    static const std::array<platform::EventEntry<CListDlg>, 13> kEvents;
 };
 
 } // namespace kestrune

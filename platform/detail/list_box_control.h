@@ -1,43 +1,26 @@
 #pragma once
-// The list box: a list view over a vector of rows, fast with a hundred thousand rows (uniform
-// row heights, rows inserted at the top without copying the others). Rows are kept byte for byte
-// as the program gives them (a list file's row may hold any bytes) and decoded only to be shown. A
-// one-line list box (a viewport too low for two rows) shows one row, with small up/down arrows when
-// it has a scroll bar, and steps with the arrow keys, the wheel and the arrows; it stays a list
-// with a current selection.
+// The list box: a list view over a ListBoxModel, fast with a hundred thousand rows.
+//
+// A many-line list box is a plain list view with uniform rows; a row wider than the box gets a
+// horizontal scroll bar. A one-line list box (a box too low for two rows) shows one row and
+// paints itself whole: border, row and the small up/down arrows of its scroll bar in one widget,
+// so no seam between child windows can eat its frame at fractional scale factors, and no layout
+// of its rows is ever needed (a result list gets a row on top at every keystroke). With a scroll
+// bar it steps through its rows with the arrow keys, the wheel and the arrows, and stays a list
+// with a current selection; without one it always shows its first row.
 
-#include "platform/dialog_template.h"
+#include "platform/detail/list_box_painting.h"
 #include "platform/win_constants.h"
 
-#include <QAbstractListModel>
-#include <QList>
 #include <QListView>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kestrune::platform::detail {
 
-class ListBoxModel final : public QAbstractListModel {
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    // The view asks for every row's index on each layout: answered without virtual calls.
-    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-
-    int size() const { return static_cast<int>(rows_.size()); }
-    const std::string& at(int row) const { return rows_.at(row); }
-    void insert(int row, std::string text);
-    void remove(int row);
-    void clear();
-
-private:
-    QList<std::string> rows_;
-};
-
-class ListBoxArrows;
+class ListBoxModel;
 
 class ListBoxControl final : public QListView {
 public:
@@ -50,7 +33,7 @@ public:
     int addString(std::string text);
     int insertString(int index, std::string text);
     int deleteString(int index);
-    int count() const { return model_->size(); }
+    int count() const;
     // The row's bytes as added; empty when index is out of range.
     std::string text(int index) const;
     // The row as it is shown.
@@ -66,11 +49,25 @@ public:
     // The highest height up to the given one that shows whole rows (at least one).
     int integralHeight(int height) const;
     qreal tabStop() const { return tabStop_; }
-    bool expandsTabs() const { return (style_ & style::UseTabStops) != 0; }
-    // One step up (-1) or down (+1), as the user asked for it.
+    bool expandsTabs() const;
+    // One-line list boxes: one step up (-1) or down (+1), as the user asked for it.
     void stepByUser(int delta);
+    // The width the widest row needs, tabs expanded (many-line list boxes).
+    int contentWidth() const;
+
+    // The row a one-line list box shows, and where: inside the border, left of the arrows.
+    int shownRow() const;
+    QRect rowArea() const;
+    QRect arrowArea() const;
+
+    QModelIndex indexAt(const QPoint& point) const override;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -80,25 +77,43 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void updateGeometries() override;
-
-public:
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
 
 private:
     // Runs a piece of user input and tells the window when it changed the selection.
     template <class Input> void asUser(Input&& input);
+    void tell(Notification code) const;
     void selectRow(int row);
     void showTopRow(int row);
+    // A one-line list without a scroll bar: it shows its first row, whatever the user does.
+    bool pinnedToFirstRow() const;
+    bool hasArrows() const;
+    int borderWidth() const;
+    // The user moves to the row (a one-line list's navigation keys, arrows and wheel).
+    void goToRowByUser(int row);
+    // Where a one-line list's navigation starts: its selection, else the row it shows.
+    int currentRow() const;
+    // The row a navigation key of a one-line list leads to; nothing for any other key.
+    std::optional<int> rowForKey(int key) const;
     void widenFor(const QString& text);
+    // Keeps the width of the widest row for the horizontal scroll bar.
+    void measureRow(const std::string& row);
+    void forgetRow(const std::string& row);
 
     unsigned style_;
     qreal tabStop_;
     ListBoxModel* model_;
-    ListBoxArrows* arrows_ = nullptr;
     bool oneLine_ = false;
     int topRow_ = 0; // the row a one-line list box shows
     int wheelRemainder_ = 0;
+    mutable std::optional<RowMeter> meter_;
+    mutable int widest_ = 0;           // pixels, of the widest row measured
+    mutable bool widestStale_ = false; // the widest row went: measure them all when asked
     std::function<void(Notification)> notify_;
 };
 

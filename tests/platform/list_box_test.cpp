@@ -27,10 +27,7 @@ int shownRow(detail::ListBoxControl* box) {
 }
 
 void wheel(detail::ListBoxControl* box, int angle) {
-    const QPointF at(4, 4);
-    QWheelEvent event(at, box->viewport()->mapToGlobal(at), QPoint(), QPoint(0, angle),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(box->viewport(), &event);
+    wheelOver(box->viewport(), angle);
 }
 
 TEST(ListBox, OperationsReturnWhatTheListHolds) {
@@ -150,10 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
                       [](detail::ListBoxControl* box) { wheel(box, -60); }, 2, false},
         UserSelection{"lower_arrow_steps_down", kOneLineList,
                       [](detail::ListBoxControl* box) {
-                          auto* arrows = box->findChild<QWidget*>(QStringLiteral("arrows"));
-                          ASSERT_NE(arrows, nullptr);
-                          QTest::mouseClick(arrows, Qt::LeftButton, {},
-                                            QPoint(arrows->width() / 2, arrows->height() - 2));
+                          const QRect arrows = box->arrowArea();
+                          ASSERT_FALSE(arrows.isEmpty());
+                          QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                                            QPoint(arrows.center().x(), arrows.bottom() - 1));
                       },
                       3, true},
         UserSelection{"home_key_jumps_to_the_first_row", kOneLineList,

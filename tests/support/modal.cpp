@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <deque>
 #include <gtest/gtest.h>
@@ -101,6 +102,13 @@ QWidget* findByAccessibleName(QWidget* window, const QString& name) {
         }
     }
     return nullptr;
+}
+
+void wheelOver(QWidget* widget, int angle) {
+    const QPointF at(4, 4);
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
 }
 
 QAbstractButton* findButton(QWidget* window, const QString& name) {

@@ -47,5 +47,7 @@ QAbstractButton* findButton(QWidget* window, const QString& name);
 void clickButton(QWidget* window, const QString& name);
 // The visible widget of a window with the accessible name; nullptr when there is none.
 QWidget* findByAccessibleName(QWidget* window, const QString& name);
+// Turns the mouse wheel over the widget: angle in eighths of a degree, 120 a notch, negative down.
+void wheelOver(QWidget* widget, int angle);
 
 } // namespace kestrune::test

@@ -1,3 +1,4 @@
+#include "platform/detail/list_box_control.h"
 #include "platform/seams.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <cmath>
 #include <vector>
 
@@ -183,6 +186,112 @@ TEST_F(CalcPages, KeyboardReachesEveryControlInTemplateOrder) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), turns_.GetDlgItem(order[i])) << "stop " << i;
         }
+    });
+}
+
+TEST_F(CalcPages, ListsOfAColumnLineUpWhenOneWidensForItsEntries) {
+    runSheet([&](QWidget*) {
+        activate(TorquePage);
+        for (CCalcPage* page :
+             {static_cast<CCalcPage*>(&turns_), static_cast<CCalcPage*>(&torque_)}) {
+            const QRect type = page->GetDlgItem(IDC_TYPE)->geometry();
+            const int textWidth = page->GetDlgItem(IDC_TYPE)->fontMetrics().horizontalAdvance(
+                QStringLiteral("Tan Super Sport"));
+            EXPECT_GT(
+                static_cast<detail::ListBoxControl*>(page->GetDlgItem(IDC_TYPE))->rowArea().width(),
+                textWidth);
+            for (const int id : {IDC_WIDTH, IDC_STRANDS}) {
+                EXPECT_EQ(page->GetDlgItem(id)->x(), type.x()) << id;
+                EXPECT_EQ(page->GetDlgItem(id)->width(), type.width()) << id;
+            }
+        }
+    });
+}
+
+// Whatever the user does to a result box, it shows the newest result.
+TEST_F(CalcPages, ResultBoxesShowTheNewestResultWhateverTheUserDoes) {
+    using Box = detail::ListBoxControl;
+    const std::vector<std::pair<const char*, std::function<void(Box*)>>> actions{
+        {"wheel notch", [](Box* box) { wheelOver(box->viewport(), -120); }},
+        {"click and Down",
+         [](Box* box) {
+             QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->rowArea().center());
+             QTest::keyClick(box, Qt::Key_Down);
+         }},
+        {"End and Page Down",
+         [](Box* box) {
+             box->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(box, Qt::Key_End);
+             QTest::keyClick(box, Qt::Key_PageDown);
+         }},
+    };
+    runSheet([&](QWidget*) {
+        activate(TorquePage);
+        for (const auto& [name, act] : actions) {
+            for (CCalcPage* page :
+                 {static_cast<CCalcPage*>(&turns_), static_cast<CCalcPage*>(&torque_)}) {
+                SCOPED_TRACE(name);
+                activate(page == &turns_ ? TurnsPage : TorquePage);
+                const int id = page == &turns_ ? IDC_TURNS_RESULT : IDC_TORQUE_RESULT;
+                auto* box = static_cast<Box*>(page->GetDlgItem(id));
+                act(box);
+                stepList(*page, IDC_STRANDS, 1); // a new result
+                EXPECT_EQ(box->indexAt(box->rowArea().center()).row(), 0) << "an older line shows";
+            }
+        }
+    });
+}
+
+// Turning the pages never puts the focus into a page's control: coming back to the Breaking
+// Turns page keeps the length typed there.
+TEST_F(CalcPages, TurningThePagesKeepsTheFocusOnTheTabsAndTheLengthTyped) {
+    const auto pressUntil = [](QWidget* sheet, int to, Qt::Key key, Qt::KeyboardModifiers mods) {
+        auto* tabs = sheet->findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count() && tabs->currentIndex() != to; ++i)
+            QTest::keyClick(QApplication::focusWidget(), key, mods);
+    };
+    const std::vector<std::pair<const char*, std::function<void(QWidget*, int)>>> switches{
+        {"tab click",
+         [](QWidget* sheet, int to) {
+             QTabBar* bar = sheet->findChild<QTabWidget*>()->tabBar();
+             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(to).center());
+         }},
+        {"Ctrl+Tab",
+         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_Tab, Qt::ControlModifier); }},
+        {"Ctrl+Shift+Tab",
+         [&](QWidget* s, int to) {
+             pressUntil(s, to, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+         }},
+        {"Ctrl+PgDn",
+         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_PageDown, Qt::ControlModifier); }},
+        {"Ctrl+PgUp",
+         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_PageUp, Qt::ControlModifier); }},
+        {"wheel over the tabs",
+         [](QWidget* sheet, int to) {
+             auto* tabs = sheet->findChild<QTabWidget*>();
+             wheelOver(tabs->tabBar(), to < tabs->currentIndex() ? 120 : -120);
+             while (tabs->currentIndex() != to)
+                 wheelOver(tabs->tabBar(), to < tabs->currentIndex() ? 120 : -120);
+         }},
+    };
+    runSheet([&](QWidget* sheet) {
+        auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
+        auto* tabs = sheet->findChild<QTabWidget*>();
+        for (const auto& [name, go] : switches) {
+            SCOPED_TRACE(name);
+            QTest::mouseClick(length, Qt::LeftButton); // the focus is in the box, as after typing
+            QTest::keyClicks(length, "10");
+            for (const int page : {ListPage, TorquePage, TurnsPage}) {
+                go(sheet, page);
+                ASSERT_EQ(tabs->currentIndex(), page);
+                EXPECT_FALSE(tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()))
+                    << "the focus went into the page shown";
+            }
+            EXPECT_EQ(length->text(), QStringLiteral("10"));
+        }
+        chooseEntry(turns_, IDC_STRANDS, 3); // 8 strands
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "428");
+        EXPECT_EQ(calcState().turnsMotor.length, 10);
     });
 }
 

@@ -12,7 +12,9 @@
 #include "tests/support/temp_folder.h"
 #include "ui/CMotorApp.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -185,8 +187,9 @@ TEST_F(ListPageTest, RowsKeepTheirTextWhenTheTurnsPageComputesAgain) {
 struct DeleteCase {
     std::string name;
     std::function<void(Sheet&)> select;
-    int selected; // before Delete
-    Rows after;   // of header, turns row, torque row
+    int selected;           // before Delete
+    Rows after;             // of header, turns row, torque row
+    bool deleteKey = false; // the Delete key on the list instead of the button
 };
 
 class DeleteTest : public ListPageTest, public testing::WithParamInterface<DeleteCase> {};
@@ -198,7 +201,10 @@ TEST_P(DeleteTest, DeletesOnlyASelectedMotorRow) {
         sheet.click("Addd");
         c.select(sheet);
         EXPECT_EQ(sheet.selection(), c.selected);
-        sheet.click("Delete");
+        if (c.deleteKey)
+            sheet.key(Qt::Key_Delete);
+        else
+            sheet.click("Delete");
         EXPECT_EQ(sheet.rows(), c.after);
         EXPECT_EQ(sheet.selection(), -1);
     });
@@ -229,7 +235,11 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.clickRow(1);
                                    s.key(Qt::Key_Down);
                                },
-                               2, Rows{kHeader, kStartTurnsRow}}),
+                               2, Rows{kHeader, kStartTurnsRow}},
+                    DeleteCase{"delete_key_on_a_clicked_row", [](Sheet& s) { s.clickRow(1); }, 1,
+                               Rows{kHeader, kStartTorqueRow}, true},
+                    DeleteCase{"delete_key_on_the_header_row", [](Sheet& s) { s.clickRow(0); }, -1,
+                               kAllRows, true}),
     CaseName{});
 
 struct ListFileCase {
@@ -418,6 +428,56 @@ TEST_F(ListPageTest, PrintStartsInTheDocumentsFolderAndSaveStillWritesTheListFil
         EXPECT_EQ(readWholeFile(report), exported);
         EXPECT_EQ(readWholeFile(startDirectory() / "kes.dta"), saved);
     }
+}
+
+TEST_F(ListPageTest, TheMotorListTakesTheRoomOfALargerSheet) {
+    run([](Sheet& sheet) {
+        QWidget* window = sheet.window();
+        const auto at = [&](const char* name) {
+            QWidget* widget = findByAccessibleName(window, QString::fromUtf8(name));
+            EXPECT_NE(widget, nullptr) << name;
+            return widget != nullptr ? widget->geometry() : QRect();
+        };
+        const QSize small = window->size();
+        const QRect list = at("Rubber Motor List");
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        window->resize(small + QSize(300, 200));
+        QApplication::processEvents();
+        const QRect grown = at("Rubber Motor List");
+        EXPECT_GE(grown.width(), list.width() + 290);
+        EXPECT_GE(grown.height(), list.height() + 180);
+        EXPECT_GT(at("Delete").left(), grown.right()) << "the buttons stay beside the list";
+        EXPECT_EQ(at("Delete").top(), list.top());
+        EXPECT_GT(at("Breaking Turns").top(), grown.bottom()) << "the summaries stay below it";
+        EXPECT_EQ(at("Add").top(), at("Help").top());
+        window->resize(100, 100);
+        QApplication::processEvents();
+        EXPECT_EQ(window->size(), small) << "never smaller than the pages";
+        EXPECT_EQ(at("Rubber Motor List"), list);
+    });
+}
+
+// A row wider than the list can be scrolled to: nothing of it is cut off.
+TEST_F(ListPageTest, RowsWiderThanTheListScrollSideways) {
+    const Rows rows{"TanII\t1/4\"\t36\tNA\t80%\tNA\t583.21oz/in", "M\xC3\xBCller\t" + kLongRow,
+                    kLongRow + "\t|"};
+    writeBytes(startDirectory() / "kes.dta", fileOf(rows));
+    run([&](Sheet& sheet) {
+        detail::ListBoxControl* list = sheet.motorList();
+        QApplication::processEvents();
+        const QFontMetrics metrics(list->font());
+        for (const std::string& row : rows) {
+            const QString shown = QString::fromStdString(row);
+            const int drawn = metrics
+                                  .size(Qt::TextExpandTabs | Qt::TextSingleLine, shown,
+                                        static_cast<int>(list->tabStop()))
+                                  .width();
+            EXPECT_GE(list->contentWidth(), drawn) << row.substr(0, 20);
+        }
+        EXPECT_TRUE(list->horizontalScrollBar()->isVisible());
+        EXPECT_GE(list->horizontalScrollBar()->maximum(),
+                  list->contentWidth() - list->viewport()->width() - 2);
+    });
 }
 
 TEST_F(ListPageTest, HelpShowsTheApplicationTopic) {

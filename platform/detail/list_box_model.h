@@ -1,0 +1,40 @@
+#pragma once
+// The rows of a list box, kept byte for byte as the program gives them (a list file's row may
+// hold any bytes) and decoded only to be shown.
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace kestrune::platform::detail {
+
+// The text a row shows: UTF-8, the program's own text; a row that is not (an 8-bit list file's)
+// shows as Latin-1, so every byte still shows as a character of its own. Only the first
+// kShownBytes of a row are shown: nobody reads further along one line, and a row of megabytes
+// would take seconds to lay out.
+inline constexpr std::size_t kShownBytes = 4096;
+QString shownText(std::string_view bytes);
+
+class ListBoxModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    // The view asks for every row's index on each layout: answered without virtual calls.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    int size() const { return static_cast<int>(rows_.size()); }
+    const std::string& at(int row) const { return rows_.at(row); }
+    // Inserting on top does not copy the other rows.
+    void insert(int row, std::string text);
+    void remove(int row);
+    void clear();
+
+private:
+    QList<std::string> rows_;
+};
+
+} // namespace kestrune::platform::detail
