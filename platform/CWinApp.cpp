@@ -27,6 +27,52 @@ bool isSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// The one line the program says when it has no window system to show its window on.
+[[noreturn]] void noDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+        std::fputs("kestrune: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set); start it from a desktop session\n",
+                   stderr);
+    else
+        std::fprintf(stderr,
+                     "kestrune: the display %s%s%s cannot be reached; start it from a desktop "
+                     "session\n",
+                     display != nullptr ? "\"" : "", display != nullptr ? display : "",
+                     display != nullptr ? "\"" : "");
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Qt ends the process with several lines of its own when its window system cannot be reached
+// (no display, or a platform forced that is not there). While the application object is made,
+// its messages are held back: a fatal one becomes the program's one line and status 1; the
+// others are passed on once the start succeeded.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+    QByteArray category;
+};
+
+std::vector<HeldMessage>& heldMessages() {
+    static std::vector<HeldMessage> held;
+    return held;
+}
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg)
+        noDisplay();
+    heldMessages().push_back({type, text, QByteArray(context.category)});
+}
+
+void passOnStartMessages() {
+    for (const HeldMessage& message : heldMessages()) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    heldMessages().clear();
+}
+
 // For the start-up benchmark: KESTRUNE_EXIT_AFTER_FIRST_SHOW ends the process as soon as the
 // first window has been shown and its pending events (painting) handled.
 class ExitAfterFirstShow final : public QObject {
@@ -74,19 +120,15 @@ int CWinApp::run(int argc, char** argv) {
     // A write past the file-size limit must fail with EFBIG, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
-        std::fputs("kestrune: no display to show the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start it from a desktop session\n",
-                   stderr);
-        return 1;
-    }
-
     // The program takes no arguments: Qt gets the program name only, so nothing on the command
     // line changes its behaviour.
     std::string name = "kestrune";
     std::vector<char*> qtArgv{argc > 0 && argv != nullptr ? argv[0] : name.data(), nullptr};
     int qtArgc = 1;
+    const QtMessageHandler previous = qInstallMessageHandler(holdStartMessage);
     QApplication application(qtArgc, qtArgv.data());
+    qInstallMessageHandler(previous);
+    passOnStartMessages();
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
     QApplication::setDesktopFileName(QStringLiteral("kestrune"));
     if (isSet("KESTRUNE_EXIT_AFTER_FIRST_SHOW")) {

@@ -10,9 +10,12 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
+#include <limits>
 
 namespace kestrune::platform::detail {
 
@@ -21,6 +24,40 @@ namespace {
 QPointer<QTextBrowser>& viewer() {
     static QPointer<QTextBrowser> window;
     return window;
+}
+
+// Where a window of the size goes beside the owner, on the owner's screen: to its right, else to
+// its left, below or above; where none of these has room, where it covers the least of it.
+QPoint besideOf(const QWidget& owner, QSize size) {
+    const QRect frame = owner.frameGeometry();
+    const QScreen* screen = owner.screen();
+    const QRect room =
+        screen != nullptr ? screen->availableGeometry() : frame.adjusted(-2000, -2000, 2000, 2000);
+    const int gap = owner.fontMetrics().averageCharWidth();
+    const auto within = [&](QPoint at) {
+        at.setX(std::clamp(at.x(), room.left(),
+                           std::max(room.left(), room.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), room.top(),
+                           std::max(room.top(), room.bottom() + 1 - size.height())));
+        return at;
+    };
+    const QPoint candidates[] = {
+        within({frame.right() + 1 + gap, frame.top()}),
+        within({frame.left() - gap - size.width(), frame.top()}),
+        within({frame.left(), frame.bottom() + 1 + gap}),
+        within({frame.left(), frame.top() - gap - size.height()}),
+    };
+    QPoint best = candidates[0];
+    qint64 leastCovered = std::numeric_limits<qint64>::max();
+    for (const QPoint at : candidates) {
+        const QRect covered = QRect(at, size).intersected(frame);
+        const qint64 area = covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
+        if (area < leastCovered) {
+            best = at;
+            leastCovered = area;
+        }
+    }
+    return best;
 }
 
 QWidget* activeOwner() {
@@ -51,8 +88,8 @@ void showHelpViewer(unsigned long context) {
         const DialogUnits units(browser->font());
         browser->resize(units.x(280), units.y(200));
         if (owner != nullptr) {
-            // Over the window that asked, as a dialog would open.
-            browser->move(owner->geometry().center() - browser->rect().center());
+            // Beside the window that asked, so the help and what it explains show together.
+            browser->move(besideOf(*owner, browser->size()));
         }
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
         escape->setContext(Qt::WindowShortcut);

@@ -1,11 +1,15 @@
 #pragma once
 // The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
-// EN_SETFOCUS when it gets the focus. With style Number it takes digits only, typed or pasted.
+// EN_SETFOCUS when it gets the focus. With style Number it takes digits only, typed or pasted;
+// a refused character leaves the text as it was and shows a short tip at the box saying why.
 
 #include "platform/win_constants.h"
 
 #include <QLineEdit>
 #include <functional>
+
+class QLabel;
+class QTimer;
 
 namespace kestrune::platform::detail {
 
@@ -17,13 +21,21 @@ public:
     // Sets the text and raises EN_UPDATE, even when the text stays the same.
     void setWindowText(const QString& text);
 
+    // The tip shown after a refused character; nullptr for a box that refuses nothing.
+    QLabel* refusalTip() const { return tip_; }
+    static const QString& refusalText();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void tell(Notification code) const;
+    void showRefusal();
 
     std::function<void(Notification)> notify_;
+    QLabel* tip_ = nullptr;
+    QTimer* tipTimer_ = nullptr;
 };
 
 } // namespace kestrune::platform::detail

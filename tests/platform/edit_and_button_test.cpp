@@ -1,8 +1,10 @@
+#include "platform/detail/edit_control.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -57,6 +59,7 @@ struct DigitsCase {
     const char* typed;
     const char* pasted;
     const char* expected;
+    bool tipShown; // the tip that says what the box takes
 };
 
 void PrintTo(const DigitsCase& c, std::ostream* out) {
@@ -77,17 +80,22 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         }
         EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
+        const QLabel* tip = static_cast<detail::EditControl*>(edit)->refusalTip();
+        EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tipShown);
     });
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Edit, DigitsTest,
-    testing::Values(DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120"},
-                    DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x2", "", "152"},
-                    DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123"},
-                    DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1"},
-                    DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", ""},
-                    DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa"}),
+    testing::Values(
+        DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120", false},
+        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "15", true},
+        DigitsCase{"a_digit_after_a_refusal_takes_the_tip_away", kDigitsEdit, "1.5", "", "15",
+                   false},
+        DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
+        DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
+        DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},
+        DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false}),
     [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
 
 TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {

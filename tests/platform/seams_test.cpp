@@ -2,6 +2,8 @@
 #include "platform/CWinApp.h"
 #include "platform/detail/file_filter.h"
 #include "platform/seams.h"
+#include "tests/platform/run_dialog.h"
+#include "tests/platform/test_windows.h"
 #include "tests/support/modal.h"
 
 #include <QApplication>
@@ -135,21 +137,42 @@ TEST(Help, ApplicationWithoutMainWindowAsksTheSeam) {
     EXPECT_EQ(shown, std::vector<unsigned long>{3});
 }
 
+QTextBrowser* shownHelpViewer() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) {
+            return browser;
+        }
+    }
+    return nullptr;
+}
+
 TEST(Help, RealViewerIsAWindowThatEscapeCloses) {
     TestApp app;
     app.WinHelp(1, HELP_CONTEXT);
-    QTextBrowser* viewer = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) {
-            viewer = browser;
-        }
-    }
+    QTextBrowser* viewer = shownHelpViewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Kestrune Help"));
     EXPECT_EQ(viewer->source().toString(), QStringLiteral("qrc:/help/kestrune.html"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
     QTest::keyClick(viewer, Qt::Key_Escape);
     EXPECT_FALSE(viewer->isVisible());
+}
+
+TEST(Help, RealViewerOpensBesideTheDialogThatAsked) {
+    TestApp app;
+    RecordingDialog dialog;
+    QRect dialogFrame;
+    QRect viewerFrame;
+    runDialog(dialog, [&](QWidget* window) {
+        window->move(0, 0); // room on its right
+        QTest::keyClick(window, Qt::Key_F1);
+        QTextBrowser* viewer = shownHelpViewer();
+        ASSERT_NE(viewer, nullptr);
+        dialogFrame = window->frameGeometry();
+        viewerFrame = viewer->frameGeometry();
+        viewer->close();
+    });
+    EXPECT_FALSE(viewerFrame.intersects(dialogFrame)) << "the help covers the dialog";
 }
 
 } // namespace
