@@ -79,7 +79,7 @@ void readListFile100k(benchmark::State& state) {
     if (!writeListFile(buffer, file).ok)
         state.SkipWithError("could not write the list file to read");
     for (auto _ : state) {
-        if (!readListFile(buffer, file))
+        if (!readListFile(buffer, file).read())
             state.SkipWithError("read failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));

@@ -37,6 +37,11 @@ CalcOutcome computeBreakingTorque(CalcState& state, double width, double strands
         return {CalcOutcome::Kind::Undefined, kUndefinedText};
     }
     const double torque = c * factor;
+    // A torque too large for a double is no result, as a turns count beyond an int is not.
+    if (!std::isfinite(torque)) {
+        motor.torque = 0;
+        return {CalcOutcome::Kind::Undefined, kUndefinedText};
+    }
     motor.torque = torque;
     return {CalcOutcome::Kind::Value, formatFixed(torque, 2)};
 }

@@ -8,6 +8,10 @@ namespace {
 CalibrationResult install(CalcState& state, Quantity quantity, double constant, bool save,
                           const SaveSettingsFn& saveSettings) {
     const bool turns = quantity == Quantity::Turns;
+    // A constant that is not finite would give "inf" results and a settings file that reads
+    // back as 0, losing the calibration: such a measurement changes nothing.
+    if (!std::isfinite(constant))
+        return {turns ? state.turnsConstant : state.torqueConstant, std::nullopt, true};
     (turns ? state.turnsConstant : state.torqueConstant) = constant;
     if (state.currentType >= 0 && state.currentType < kRubberTypeCount) {
         auto& column = turns ? state.table.turns : state.table.torque;

@@ -15,12 +15,14 @@ using SaveSettingsFn = std::function<WriteResult(const CalcState&)>;
 struct CalibrationResult {
     double constant = 0;
     std::optional<WriteResult> saved; // present when a save was asked for
+    bool refused = false;             // the constant would not be a finite number
 };
 
 // v is the measured turns per inch (or torque in oz/in) of two strands of the width at list
 // index width (0..4). The constant becomes the page's current constant and the table entry of
 // the current type (when that is a known type); with save, saveSettings runs afterwards.
-// An index outside the Width list changes nothing.
+// An index outside the Width list changes nothing, and so does a measurement whose constant
+// would be infinite (a number too large to compute with): that one is refused.
 CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width, bool save,
                                          const SaveSettingsFn& saveSettings);
 CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width, bool save,

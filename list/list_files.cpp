@@ -1,7 +1,5 @@
 #include "list_files.h"
 
-#include <optional>
-
 namespace kestrune {
 namespace fs = std::filesystem;
 
@@ -73,20 +71,21 @@ void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t fi
         buffer.rows.push_back(list.rowText(i));
 }
 
-bool readListFile(MotorListBuffer& buffer, const fs::path& file) {
-    const std::optional<std::string> text = readWholeFile(file);
-    if (!text)
-        return false;
-    buffer.rows = parseListText(*text);
-    return true;
+ReadResult readListFile(MotorListBuffer& buffer, const fs::path& file) {
+    ReadResult result = readRegularFile(file, kMaxListFileBytes);
+    if (result.read()) {
+        buffer.rows = parseListText(result.contents);
+        result.contents = std::string();
+    }
+    return result;
 }
 
 WriteResult writeListFile(const MotorListBuffer& buffer, const fs::path& file) {
     return writeFileAtomically(file, formatListText(buffer.rows));
 }
 
-bool loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
-                   const ListFileLocation& file) {
+ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
+                         const ListFileLocation& file) {
     current = file;
     buffer.rows.clear();
     return readListFile(buffer, current.path());

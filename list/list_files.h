@@ -18,6 +18,10 @@ inline constexpr std::string_view kDefaultListFileName = "kes.dta";
 inline constexpr std::string_view kListFileExtension = ".dta";
 inline constexpr std::string_view kExportFileExtension = ".txt";
 
+// No motor list comes near this (100,000 rows are about 4 MB); a larger file is refused rather
+// than read into memory many times its size.
+inline constexpr std::size_t kMaxListFileBytes = std::size_t{64} << 20;
+
 // Carries rows between the motor list and the files. Any number of rows of any length, each held
 // whole: a row is never split, dropped or cut short by its content.
 struct MotorListBuffer {
@@ -66,21 +70,21 @@ void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t fi
 std::vector<std::string> parseListText(std::string_view text);
 std::string formatListText(const std::vector<std::string>& rows);
 
-// Replaces the buffer's rows with the lines of a list file and returns true; returns false and
-// leaves the buffer alone when the file cannot be read. A line ends at LF, and a CR just before
-// the LF is part of the line end; an empty line is an empty row, a last line without line end is
-// a row too.
-bool readListFile(MotorListBuffer& buffer, const std::filesystem::path& file);
+// Replaces the buffer's rows with the lines of a list file; leaves the buffer alone when there is
+// no such file or it cannot be read (a file larger than kMaxListFileBytes is not read). A line
+// ends at LF, and carriage returns just before the LF are part of the line end; an empty line is
+// an empty row, a last line without line end is a row too. The result's contents are not kept.
+ReadResult readListFile(MotorListBuffer& buffer, const std::filesystem::path& file);
 
 // Writes every row of the buffer followed by LF; no rows give an empty file. On failure the old
 // file stays whole and the result says why.
 WriteResult writeListFile(const MotorListBuffer& buffer, const std::filesystem::path& file);
 
 // Load, and the List page's first display with defaultListFile(): the file becomes the current
-// list file and the buffer receives its rows. A file that cannot be read (a new name, say) leaves
-// the buffer empty, so the list shows only its header row; returns whether the file was read.
-bool loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
-                   const ListFileLocation& file);
+// list file and the buffer receives its rows. A file that is not there (a new name, say) or
+// cannot be read leaves the buffer empty, so the list shows only its header row.
+ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
+                         const ListFileLocation& file);
 
 // Save: the motor rows, without the header row, into the current list file.
 WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,

@@ -17,6 +17,13 @@ public:
     // exchange toward the controls inside the base OnInitDialog (first activation) and at each
     // later activation, and from the controls when the page is left or the sheet ends with OK.
 
+protected:
+    // Before the sheet closes with OK, every page whose window exists is asked in tab order;
+    // false keeps the sheet open as it was. Base: true.
+    virtual bool OnApply();
+    // The same before it closes with Cancel, Esc or the close box. Base: true.
+    virtual bool OnQueryCancel();
+
 private:
     friend class CPropertySheet;
     const DialogTemplate* template_;

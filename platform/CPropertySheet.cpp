@@ -61,6 +61,14 @@ CPropertyPage::CPropertyPage(const DialogTemplate& tmpl) : template_(&tmpl) {}
 
 CPropertyPage::~CPropertyPage() = default;
 
+bool CPropertyPage::OnApply() {
+    return true;
+}
+
+bool CPropertyPage::OnQueryCancel() {
+    return true;
+}
+
 CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, int selectPage)
     : caption_(std::move(caption)), parent_(parent), selectPage_(selectPage) {}
 
@@ -179,6 +187,10 @@ void CPropertySheet::activate(int index) {
 void CPropertySheet::finish(int result) {
     if (result == IDOK && active_ >= 0 && created_[static_cast<std::size_t>(active_)]) {
         detail::WindowAccess::updateData(*pages_[static_cast<std::size_t>(active_)], true);
+    }
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (created_[i] && !(result == IDOK ? pages_[i]->OnApply() : pages_[i]->OnQueryCancel()))
+            return; // a page keeps the sheet open (it asked the user)
     }
     static_cast<detail::DialogWindow*>(widget())->end(result);
 }

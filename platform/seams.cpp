@@ -32,14 +32,14 @@ void setMessageHook(std::function<void(const std::string& caption, const std::st
     hooks().message = std::move(hook);
 }
 
-void AfxMessageBox(std::string_view caption, std::string_view text) {
+int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type) {
     const std::string captionText(caption);
     const std::string bodyText(text);
-    if (hooks().message) {
+    if (type == MB_OK && hooks().message) {
         hooks().message(captionText, bodyText);
-    } else {
-        detail::showWarning(captionText, bodyText);
+        return IDOK;
     }
+    return detail::showMessageBox(captionText, bodyText, type);
 }
 
 namespace detail {

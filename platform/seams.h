@@ -3,6 +3,8 @@
 // help viewer and warnings. Each can be replaced by a function (tests do); an empty function
 // brings back the real one.
 
+#include "platform/win_constants.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -24,10 +26,12 @@ void setFileDialogHook(
     std::function<std::optional<std::filesystem::path>(const FileDialogRequest&)> hook);
 // Receives the context number of each help request.
 void setHelpHook(std::function<void(unsigned long context)> hook);
-// Receives each warning instead of a message box.
+// Receives each warning (a message box with OK) instead of the message box. Questions are always
+// shown; tests answer them as any other modal window.
 void setMessageHook(std::function<void(const std::string& caption, const std::string& text)> hook);
 
-// A warning the user must acknowledge (modal over the active window).
-void AfxMessageBox(std::string_view caption, std::string_view text);
+// A message the user must answer, modal over the active window: MB_OK (a warning), MB_YESNO or
+// MB_SAVEDISCARDCANCEL (questions). The button chosen: IDOK, IDYES, IDNO or IDCANCEL.
+int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type = MB_OK);
 
 } // namespace kestrune::platform

@@ -5,6 +5,15 @@ namespace kestrune::platform {
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Message boxes: a warning with OK, or a question.
+inline constexpr unsigned MB_OK = 0;
+inline constexpr unsigned MB_YESNO = 4; // Yes (IDYES) or No (IDNO, also Esc); No is the default
+// The desktop's question about changes not saved: Save (IDYES), Discard (IDNO) or Cancel
+// (IDCANCEL, also Esc); Save is the default.
+inline constexpr unsigned MB_SAVEDISCARDCANCEL = 0x100;
 
 // WinHelp commands; only the help topic by context number is used.
 inline constexpr unsigned HELP_CONTEXT = 1;

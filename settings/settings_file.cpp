@@ -37,11 +37,12 @@ std::string formatSettings(const CalibrationTable& table) {
     return text;
 }
 
-void loadSettings(CalcState& state, const std::filesystem::path& file) {
+ReadResult loadSettings(CalcState& state, const std::filesystem::path& file) {
     state.turnsMotor = TurnsMotor{.turns = state.turnsMotor.turns};
     state.torqueMotor = TorqueMotor{.torque = state.torqueMotor.torque};
-    const std::optional<std::string> text = readWholeFile(file);
-    state.table = text ? parseSettings(*text) : kDefaultCalibration;
+    ReadResult result = readRegularFileStart(file, kSettingsReadBytes);
+    state.table = result.read() ? parseSettings(result.contents) : kDefaultCalibration;
+    return result;
 }
 
 WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file) {

@@ -22,9 +22,13 @@ CalibrationTable parseSettings(std::string_view text);
 // The six lines of a table: turns constants "%.0f", then torque constants "%.2f".
 std::string formatSettings(const CalibrationTable& table);
 
+// The settings reader looks at no more than the start of the file: six lines of numbers take
+// a few hundred bytes, and a huge file named kes.cfg is not read whole.
+inline constexpr std::size_t kSettingsReadBytes = std::size_t{64} * 1024;
+
 // Puts the start values into both motor records, then fills the table from the file, or from
-// the defaults when it cannot be opened.
-void loadSettings(CalcState& state, const std::filesystem::path& file);
+// the defaults when there is none or it cannot be read (the result says why).
+ReadResult loadSettings(CalcState& state, const std::filesystem::path& file);
 
 // Writes the whole table; on failure the old file stays as it was.
 WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file);

@@ -1,10 +1,11 @@
 #include "ui/CCalibDlg.h"
 
 #include "core/number_text.h"
+#include "platform/seams.h"
 #include "settings/settings_file.h"
 #include "ui/calc_page_inputs.h"
+#include "ui/file_reports.h"
 #include "ui/resources/dialog_templates.h"
-#include "ui/write_failure.h"
 
 namespace kestrune {
 
@@ -62,9 +63,16 @@ void CCalibDlg::OnOK() {
     const double v = parseNumber(GetEdit(IDC_VALUE).GetWindowText());
     const int width = GetListBox(IDC_WIDTH).GetCurSel();
     const std::filesystem::path file = settingsFilePath();
+    const bool save = saveValue != 0 && mayReplace(file);
     const CalibrationResult result =
-        quantity_.calibrate(calcState(), v, width, saveValue != 0,
+        quantity_.calibrate(calcState(), v, width, save,
                             [&file](const CalcState& state) { return saveSettings(state, file); });
+    if (result.refused) {
+        // Nothing changed; the user may enter another value or cancel.
+        AfxMessageBox("Kestrune", "The value entered gives a constant too large to compute "
+                                  "with. Enter a smaller value.");
+        return;
+    }
     if (result.saved)
         reportWriteFailure(file, *result.saved,
                            "The new constant is in use until Kestrune ends, but it was not kept "

@@ -3,9 +3,10 @@
 #include "core/calc_state.h"
 #include "list/motor_rows.h"
 #include "platform/CFileDialog.h"
+#include "platform/seams.h"
+#include "ui/file_reports.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
-#include "ui/write_failure.h"
 
 namespace kestrune {
 
@@ -16,6 +17,8 @@ constexpr const char* kListFilter = "Motor lists (*.dta)|*.dta|All files (*)|*||
 constexpr const char* kExportFilter = "Text files (*.txt)|*.txt|All files (*)|*||";
 constexpr const char* kListKept =
     "The motor list is still on the List page; the file keeps what it held before.";
+constexpr const char* kListUnread = "The motor list shows no rows. Kestrune leaves the file as it "
+                                    "is and asks before it replaces it.";
 } // namespace
 
 const std::array<EventEntry<CListDlg>, 13> CListDlg::kEvents{{
@@ -79,18 +82,22 @@ void CListDlg::showLoadedRows() {
 }
 
 void CListDlg::loadMotorList(const ListFileLocation& file) {
-    kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
+    const ReadResult result = kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
     showLoadedRows();
+    modified_ = false;
+    reportReadResult(file.path(), result, kListUnread);
 }
 
 void CListDlg::OnListBoxSetFocus() {}
 
 void CListDlg::OnAddTurnsClicked() {
     GetListBox(IDC_MOTOR_LIST).AddString(formatTurnsRow(calcState().turnsMotor));
+    modified_ = true;
 }
 
 void CListDlg::OnAddTorqueClicked() {
     GetListBox(IDC_MOTOR_LIST).AddString(formatTorqueRow(calcState().torqueMotor));
+    modified_ = true;
 }
 
 void CListDlg::OnDeleteClicked() {
@@ -100,6 +107,7 @@ void CListDlg::OnDeleteClicked() {
         return;
     list.DeleteString(selected);
     list.SetCurSel(-1);
+    modified_ = true;
 }
 
 void CListDlg::OnMotorListSelChange() {
@@ -108,10 +116,33 @@ void CListDlg::OnMotorListSelChange() {
         list.SetCurSel(-1);
 }
 
-void CListDlg::OnSaveClicked() {
+bool CListDlg::saveList() {
     const ListFileLocation& file = currentListFile();
-    reportWriteFailure(file.path(), saveMotorList(motorListBuffer(), motorListView(), file),
-                       kListKept);
+    if (!mayReplace(file.path()))
+        return false;
+    const bool saved = !reportWriteFailure(
+        file.path(), saveMotorList(motorListBuffer(), motorListView(), file), kListKept);
+    modified_ = modified_ && !saved;
+    return saved;
+}
+
+bool CListDlg::offerToSaveChanges() {
+    if (!modified_)
+        return true;
+    const std::string question = "The motor list has changes that are not saved. Save them to " +
+                                 currentListFile().name + "?";
+    switch (AfxMessageBox("Kestrune", question, MB_SAVEDISCARDCANCEL)) {
+    case IDYES:
+        return saveList();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CListDlg::OnSaveClicked() {
+    saveList();
 }
 
 void CListDlg::OnSaveAsClicked() {
@@ -120,12 +151,15 @@ void CListDlg::OnSaveAsClicked() {
     if (dialog.DoModal() != IDOK)
         return;
     const ListFileLocation file = chosenListFile(dialog.GetPathName());
-    reportWriteFailure(file.path(),
-                       saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file),
-                       kListKept);
+    const bool failed = reportWriteFailure(
+        file.path(), saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file),
+        kListKept);
+    modified_ = modified_ && failed;
 }
 
 void CListDlg::OnLoadClicked() {
+    if (!offerToSaveChanges())
+        return;
     CFileDialog dialog(true, "dta", "*.dta", 0, kListFilter, this, currentListFile().folder);
     if (dialog.DoModal() != IDOK)
         return;

@@ -20,6 +20,9 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool OnCommand(int controlId, platform::Notification code) override;
+    // Closing the sheet, whichever way, first offers to save a changed list.
+    bool OnApply() override { return offerToSaveChanges(); }
+    bool OnQueryCancel() override { return offerToSaveChanges(); }
 
 private:
     void OnListBoxSetFocus();
@@ -37,6 +40,13 @@ private:
     // Header row first, then the rows of the buffer.
     void showLoadedRows();
     void loadMotorList(const ListFileLocation& file);
+    // Save: true when the list is in its file.
+    bool saveList();
+    // Before the list is dropped (the sheet closes, or Load replaces it): a list with changes
+    // not saved is offered for saving. True to go on, false to stay where the user was.
+    bool offerToSaveChanges();
+
+    bool modified_ = false; // rows added or deleted since the list was last loaded or saved
 
     static const std::array<platform::EventEntry<CListDlg>, 13> kEvents;
 };

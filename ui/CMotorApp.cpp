@@ -4,7 +4,7 @@
 #include "settings/settings_file.h"
 #include "ui/CPageControl.h"
 #include "ui/CSaveDataDlg.h"
-#include "ui/write_failure.h"
+#include "ui/file_reports.h"
 
 namespace kestrune {
 
@@ -15,16 +15,19 @@ CMotorApp& theApp() {
 
 bool CMotorApp::InitInstance() {
     CalcState& state = calcState();
-    loadSettings(state, settingsFilePath());
+    const std::filesystem::path file = settingsFilePath();
+    reportReadResult(file, loadSettings(state, file),
+                     "Kestrune starts with its built-in constants. It leaves the file as it is "
+                     "and asks before it replaces it.");
     {
         CPageControl sheet("Kestrune Ver. X.1F", nullptr, 0);
         m_pMainWnd = &sheet;
-        const int sheetResult = sheet.DoModal();
+        sheet.DoModal();
 
+        // The answer decides, however the sheet was closed: Yes keeps the calibrations of this
+        // run, also those made without "Save Value".
         CSaveDataDlg question;
-        const int answer = question.DoModal();
-        if (sheetResult == platform::IDOK && answer == platform::IDOK) {
-            const std::filesystem::path file = settingsFilePath();
+        if (question.DoModal() == platform::IDOK && mayReplace(file)) {
             reportWriteFailure(file, saveSettings(state, file),
                                "The calibration constants of this run are lost when Kestrune "
                                "ends.");

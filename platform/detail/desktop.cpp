@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace kestrune::platform::detail {
 
@@ -141,10 +142,38 @@ std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& req
         QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
-void showWarning(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, activeOwner());
+int showMessageBox(const std::string& caption, const std::string& text, unsigned type) {
+    QMessageBox box(type == MB_OK ? QMessageBox::Warning : QMessageBox::Question,
+                    QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, activeOwner());
+    struct Choice {
+        QMessageBox::StandardButton button;
+        int result;
+    };
+    std::vector<Choice> choices;
+    if (type == MB_YESNO) {
+        choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+        box.setDefaultButton(box.addButton(QMessageBox::Yes));
+        box.setDefaultButton(box.addButton(QMessageBox::No)); // replacing a file is not the default
+        box.setEscapeButton(QMessageBox::No);
+    } else if (type == MB_SAVEDISCARDCANCEL) {
+        choices = {{QMessageBox::Save, IDYES},
+                   {QMessageBox::Discard, IDNO},
+                   {QMessageBox::Cancel, IDCANCEL}};
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        choices = {{QMessageBox::Ok, IDOK}};
+        box.setStandardButtons(QMessageBox::Ok);
+    }
     box.exec();
+    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+    for (const Choice& choice : choices) {
+        if (choice.button == clicked)
+            return choice.result;
+    }
+    return type == MB_YESNO ? IDNO : IDCANCEL; // closed without a button: the safe answer
 }
 
 } // namespace kestrune::platform::detail

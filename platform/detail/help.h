@@ -18,6 +18,6 @@ void showHelpViewer(unsigned long context);
 void closeHelpViewer();
 std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request,
                                                     QWidget* parent);
-void showWarning(const std::string& caption, const std::string& text);
+int showMessageBox(const std::string& caption, const std::string& text, unsigned type);
 
 } // namespace kestrune::platform::detail

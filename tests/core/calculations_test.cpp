@@ -174,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, BreakingTorque,
                          ::testing::Values(TorqueCase{"limit_100_shows_offset_torque", 2.7, 0.125,
                                                       2, 100, false, Kind::Value, "2.71", 2.705},
                                            TorqueCase{"negative_constant_keeps_sign", -2.7, 0.125,
-                                                      2, 100, false, Kind::Value, "-2.70", -2.695}),
+                                                      2, 100, false, Kind::Value, "-2.70", -2.695},
+                                           TorqueCase{"infinite_torque_is_undefined", 1e308, 0.25,
+                                                      36, 100, false, Kind::Undefined, "Undefined",
+                                                      0}),
                          test::CaseName());
 
 TEST(BreakingTorqueRecord, StoresInputsAndType) {

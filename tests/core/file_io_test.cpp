@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +26,18 @@ std::size_t filesIn(const fs::path& folder) {
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
+// The process has a file of the folder open for writing, named or unnamed.
+bool writesInto(pid_t process, const fs::path& folder) {
+    std::error_code ec;
+    for (const auto& entry :
+         fs::directory_iterator("/proc/" + std::to_string(process) + "/fd", ec)) {
+        const std::string target = fs::read_symlink(entry.path(), ec).string();
+        if (!ec && target.rfind(folder.string() + "/", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
 TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
     TempFolder folder;
     const fs::path file = folder / "kes.cfg";
@@ -35,13 +48,22 @@ TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
     EXPECT_EQ(filesIn(folder.path()), 1U) << "no temporary file is left behind";
 }
 
-TEST(WriteFileAtomically, KeepsThePermissionsOfTheFileItReplaces) {
+TEST(WriteFileAtomically, KeepsThePermissionsOwnerAndGroupOfTheFileItReplaces) {
     TempFolder folder;
     const fs::path file = folder / "list.dta";
     writeBytes(file, "old");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    // Another user's file, where the program may give it back (as root): "nobody".
+    const bool mayChown = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
     ASSERT_TRUE(writeFileAtomically(file, "new").ok);
+    EXPECT_EQ(readBytes(file), "new");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    if (mayChown) {
+        EXPECT_EQ(info.st_uid, 65534U);
+        EXPECT_EQ(info.st_gid, 65534U);
+    }
 }
 
 TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
@@ -70,6 +92,7 @@ TEST_P(WriteFileAtomicallyRefuses, LeavesTheOldFileAndSaysWhy) {
     c.prepare(folder.path());
     const fs::path target = folder / c.target;
     const bool existed = fs::is_regular_file(target);
+    const fs::file_type kind = fs::symlink_status(target).type();
     const std::string before = existed ? readBytes(target) : "";
 
     const WriteResult result = writeFileAtomically(target, "new contents\n");
@@ -78,24 +101,37 @@ TEST_P(WriteFileAtomicallyRefuses, LeavesTheOldFileAndSaysWhy) {
     if (existed) {
         EXPECT_EQ(readBytes(target), before);
     }
+    EXPECT_EQ(fs::symlink_status(target).type(), kind) << "what stood there is still there";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteFileAtomicallyRefuses,
-    ::testing::Values(RefusedCase{"read_only_file",
-                                  [](const fs::path& f) {
-                                      writeBytes(f / "kes.cfg", "107\n");
-                                      fs::permissions(f / "kes.cfg", fs::perms::owner_read);
-                                  },
-                                  "kes.cfg", "the file is read-only"},
-                      RefusedCase{"missing_folder", [](const fs::path&) {},
-                                  "no/such/folder/kes.dta", "No such file or directory"},
-                      RefusedCase{"folder_is_a_file",
-                                  [](const fs::path& f) { writeBytes(f / "plain", "x"); },
-                                  "plain/kes.dta", "Not a directory"},
-                      RefusedCase{"target_is_a_folder",
-                                  [](const fs::path& f) { fs::create_directory(f / "kes.dta"); },
-                                  "kes.dta", "it is a folder"}),
+    ::testing::Values(
+        RefusedCase{"read_only_file",
+                    [](const fs::path& f) {
+                        writeBytes(f / "kes.cfg", "107\n");
+                        fs::permissions(f / "kes.cfg", fs::perms::owner_read);
+                    },
+                    "kes.cfg", "the file is read-only"},
+        RefusedCase{"missing_folder", [](const fs::path&) {}, "no/such/folder/kes.dta",
+                    "No such file or directory"},
+        RefusedCase{"folder_is_a_file", [](const fs::path& f) { writeBytes(f / "plain", "x"); },
+                    "plain/kes.dta", "Not a directory"},
+        RefusedCase{"target_is_a_folder",
+                    [](const fs::path& f) { fs::create_directory(f / "kes.dta"); }, "kes.dta",
+                    "it is a folder"},
+        RefusedCase{"target_is_a_fifo",
+                    [](const fs::path& f) { ::mkfifo((f / "kes.dta").c_str(), 0644); }, "kes.dta",
+                    "it is a named pipe, not a file"},
+        RefusedCase{"link_to_a_device",
+                    [](const fs::path& f) { fs::create_symlink("/dev/null", f / "kes.cfg"); },
+                    "kes.cfg", "it is a device, not a file"},
+        RefusedCase{"permissions_000",
+                    [](const fs::path& f) {
+                        writeBytes(f / "kes.cfg", "107\n");
+                        fs::permissions(f / "kes.cfg", fs::perms::none);
+                    },
+                    "kes.cfg", "its permissions (000) let nobody read or write it"}),
     test::CaseName());
 
 // A write cut short (here by a file-size limit, as a full disk would) must leave the old file.
@@ -138,11 +174,11 @@ TEST(WriteFileAtomically, AProcessKilledInTheMiddleLeavesTheOldFile) {
             writeFileAtomically(file, std::string(size, 'n'));
             ::_exit(0);
         }
-        // Kill it as soon as its temporary file is there; a write that finished first is
-        // tried again with more to write.
+        // Kill it as soon as it has a new file open in the folder (unnamed or not); a write that
+        // finished first is tried again with more to write.
         int status = 0;
         bool finished = false;
-        for (int waited = 0; waited < 20000 && filesIn(folder.path()) < 2; ++waited) {
+        for (int waited = 0; waited < 20000 && !writesInto(child, folder.path()); ++waited) {
             finished = ::waitpid(child, &status, WNOHANG) == child;
             if (finished)
                 break;
@@ -156,18 +192,92 @@ TEST(WriteFileAtomically, AProcessKilledInTheMiddleLeavesTheOldFile) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         killedMidway = WIFSIGNALED(status);
         EXPECT_EQ(readBytes(file), old);
+        EXPECT_EQ(filesIn(folder.path()), 1U) << "a temporary file was left behind";
     }
     EXPECT_TRUE(killedMidway) << "every write finished before it could be killed";
 }
 
-TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoFile) {
+struct ReadCase {
+    const char* name;
+    void (*prepare)(const fs::path& folder);
+    std::size_t maxBytes;
+    bool startOnly;
+    ReadResult expected;
+};
+
+const std::string kBytes("a\r\nb\0c\xff", 7);
+
+class ReadRegularFile : public ::testing::TestWithParam<ReadCase> {};
+
+// Every byte of a file, or a reason; nothing waits on what is no file, nothing is read past the
+// limit, and an error part way is no shortened success.
+TEST_P(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
+    const ReadCase& c = GetParam();
     TempFolder folder;
-    const std::string bytes("a\r\nb\0c\xff", 7);
-    writeBytes(folder / "f", bytes);
-    EXPECT_EQ(readWholeFile(folder / "f"), bytes);
-    EXPECT_FALSE(readWholeFile(folder / "missing").has_value());
-    EXPECT_FALSE(readWholeFile(folder.path()).has_value());
+    c.prepare(folder.path());
+    const fs::path file =
+        fs::path(c.name) == "read_error" ? fs::path("/proc/self/mem") : folder / "f";
+    const ReadResult result =
+        c.startOnly ? readRegularFileStart(file, c.maxBytes) : readRegularFile(file, c.maxBytes);
+    EXPECT_EQ(result.status, c.expected.status);
+    EXPECT_EQ(result.contents, c.expected.contents);
+    EXPECT_EQ(result.reason, c.expected.reason);
 }
+
+constexpr std::size_t kMiB = std::size_t{1} << 20;
+using Status = ReadResult::Status;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadRegularFile,
+    ::testing::Values(
+        ReadCase{"whole",
+                 [](const fs::path& f) { writeBytes(f / "f", kBytes); },
+                 kMiB,
+                 false,
+                 {Status::Read, kBytes, ""}},
+        ReadCase{"missing", [](const fs::path&) {}, kMiB, false, {Status::Missing, "", ""}},
+        ReadCase{"link_to_nothing",
+                 [](const fs::path& f) { fs::create_symlink(f / "gone", f / "f"); },
+                 kMiB,
+                 false,
+                 {Status::Missing, "", ""}},
+        ReadCase{"folder",
+                 [](const fs::path& f) { fs::create_directory(f / "f"); },
+                 kMiB,
+                 false,
+                 {Status::Failed, "", "it is a folder"}},
+        ReadCase{"fifo",
+                 [](const fs::path& f) { ::mkfifo((f / "f").c_str(), 0644); },
+                 kMiB,
+                 false,
+                 {Status::Failed, "", "it is a named pipe, not a file"}},
+        ReadCase{"link_to_an_endless_device",
+                 [](const fs::path& f) { fs::create_symlink("/dev/zero", f / "f"); },
+                 kMiB,
+                 false,
+                 {Status::Failed, "", "it is a device, not a file"}},
+        ReadCase{"larger_than_allowed",
+                 [](const fs::path& f) {
+                     writeBytes(f / "f", "x");
+                     fs::resize_file(f / "f", std::size_t{1} << 30); // sparse: no gigabyte written
+                 },
+                 64 * kMiB,
+                 false,
+                 {Status::Failed, "", "it is larger than 64 MiB"}},
+        ReadCase{"start_of_a_large_file",
+                 [](const fs::path& f) {
+                     writeBytes(f / "f", "107\n0\n");
+                     fs::resize_file(f / "f", std::size_t{1} << 30);
+                 },
+                 4,
+                 true,
+                 {Status::Read, "107\n", ""}},
+        ReadCase{"read_error",
+                 [](const fs::path&) {},
+                 kMiB,
+                 false,
+                 {Status::Failed, "", "Input/output error"}}),
+    test::CaseName());
 
 } // namespace
 } // namespace kestrune

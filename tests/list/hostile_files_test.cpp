@@ -3,16 +3,19 @@
 
 #include "list/list_files.h"
 #include "settings/settings_file.h"
+#include "tests/support/case_name.h"
 #include "tests/support/temp_folder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 
 namespace kestrune {
 namespace {
 
+using test::PrintTo;
 using test::readBytes;
 using test::TempFolder;
 using test::writeBytes;
@@ -29,34 +32,81 @@ TEST(HostileListFiles, BinaryGarbageLoadsAsRowsAndSavesBackStable) {
     TempFolder folder;
     writeBytes(folder / "garbage.dta", randomBytes(std::size_t{1} << 20, 1));
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, folder / "garbage.dta"));
+    ASSERT_TRUE(readListFile(buffer, folder / "garbage.dta").read());
     ASSERT_FALSE(buffer.rows.empty());
     ASSERT_TRUE(writeListFile(buffer, folder / "saved.dta").ok);
     MotorListBuffer again;
-    ASSERT_TRUE(readListFile(again, folder / "saved.dta"));
+    ASSERT_TRUE(readListFile(again, folder / "saved.dta").read());
     EXPECT_EQ(again.rows, buffer.rows);
 }
 
-TEST(HostileListFiles, AHundredMegabyteFileLoadsWhole) {
+struct HostileCase {
+    const char* name;
+    void (*prepare)(const std::filesystem::path& file);
+    const char* listReason;     // why the list file is refused; "" when it is read
+    const char* settingsReason; // the same for the settings file
+};
+
+class HostileFileNamedKes : public testing::TestWithParam<HostileCase> {};
+
+// Whatever stands under the list file's or the settings file's name is read, or refused with a
+// reason, at once: no hang on a FIFO, no endless read of a device, no gigabytes in memory. The
+// settings come out as the defaults when the file is refused.
+TEST_P(HostileFileNamedKes, IsReadOrRefusedWithAReason) {
+    const HostileCase& c = GetParam();
     TempFolder folder;
-    const std::string row(99, 'x');
-    std::string text;
-    text.reserve(std::size_t{100} << 20);
-    while (text.size() < (std::size_t{100} << 20))
-        text += row + '\n';
-    writeBytes(folder / "big.dta", text);
-    MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, folder / "big.dta"));
-    EXPECT_EQ(buffer.rows.size(), text.size() / 100);
-    EXPECT_EQ(buffer.rows.back(), row);
+    for (const char* name : {"kes.dta", "kes.cfg"}) {
+        c.prepare(folder / name);
+        const bool settings = std::string_view(name) == "kes.cfg";
+        MotorListBuffer buffer;
+        CalcState state;
+        const ReadResult result =
+            settings ? loadSettings(state, folder / name) : readListFile(buffer, folder / name);
+        const std::string_view reason = settings ? c.settingsReason : c.listReason;
+        EXPECT_EQ(result.status,
+                  reason.empty() ? ReadResult::Status::Read : ReadResult::Status::Failed)
+            << name;
+        EXPECT_EQ(result.reason, reason) << name;
+        if (settings && result.failed()) {
+            EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
+            EXPECT_EQ(state.table.torque, kDefaultCalibration.torque);
+        }
+    }
 }
+
+void bigSparseFile(const std::filesystem::path& file, std::uintmax_t size) {
+    writeBytes(file, "TanII\n");
+    std::filesystem::resize_file(file, size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileFileNamedKes,
+    testing::Values(
+        HostileCase{"fifo", [](const std::filesystem::path& f) { ::mkfifo(f.c_str(), 0644); },
+                    "it is a named pipe, not a file", "it is a named pipe, not a file"},
+        HostileCase{"folder",
+                    [](const std::filesystem::path& f) { std::filesystem::create_directory(f); },
+                    "it is a folder", "it is a folder"},
+        HostileCase{
+            "link_to_dev_zero",
+            [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); },
+            "it is a device, not a file", "it is a device, not a file"},
+        HostileCase{
+            "sparse_gigabyte",
+            [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{1} << 30); },
+            "it is larger than 64 MiB", ""},
+        HostileCase{
+            "hundred_megabytes",
+            [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{100} << 20); },
+            "it is larger than 64 MiB", ""}),
+    test::CaseName());
 
 TEST(HostileListFiles, ATenMegabyteLineIsOneRow) {
     TempFolder folder;
     const std::string line(std::size_t{10} << 20, 'L');
     writeBytes(folder / "line.dta", line);
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, folder / "line.dta"));
+    ASSERT_TRUE(readListFile(buffer, folder / "line.dta").read());
     ASSERT_EQ(buffer.rows.size(), 1U);
     EXPECT_EQ(buffer.rows[0].size(), line.size());
     ASSERT_TRUE(writeListFile(buffer, folder / "line.dta").ok);
@@ -94,7 +144,7 @@ TEST(HostileNames, FilesWithAnyNameAreWrittenAndRead) {
     MotorListBuffer buffer{{"TanII\t1/8\"\t14\t20\"\t80%\t646\tNA"}};
     ASSERT_TRUE(writeListFile(buffer, list).ok);
     MotorListBuffer loaded;
-    ASSERT_TRUE(readListFile(loaded, list));
+    ASSERT_TRUE(readListFile(loaded, list).read());
     EXPECT_EQ(loaded.rows, buffer.rows);
 
     CalcState state;

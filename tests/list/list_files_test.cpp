@@ -25,7 +25,7 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
     static std::string bytesOf(const fs::path& path) {
-        return readWholeFile(path).value_or("<none>");
+        return fs::exists(path) ? test::readBytes(path) : "<none>";
     }
 
     test::TempFolder temp_;
@@ -48,7 +48,7 @@ TEST_F(ListFiles, LinesReadAsRows) {
         SCOPED_TRACE(c.name);
         put(file("in.dta"), c.bytes);
         MotorListBuffer buffer{{"left over"}};
-        ASSERT_TRUE(readListFile(buffer, file("in.dta")));
+        ASSERT_TRUE(readListFile(buffer, file("in.dta")).read());
         EXPECT_EQ(buffer.rows, c.rows);
     }
 }
@@ -61,7 +61,7 @@ TEST_F(ListFiles, OddLinesSurviveALoadAndSaveWithOnlyTheLastLineEndAdded) {
     put(file("odd.dta"), bytes);
 
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, file("odd.dta")));
+    ASSERT_TRUE(readListFile(buffer, file("odd.dta")).read());
     EXPECT_EQ(buffer.rows,
               (std::vector<std::string>{kTurnsRow, "", markRow, longRow, "no line end"}));
     ASSERT_TRUE(writeListFile(buffer, file("odd.dta")).ok);
@@ -70,8 +70,8 @@ TEST_F(ListFiles, OddLinesSurviveALoadAndSaveWithOnlyTheLastLineEndAdded) {
 
 TEST_F(ListFiles, UnreadableFileLeavesTheBufferAlone) {
     MotorListBuffer buffer{{kTurnsRow}};
-    EXPECT_FALSE(readListFile(buffer, file("missing.dta")));
-    EXPECT_FALSE(readListFile(buffer, folder_));
+    EXPECT_EQ(readListFile(buffer, file("missing.dta")).status, ReadResult::Status::Missing);
+    EXPECT_EQ(readListFile(buffer, folder_).reason, "it is a folder");
     EXPECT_EQ(buffer.rows, std::vector<std::string>{kTurnsRow});
 }
 
@@ -153,10 +153,11 @@ TEST_F(ListFiles, LoadReplacesTheRowsAndANewNameGivesAnEmptyListThatSaveCreates)
     put(file("mine.dta"), kTorqueRow + "\n" + kTurnsRow + "\n");
     ListFileLocation current{folder_, "kes.dta"};
     MotorListBuffer buffer{{"earlier row"}};
-    EXPECT_TRUE(loadMotorList(buffer, current, chosenListFile(file("mine"))));
+    EXPECT_TRUE(loadMotorList(buffer, current, chosenListFile(file("mine"))).read());
     EXPECT_EQ(buffer.rows, (std::vector<std::string>{kTorqueRow, kTurnsRow}));
 
-    EXPECT_FALSE(loadMotorList(buffer, current, chosenListFile(file("fresh"))));
+    EXPECT_EQ(loadMotorList(buffer, current, chosenListFile(file("fresh"))).status,
+              ReadResult::Status::Missing);
     EXPECT_TRUE(buffer.rows.empty());
     EXPECT_EQ(current.path(), file("fresh.dta"));
     ASSERT_TRUE(saveMotorList(buffer, viewOf({std::string(kHeaderRow)}), current).ok);

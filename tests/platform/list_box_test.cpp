@@ -66,6 +66,10 @@ TEST(ListBox, RowsKeepTheirBytesAndShowEachByte) {
         {"M\xC3\xBCller", QStringLiteral("M\u00FCller")}, // UTF-8
         {std::string("a\0b", 3), QString::fromLatin1("a\0b", 3)},
         {"", QString()},
+        // Only the start of a long row is shown (and laid out); its bytes stay whole.
+        {std::string(5000, 'x'), QString(4096, QLatin1Char('x'))},
+        {std::string(4095, 'x') + "\xC3\xBC" + std::string(100, 'y'),
+         QString(4095, QLatin1Char('x'))},
     };
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {

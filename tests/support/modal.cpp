@@ -9,8 +9,10 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kestrune::test {
 
@@ -18,7 +20,12 @@ namespace {
 
 struct Answer {
     std::function<void(QWidget*)> run;
-    QPointer<QWidget> openedOver; // the modal window active when the answer was queued
+    std::vector<QPointer<QWidget>> openBefore; // the modal windows open when it was queued
+
+    bool wasOpenBefore(const QWidget* window) const {
+        return std::any_of(openBefore.begin(), openBefore.end(),
+                           [window](const QPointer<QWidget>& open) { return open == window; });
+    }
 };
 
 struct Answerer {
@@ -40,7 +47,7 @@ void pollOnce() {
         return;
     }
     if (!state.queue.empty() && modal != state.lastAnswered &&
-        modal != state.queue.front().openedOver) {
+        !state.queue.front().wasOpenBefore(modal)) {
         Answer answer = std::move(state.queue.front());
         state.queue.pop_front();
         state.lastAnswered = modal;
@@ -80,7 +87,13 @@ Answerer& answerer() {
 } // namespace
 
 void answerNextModal(std::function<void(QWidget* modal)> answer) {
-    answerer().queue.push_back({std::move(answer), QApplication::activeModalWidget()});
+    // Not only the active one: a window under a nested one becomes active again when that closes.
+    std::vector<QPointer<QWidget>> open;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isModal())
+            open.emplace_back(window);
+    }
+    answerer().queue.push_back({std::move(answer), std::move(open)});
 }
 
 int pendingModalAnswers() {

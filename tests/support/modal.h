@@ -4,8 +4,8 @@
 // A modal window (CDialog::DoModal, the page sheet, a message box, a real file dialog) runs its
 // own loop, so a test queues the answer before it makes the program open the window. Each
 // answer runs inside that window's loop, on a zero-delay timer, once
-// QApplication::activeModalWidget() is a window that was not yet modal when the answer was
-// queued; answers are used in the order queued, one per window:
+// QApplication::activeModalWidget() is a window that was not yet open as a modal window when
+// the answer was queued; answers are used in the order queued, one per window:
 //
 //     answerNextModal([](QWidget* sheet) { clickButton(sheet, "OK"); });
 //     answerNextModal([](QWidget* question) { QTest::keyClick(question, Qt::Key_Escape); });

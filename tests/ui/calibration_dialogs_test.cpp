@@ -1,6 +1,7 @@
 #include "core/file_io.h"
 #include "platform/seams.h"
 #include "tests/support/case_name.h"
+#include "tests/support/temp_folder.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"
 #include "ui/resources/dialog_templates.h"
@@ -52,8 +53,8 @@ protected:
     static void stepWidth(QWidget* dialog, int steps) {
         QWidget* list = findByAccessibleName(dialog, "Width");
         list->setFocus(Qt::TabFocusReason);
-        for (int i = 0; i < steps; ++i)
-            QTest::keyClick(list, Qt::Key_Down);
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(list, steps < 0 ? Qt::Key_Up : Qt::Key_Down);
     }
 };
 
@@ -214,7 +215,7 @@ TEST_F(CalibrationDialogs, SaveValueWritesTheSettingsOnlyWhenTickedAtOk) {
             clickButton(dialog, "OK");
         });
         // The whole table goes, the earlier unsaved turns calibration included.
-        EXPECT_EQ(readWholeFile(settingsFilePath()), "99\n0\n0\n3.10\n0.00\n0.00\n");
+        EXPECT_EQ(readBytes(settingsFilePath()), "99\n0\n0\n3.10\n0.00\n0.00\n");
         calibrate(sheet, kTorqueDialog, [&](QWidget* dialog) {
             EXPECT_FALSE(findButton(dialog, "Save Value")->isChecked()) << "unticked each time";
             clickButton(dialog, "Cancel");
@@ -241,8 +242,51 @@ TEST_F(CalibrationDialogs, AFailedSaveIsToldAndTheConstantStaysInEffect) {
     EXPECT_NE(messages[0].find(settingsFilePath().string()), std::string::npos);
     EXPECT_NE(messages[0].find("read-only"), std::string::npos) << messages[0];
     EXPECT_EQ(calcState().turnsConstant, 88);
-    EXPECT_EQ(readWholeFile(settingsFilePath()), "107\n0\n0\n2.70\n0.00\n0.00\n");
+    EXPECT_EQ(readBytes(settingsFilePath()), "107\n0\n0\n2.70\n0.00\n0.00\n");
 }
+
+struct RefusedCase {
+    const char* name;
+    Dialog dialog;
+    std::string typed;
+    int widthSteps; // from "1/8"
+};
+
+class RefusedCalibration : public CalibrationDialogs,
+                           public ::testing::WithParamInterface<RefusedCase> {};
+
+// A constant that would not be a finite number ("inf" on the page, 0 after the next start) is
+// refused: the user is told, the dialog stays open, nothing changes and nothing is saved.
+TEST_P(RefusedCalibration, TellsTheUserAndChangesNothing) {
+    const RefusedCase& c = GetParam();
+    std::vector<std::string> messages;
+    setMessageHook([&](const std::string&, const std::string& text) { messages.push_back(text); });
+    runSheet([&](QWidget* sheet) {
+        activate(c.dialog.page);
+        const double before = calcState().*c.dialog.constant;
+        calibrate(sheet, c.dialog, [&](QWidget* dialog) {
+            enterValue(dialog, c.dialog, QString::fromStdString(c.typed));
+            stepWidth(dialog, c.widthSteps);
+            QTest::mouseClick(findButton(dialog, "Save Value"), Qt::LeftButton);
+            clickButton(dialog, "OK");
+            EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+            clickButton(dialog, "Cancel");
+        });
+        EXPECT_EQ(calcState().*c.dialog.constant, before);
+        EXPECT_EQ((calcState().table.*c.dialog.column)[TanII],
+                  (kDefaultCalibration.*c.dialog.column)[TanII]);
+    });
+    setMessageHook({});
+    EXPECT_EQ(messages.size(), 1U);
+    EXPECT_FALSE(std::filesystem::exists(settingsFilePath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedCalibration,
+    ::testing::Values(RefusedCase{"torque_beyond_any_double", kTorqueDialog, "1e309", 0},
+                      RefusedCase{"turns_of_320_digits", kTurnsDialog, std::string(320, '9'), 0},
+                      RefusedCase{"torque_scaled_past_any_double", kTorqueDialog, "1e308", -2}),
+    CaseName());
 
 TEST_F(CalibrationDialogs, F1AsksForTheCalibrationTopic) {
     std::vector<unsigned long> topics;

@@ -5,6 +5,7 @@
 #include "platform/seams.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"
+#include "tests/support/temp_folder.h"
 #include "ui/CMotorApp.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace kestrune::test {
@@ -41,7 +43,14 @@ private:
     rlimit saved_{};
 };
 
-enum class Fault { ReadOnlyTarget, FileSizeLimit, TargetIsAFolder };
+enum class Fault { ReadOnlyTarget, FileSizeLimit, TargetIsAFolder, TargetIsAFifo, LinkToADevice };
+
+// What the program could not read when it started, or when the List page opened: it asks before
+// it replaces that.
+bool unreadable(Fault fault) {
+    return fault == Fault::TargetIsAFolder || fault == Fault::TargetIsAFifo ||
+           fault == Fault::LinkToADevice;
+}
 
 struct Operation {
     const char* name;
@@ -49,6 +58,8 @@ struct Operation {
     // Runs in the sheet; `write` is called around the moment the write happens.
     std::function<void(QWidget* sheet, const std::function<void()>& write)> act;
     bool endsWithOkAndYes;
+    bool readsItFirst;   // the program read the target before (kes.cfg at start, kes.dta)
+    bool changesTheList; // rows added and not saved when the sheet closes
 };
 
 void openTab(QWidget* sheet, int index) {
@@ -60,7 +71,7 @@ fs::path otherFolderFile(const char* name) {
 }
 
 const std::vector<Operation> kOperations{
-    {"settings_at_exit", [] { return settingsFilePath(); }, {}, true},
+    {"settings_at_exit", [] { return settingsFilePath(); }, {}, true, true, false},
     {"save_value", [] { return settingsFilePath(); },
      [](QWidget* sheet, const std::function<void()>& write) {
          answerNextModal([&](QWidget* dialog) {
@@ -70,7 +81,7 @@ const std::vector<Operation> kOperations{
          });
          clickButton(sheet, "Calibrate");
      },
-     false},
+     false, true, false},
     {"save", [] { return startDirectory() / "kes.dta"; },
      [](QWidget* sheet, const std::function<void()>& write) {
          openTab(sheet, 3);
@@ -78,7 +89,7 @@ const std::vector<Operation> kOperations{
          write();
          clickButton(sheet, "Save");
      },
-     false},
+     false, true, true},
     {"save_as", [] { return otherFolderFile("motors.dta"); },
      [](QWidget* sheet, const std::function<void()>& write) {
          openTab(sheet, 3);
@@ -88,7 +99,7 @@ const std::vector<Operation> kOperations{
          clickButton(sheet, "SaveAs");
          setFileDialogHook({});
      },
-     false},
+     false, false, true},
     {"export", [] { return otherFolderFile("motors.txt"); },
      [](QWidget* sheet, const std::function<void()>& write) {
          openTab(sheet, 3);
@@ -97,7 +108,7 @@ const std::vector<Operation> kOperations{
          clickButton(sheet, "Print");
          setFileDialogHook({});
      },
-     false},
+     false, false, false},
 };
 
 class FaultMatrix : public ::testing::TestWithParam<std::tuple<Operation, Fault>> {
@@ -113,74 +124,87 @@ protected:
         setMessageHook({});
         clearModalAnswers();
         std::error_code ec;
-        fs::permissions(std::get<0>(GetParam()).target(), fs::perms::owner_write,
-                        fs::perm_options::add, ec);
-        fs::remove_all(std::get<0>(GetParam()).target(), ec);
+        const fs::path target = std::get<0>(GetParam()).target();
+        if (fs::symlink_status(target, ec).type() == fs::file_type::regular)
+            fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::remove_all(target, ec);
     }
 };
 
 TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
-    const auto& [operation, fault] = GetParam();
+    const Operation& operation = std::get<0>(GetParam());
+    const Fault fault = std::get<1>(GetParam());
     const fs::path target = operation.target();
     const std::string old = "old contents of the file\n";
     if (fault == Fault::TargetIsAFolder) {
         fs::create_directory(target);
+    } else if (fault == Fault::TargetIsAFifo) {
+        ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
+    } else if (fault == Fault::LinkToADevice) {
+        fs::create_symlink("/dev/null", target);
     } else {
         ASSERT_TRUE(writeFileAtomically(target, old).ok);
     }
     if (fault == Fault::ReadOnlyTarget)
         fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+    const fs::file_type kind = fs::symlink_status(target).type();
 
     std::unique_ptr<FileSizeLimit> limit;
     const std::function<void()> write = [&] {
         if (fault == Fault::FileSizeLimit)
             limit = std::make_unique<FileSizeLimit>(8);
+        // A file that could not be read is replaced only when the user says so: yes here.
+        if (unreadable(fault) && operation.readsItFirst)
+            answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
     };
-    std::vector<std::string> messages;
+    std::vector<std::string> saveFailures;
     setMessageHook([&](const std::string&, const std::string& text) {
         limit.reset();
-        messages.push_back(text);
+        if (text.find("could not save") != std::string::npos)
+            saveFailures.push_back(text);
     });
 
-    const auto answerQuestion = [&](QWidget* question) {
-        if (operation.endsWithOkAndYes)
-            write();
-        clickButton(question, operation.endsWithOkAndYes ? "Yes" : "No");
-    };
     answerNextModal([&](QWidget* sheet) {
         if (operation.act) {
             operation.act(sheet, write);
             limit.reset();
         }
-        answerNextModal(answerQuestion); // after any window the operation opened
+        if (operation.changesTheList) // the failed save left it so; close without it
+            answerNextModal([](QWidget* question) { clickButton(question, "Discard"); });
+        answerNextModal([&](QWidget* question) { // after any window the operation opened
+            if (operation.endsWithOkAndYes)
+                write();
+            clickButton(question, operation.endsWithOkAndYes ? "Yes" : "No");
+        });
         clickButton(sheet, operation.endsWithOkAndYes ? "OK" : "Cancel");
     });
     CMotorApp app;
     app.InitInstance();
     limit.reset();
 
-    ASSERT_EQ(messages.size(), 1U) << "the user is told once";
-    EXPECT_NE(messages[0].find(target.string()), std::string::npos) << messages[0];
-    if (fault == Fault::TargetIsAFolder) {
-        EXPECT_TRUE(fs::is_directory(target));
-    } else {
-        EXPECT_EQ(readWholeFile(target), old);
+    ASSERT_EQ(saveFailures.size(), 1U) << "the user is told once";
+    EXPECT_NE(saveFailures[0].find(target.string()), std::string::npos) << saveFailures[0];
+    EXPECT_EQ(fs::symlink_status(target).type(), kind) << "what stood there is still there";
+    if (kind == fs::file_type::regular) {
+        EXPECT_EQ(readBytes(target), old);
     }
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<Operation, Fault>>& info) {
     static const char* const faults[] = {"read_only_target", "file_size_limit",
-                                         "target_is_a_folder"};
+                                         "target_is_a_folder", "target_is_a_fifo",
+                                         "link_to_a_device"};
     return std::string(std::get<0>(info.param).name) + "_" +
            faults[static_cast<int>(std::get<1>(info.param))];
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWrite, FaultMatrix,
-                         ::testing::Combine(::testing::ValuesIn(kOperations),
-                                            ::testing::Values(Fault::ReadOnlyTarget,
-                                                              Fault::FileSizeLimit,
-                                                              Fault::TargetIsAFolder)),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(
+    EveryWrite, FaultMatrix,
+    ::testing::Combine(::testing::ValuesIn(kOperations),
+                       ::testing::Values(Fault::ReadOnlyTarget, Fault::FileSizeLimit,
+                                         Fault::TargetIsAFolder, Fault::TargetIsAFifo,
+                                         Fault::LinkToADevice)),
+    caseName);
 
 void PrintTo(const Operation& operation, std::ostream* out) {
     *out << operation.name;

@@ -10,9 +10,11 @@
 #include "tests/support/case_name.h"
 #include "tests/support/modal.h"
 #include "tests/support/temp_folder.h"
+#include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <deque>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kestrune::test {
 namespace {
@@ -123,16 +126,18 @@ protected:
     }
 
     // Runs the program with the List tab shown; body acts as the user, then the sheet is closed
-    // (OK, or Cancel) and the closing question answered (Yes, or No).
+    // (OK, or Cancel) unless body closed it, a list not saved is discarded and the closing
+    // question answered (Yes, or No).
     void run(const std::function<void(Sheet&)>& body, bool okAndYes = false) {
         answerNextModal([&](QWidget* window) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
             Sheet sheet(window);
             sheet.showTab(kListTab);
             body(sheet);
-            clickButton(window, okAndYes ? "OK" : "Cancel");
+            answerClosingQuestions(okAndYes);
+            if (window->isVisible())
+                clickButton(window, okAndYes ? "OK" : "Cancel");
         });
-        answerNextModal([&](QWidget* question) { clickButton(question, okAndYes ? "Yes" : "No"); });
         CMotorApp app;
         app.InitInstance();
         EXPECT_EQ(pendingModalAnswers(), 0);
@@ -266,7 +271,7 @@ TEST_P(ListFileTest, OpensKesDtaAndSavesItBack) {
         }
         sheet.click("Save");
     });
-    EXPECT_EQ(readWholeFile(file), c.saved);
+    EXPECT_EQ(readBytes(file), c.saved);
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -301,8 +306,8 @@ TEST_F(ListPageTest, LoadOfANewNameGivesTheHeaderRowAndSaveCreatesThatFile) {
     EXPECT_TRUE(requests_[0].open);
     EXPECT_FALSE(requests_[0].mustExist) << "a new name is a new list";
     EXPECT_EQ(requests_[0].startFolder, startDirectory()) << "where the current list file is";
-    EXPECT_EQ(readWholeFile(other / "club.dta"), fileOf({kStartTurnsRow}));
-    EXPECT_EQ(readWholeFile(startDirectory() / "kes.dta"), "TanII\n");
+    EXPECT_EQ(readBytes(other / "club.dta"), fileOf({kStartTurnsRow}));
+    EXPECT_EQ(readBytes(startDirectory() / "kes.dta"), "TanII\n");
 }
 
 struct DialogCase {
@@ -326,7 +331,8 @@ TEST_P(FileDialogNameTest, EachDialogAsksForItsKindOfFile) {
     }
     answerFileDialog(other / c.chosen);
     run([&](Sheet& sheet) {
-        sheet.click("Add");
+        if (!load) // a list to write; Load of a changed list asks first (tested below)
+            sheet.click("Add");
         sheet.click(c.button);
         if (load) {
             EXPECT_EQ(sheet.rows(), (Rows{kHeader, "TanS"}));
@@ -336,7 +342,7 @@ TEST_P(FileDialogNameTest, EachDialogAsksForItsKindOfFile) {
     EXPECT_EQ(requests_[0].open, load);
     EXPECT_EQ(requests_[0].defaultExt, c.defaultExt);
     EXPECT_EQ(requests_[0].confirmOverwrite, c.confirmsReplacing);
-    EXPECT_EQ(readWholeFile(other / c.file), c.contents);
+    EXPECT_EQ(readBytes(other / c.file), c.contents);
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -364,8 +370,8 @@ TEST_P(OtherFolderTest, SaveWritesThereAndTheSettingsStayInTheStartFolder) {
         },
         true);
     const std::string before = button == "Load" ? "TanS\n" : "";
-    EXPECT_EQ(readWholeFile(other / "club.dta"), before + fileOf({kStartTurnsRow}));
-    EXPECT_EQ(readWholeFile(settingsFilePath()), formatSettings(kDefaultCalibration));
+    EXPECT_EQ(readBytes(other / "club.dta"), before + fileOf({kStartTurnsRow}));
+    EXPECT_EQ(readBytes(settingsFilePath()), formatSettings(kDefaultCalibration));
     EXPECT_EQ(settingsFilePath().parent_path(), startDirectory());
     EXPECT_FALSE(fs::exists(other / "kes.cfg"));
     EXPECT_FALSE(fs::exists(startDirectory() / "kes.dta")) << "closing writes no list";
@@ -425,10 +431,161 @@ TEST_F(ListPageTest, PrintStartsInTheDocumentsFolderAndSaveStillWritesTheListFil
         });
         ASSERT_EQ(requests_.size(), 1U);
         EXPECT_EQ(requests_[0].startFolder, documentsExist ? home / "Documents" : startDirectory());
-        EXPECT_EQ(readWholeFile(report), exported);
-        EXPECT_EQ(readWholeFile(startDirectory() / "kes.dta"), saved);
+        EXPECT_EQ(readBytes(report), exported);
+        EXPECT_EQ(readBytes(startDirectory() / "kes.dta"), saved);
     }
 }
+
+struct UnsavedCase {
+    std::string name;
+    const char* action;      // what would drop the list: a close of the sheet, or "Load"
+    const char* answer;      // to "Save them to kes.dta?"; nullptr: it must not be asked
+    bool change = true;      // a row added first
+    bool stays = false;      // the sheet stays open as it was, with the row
+    std::string saved;       // kes.dta afterwards ("" when there is none)
+    bool fileDialog = false; // Load went on to its file dialog
+};
+
+class UnsavedListTest : public ListPageTest, public testing::WithParamInterface<UnsavedCase> {};
+
+// A list with rows added or deleted is offered for saving, naming its file, before the sheet
+// closes (whichever way) and before Load replaces it; an unchanged list is dropped unasked.
+TEST_P(UnsavedListTest, IsOfferedForSavingBeforeItIsDropped) {
+    const UnsavedCase& c = GetParam();
+    const std::string_view action = c.action;
+    TempFolder other;
+    if (c.fileDialog)
+        answerFileDialog(other / "fresh");
+    std::string question;
+    run([&](Sheet& sheet) {
+        if (c.change)
+            sheet.click("Add");
+        if (c.answer != nullptr) {
+            answerNextModal([&](QWidget* box) {
+                question = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))
+                               ->text()
+                               .toStdString();
+                clickButton(box, c.answer);
+            });
+        }
+        if (action == "Escape")
+            QTest::keyClick(sheet.window(), Qt::Key_Escape);
+        else if (action == "close box")
+            sheet.window()->close();
+        else
+            sheet.click(c.action);
+        EXPECT_EQ(pendingModalAnswers(), 0) << "the question was not asked";
+        EXPECT_EQ(sheet.window()->isVisible(), c.stays || action == "Load");
+        if (c.stays) {
+            EXPECT_EQ(sheet.rows(), (Rows{kHeader, kStartTurnsRow}));
+        }
+    });
+    if (c.answer != nullptr) {
+        EXPECT_EQ(question, "The motor list has changes that are not saved. Save them to kes.dta?");
+    }
+    const fs::path file = startDirectory() / "kes.dta";
+    EXPECT_EQ(fs::exists(file) ? readBytes(file) : "", c.saved);
+    EXPECT_EQ(requests_.size(), c.fileDialog ? 1U : 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CListDlg, UnsavedListTest,
+    testing::Values(
+        UnsavedCase{"unchanged_list_closes_unasked", "Cancel", nullptr, false, false, "", false},
+        UnsavedCase{"cancel_then_save", "Cancel", "Save", true, false, fileOf({kStartTurnsRow}),
+                    false},
+        UnsavedCase{"ok_then_discard", "OK", "Discard", true, false, "", false},
+        UnsavedCase{"escape_then_cancel_goes_back", "Escape", "Cancel", true, true, "", false},
+        UnsavedCase{"close_box_then_save", "close box", "Save", true, false,
+                    fileOf({kStartTurnsRow}), false},
+        UnsavedCase{"load_then_cancel_opens_no_dialog", "Load", "Cancel", true, true, "", false},
+        UnsavedCase{"load_then_discard", "Load", "Discard", true, false, "", true},
+        UnsavedCase{"load_then_save", "Load", "Save", true, false, fileOf({kStartTurnsRow}), true}),
+    CaseName{});
+
+TEST_F(ListPageTest, AFailedSaveFromTheQuestionIsToldAndTheSheetStaysOpen) {
+    TempFolder other;
+    const fs::path file = other / "club.dta";
+    writeBytes(file, "TanS\n");
+    fs::permissions(file, fs::perms::owner_read);
+    answerFileDialog(file);
+    run([&](Sheet& sheet) {
+        sheet.click("Load");
+        sheet.click("Add");
+        answerNextModal([](QWidget* box) { clickButton(box, "Save"); });
+        sheet.click("Cancel");
+        EXPECT_TRUE(sheet.window()->isVisible());
+        EXPECT_EQ(sheet.rows(), (Rows{kHeader, "TanS", kStartTurnsRow}));
+    });
+    ASSERT_EQ(messages_.size(), 1U);
+    EXPECT_NE(messages_[0].find("read-only"), std::string::npos) << messages_[0];
+    EXPECT_EQ(readBytes(file), "TanS\n");
+}
+
+struct UnreadableCase {
+    std::string name;
+    void (*prepare)(const fs::path& file);
+    const char* reason;
+    const char* replace; // the answer to "Replace it?" at Save
+    bool replaced;
+};
+
+class UnreadableListTest : public ListPageTest,
+                           public testing::WithParamInterface<UnreadableCase> {};
+
+// kes.dta is there but cannot be read: the user is told which file and why, and Save asks
+// before it replaces the file.
+TEST_P(UnreadableListTest, IsToldAndReplacedOnlyWhenTheUserSaysSo) {
+    const UnreadableCase& c = GetParam();
+    const fs::path file = startDirectory() / "kes.dta";
+    c.prepare(file);
+    const fs::file_type kind = fs::symlink_status(file).type();
+    std::string asked;
+    run([&](Sheet& sheet) {
+        EXPECT_EQ(sheet.rows(), Rows{kHeader});
+        sheet.click("Add");
+        answerNextModal([&](QWidget* box) {
+            asked = box->windowTitle().toStdString();
+            clickButton(box, c.replace);
+        });
+        sheet.click("Save");
+    });
+    ASSERT_FALSE(messages_.empty());
+    EXPECT_NE(messages_[0].find("could not read \"" + file.string() + "\": " + c.reason),
+              std::string::npos)
+        << messages_[0];
+    EXPECT_EQ(asked, "Kestrune") << "Save did not ask";
+    if (c.replaced) {
+        EXPECT_EQ(readBytes(file), fileOf({kStartTurnsRow}));
+    } else {
+        EXPECT_EQ(fs::symlink_status(file).type(), kind);
+    }
+    std::error_code ec;
+    fs::remove_all(file, ec);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CListDlg, UnreadableListTest,
+    testing::Values(UnreadableCase{"fifo", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); },
+                                   "it is a named pipe, not a file", "No", false},
+                    UnreadableCase{"folder", [](const fs::path& f) { fs::create_directory(f); },
+                                   "it is a folder", "No", false},
+                    UnreadableCase{"link_to_a_device",
+                                   [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+                                   "it is a device, not a file", "No", false},
+                    UnreadableCase{"sparse_gigabyte_kept",
+                                   [](const fs::path& f) {
+                                       writeBytes(f, "TanII\n");
+                                       fs::resize_file(f, std::uintmax_t{1} << 30);
+                                   },
+                                   "it is larger than 64 MiB", "No", false},
+                    UnreadableCase{"sparse_gigabyte_replaced",
+                                   [](const fs::path& f) {
+                                       writeBytes(f, "TanII\n");
+                                       fs::resize_file(f, std::uintmax_t{1} << 30);
+                                   },
+                                   "it is larger than 64 MiB", "Yes", true}),
+    CaseName{});
 
 TEST_F(ListPageTest, TheMotorListTakesTheRoomOfALargerSheet) {
     run([](Sheet& sheet) {
@@ -525,7 +682,7 @@ TEST_P(FailedWriteTest, TellsTheUserAndKeepsTheOldFile) {
     const char* reason = readOnly ? "read-only" : "No such file or directory";
     EXPECT_NE(message.find(reason), std::string::npos) << message;
     if (readOnly) {
-        EXPECT_EQ(readWholeFile(file), "TanS\n");
+        EXPECT_EQ(readBytes(file), "TanS\n");
     } else {
         EXPECT_FALSE(fs::exists(file.parent_path()));
     }

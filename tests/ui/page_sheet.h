@@ -67,6 +67,19 @@ private:
     } pages_{*this};
 };
 
+// Answers what closing the sheet asks: Discard for a motor list with changes not saved, then
+// Yes or No to "Save User Data?".
+inline void answerClosingQuestions(bool yes) {
+    answerNextModal([yes](QWidget* question) {
+        if (findButton(question, "Discard") != nullptr) {
+            answerClosingQuestions(yes);
+            clickButton(question, "Discard");
+        } else {
+            clickButton(question, yes ? "Yes" : "No");
+        }
+    });
+}
+
 // The newest (top) line of a result list, and how many lines it holds.
 inline std::string topLine(platform::CWnd& page, int id) {
     return page.GetListBox(id).GetText(0);
