@@ -15,6 +15,7 @@ namespace kestrune::test {
 namespace {
 
 using namespace platform;
+using test::PrintTo;
 
 // What makes a calibration dialog the turns or the torque one, as a user sees it.
 struct Dialog {

@@ -44,6 +44,8 @@ private:
 };
 
 enum class Fault { ReadOnlyTarget, FileSizeLimit, TargetIsAFolder, TargetIsAFifo, LinkToADevice };
+const char* const kFaultNames[] = {"read_only_target", "file_size_limit", "target_is_a_folder",
+                                   "target_is_a_fifo", "link_to_a_device"};
 
 // What the program could not read when it started, or when the List page opened: it asks before
 // it replaces that.
@@ -191,11 +193,8 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<Operation, Fault>>& info) {
-    static const char* const faults[] = {"read_only_target", "file_size_limit",
-                                         "target_is_a_folder", "target_is_a_fifo",
-                                         "link_to_a_device"};
     return std::string(std::get<0>(info.param).name) + "_" +
-           faults[static_cast<int>(std::get<1>(info.param))];
+           kFaultNames[static_cast<int>(std::get<1>(info.param))];
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -208,6 +207,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 void PrintTo(const Operation& operation, std::ostream* out) {
     *out << operation.name;
+}
+
+void PrintTo(Fault fault, std::ostream* out) {
+    *out << kFaultNames[static_cast<int>(fault)];
 }
 
 } // namespace

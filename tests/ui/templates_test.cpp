@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace kestrune::test {
 namespace {
@@ -100,7 +102,15 @@ INSTANTIATE_TEST_SUITE_P(DialogTemplates, Built,
                          testing::Combine(testing::Values(IDD_TURNS, IDD_TORQUE, IDD_CALIB_TURNS,
                                                           IDD_CALIB_TORQUE, IDD_SAVE_DATA,
                                                           IDD_LIST),
-                                          testing::Values(9.0, 18.0)));
+                                          testing::Values(9.0, 18.0)),
+                         [](const testing::TestParamInfo<std::tuple<int, qreal>>& param) {
+                             std::string name;
+                             for (const char c : dialogTemplate(std::get<0>(param.param)).caption)
+                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return (name.empty() ? std::string("save_data") : name) + "_" +
+                                    std::to_string(static_cast<int>(std::get<1>(param.param))) +
+                                    "pt";
+                         });
 
 struct Name {
     int tmpl;
