@@ -24,7 +24,6 @@ std::vector<std::string> childEnvironment() {
         }
     }
     env.emplace_back("QT_QPA_PLATFORM=offscreen");
-    env.emplace_back("KESTRUNE_EXIT_AFTER_FIRST_SHOW=1");
     return env;
 }
 

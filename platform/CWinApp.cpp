@@ -4,9 +4,6 @@
 #include "platform/detail/help.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
-#include <QWidget>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -73,25 +70,6 @@ void passOnStartMessages() {
     heldMessages().clear();
 }
 
-// For the start-up benchmark: KESTRUNE_EXIT_AFTER_FIRST_SHOW ends the process as soon as the
-// first window has been shown and its pending events (painting) handled.
-class ExitAfterFirstShow final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            QTimer::singleShot(0, [] {
-                std::fflush(nullptr);
-                std::_Exit(0);
-            });
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 CWinApp::CWinApp() {
@@ -131,9 +109,6 @@ int CWinApp::run(int argc, char** argv) {
     passOnStartMessages();
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
     QApplication::setDesktopFileName(QStringLiteral("kestrune"));
-    if (isSet("KESTRUNE_EXIT_AFTER_FIRST_SHOW")) {
-        application.installEventFilter(new ExitAfterFirstShow(&application));
-    }
 
     InitInstance();
     m_pMainWnd = nullptr;

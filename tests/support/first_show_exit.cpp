@@ -1,0 +1,40 @@
+// Linked into a program, this ends the process as soon as its first window has been shown and
+// its pending events (the first painting) handled. Copies of Kestrune and of the minimal dialog
+// program built with it let the start-up benchmark and the tests see a program come up and go;
+// the program itself has no such switch.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class ExitAfterFirstShow final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            QTimer::singleShot(0, [] {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+};
+
+void exitAfterFirstShow() {
+    QCoreApplication* application = QCoreApplication::instance();
+    application->installEventFilter(new ExitAfterFirstShow(application));
+}
+
+} // namespace
+
+// Runs inside the application object's constructor, whatever program this is linked into.
+Q_COREAPP_STARTUP_FUNCTION(exitAfterFirstShow)
