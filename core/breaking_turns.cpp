@@ -27,7 +27,8 @@ CalcOutcome computeBreakingTurns(CalcState& state, double width, double strands,
 
     const double factor = limit * 0.01;
 
-    // Each branch is evaluated as written, so both truncations see the same doubles as always.
+    // Each branch is evaluated as written, so both truncations see exactly the doubles the
+    // formula gives in that order of operations.
     double tpi = 0;
     if (useVorlick) {
         tpi = (2 - width) * 80 / std::sqrt(strands);

@@ -26,8 +26,9 @@ std::string formatSettings(const CalibrationTable& table);
 // a few hundred bytes, and a huge file named kes.cfg is not read whole.
 inline constexpr std::size_t kSettingsReadBytes = std::size_t{64} * 1024;
 
-// Puts the start values into both motor records, then fills the table from the file, or from
-// the defaults when there is none or it cannot be read (the result says why).
+// Sets the inputs of both motor records to their start values (Tan II, 1/8", 2 strands, length 1,
+// limit 100) and keeps their last results, then fills the table from the file, or from the
+// defaults when there is none or it cannot be read (the result says why).
 ReadResult loadSettings(CalcState& state, const std::filesystem::path& file);
 
 // Writes the whole table; on failure the old file stays as it was.

@@ -11,14 +11,4 @@ CPageControl::CPageControl(std::string caption, platform::CWnd* parent, int sele
     AddPage(&options_);
 }
 
-CPageControl::~CPageControl() = default;
-
-void CPageControl::WinHelp(unsigned long data, unsigned command) {
-    CPropertySheet::WinHelp(data, command);
-}
-
-bool CPageControl::OnHelpInfo() {
-    return CPropertySheet::OnHelpInfo();
-}
-
 } // namespace kestrune

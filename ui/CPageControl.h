@@ -14,15 +14,8 @@ namespace kestrune {
 
 class CPageControl : public platform::CPropertySheet {
 public:
+    // Help requests and F1 take the sheet's default treatment: the application's help topic.
     CPageControl(std::string caption, platform::CWnd* parent, int selectPage);
-    ~CPageControl() override;
-
-    // Passes the request on unchanged.
-    void WinHelp(unsigned long data, unsigned command = platform::HELP_CONTEXT) override;
-
-protected:
-    // F1: the platform's default treatment.
-    bool OnHelpInfo() override;
 
 private:
     CTurnsDlg turns_;

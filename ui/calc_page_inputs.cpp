@@ -8,7 +8,7 @@ namespace kestrune {
 using platform::ListBox;
 
 void fillWidthList(ListBox list) {
-    // "1/8" is selected before the wider two are added, as the lists always were.
+    // "1/8" is selected before the wider two are added; appending leaves the selection alone.
     list.ResetContent();
     for (int i = 0; i <= static_cast<int>(StripWidth::W1_8); ++i)
         list.AddString(kStripWidths[static_cast<std::size_t>(i)].listText);

@@ -7,7 +7,7 @@ namespace kestrune::platform::detail {
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetricsF metrics(font);
-    // The average over the Latin letters, as dialog base units have always been measured.
+    // The average width of the Latin letters: the base a dialog unit is defined from.
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     avgCharWidth_ = metrics.horizontalAdvance(letters) / static_cast<double>(letters.size());
     lineHeight_ = metrics.height();
