@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kestrune developers
+# SPDX-License-Identifier: MIT
+
 # The commands a newcomer needs; each installs missing dependencies first.
 #   make run             build and start Kestrune (kes.cfg and kes.dta live in this folder)
 #   make test            build and run every test

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // One computation of each kind and one settings load and save: the work behind a keystroke
 // on a calculation page, and behind start and exit.
 

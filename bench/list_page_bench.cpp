@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The List page with a long motor list: Load, Save and scrolling through the real page, inside
 // the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
 

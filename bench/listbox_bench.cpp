@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The platform list box with a hundred thousand rows, as the List page and the result lists
 // may grow: appending, inserting on top (every new result), scrolling. QListWidget alongside,
 // for the reason the list box has its own model.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The smallest useful Qt dialog program: a label and an OK button, the yardstick of Kestrune's
 // start-up. Built with the same first-show exit as the copy of Kestrune it is measured against.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // One keystroke in the Length box and one Strands step, from the key event to the new result
 // shown, on the real Breaking Turns page; also with 100,000 earlier results in its list.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Start-up time: from process start to the first window shown, for Kestrune and for the
 // minimal Qt dialog program, alternating in one run on the offscreen platform.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The vocabulary of the calculator and the one calculation state of the process.
 

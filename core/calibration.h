@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A measurement on a two-strand test loop becomes the constant of the current rubber type.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The one way Kestrune reads and writes its files (settings, list files, text exports). Only
 // regular files are read or replaced; a symbolic link to one is followed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Text <-> number for everything Kestrune shows, reads or stores. Never consults the process
 // locale: a decimal-comma desktop must still write "2.70" into kes.cfg and the list rows.

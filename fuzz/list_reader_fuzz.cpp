@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes as a list file: every row comes back whole, and saving what was loaded and loading
 // it again gives the same rows.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes as kes.cfg: the reader must give six finite constants, and what it gives must
 // survive a save and a new start unchanged (the file's own rounding aside).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // List files (".dta": one motor row per line, no header row), the text export (".txt": the header
 // row, then the rows) and the work behind the List page's Load, Save, SaveAs and Print buttons.

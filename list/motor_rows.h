@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The texts that describe a computed motor: the summary lines of the List page and the rows of
 // the motor list, list files and text exports.

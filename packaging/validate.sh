@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrune developers
+# SPDX-License-Identifier: MIT
 # Checks the desktop integration files: the desktop entry and the AppStream metadata with their
 # validators, the two installed together as a tree, and the help anchors the program opens.
 # Exits 0 when all is well, 1 on any fault, 77 when a validator is not installed.

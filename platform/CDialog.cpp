@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/CDialog.h"
 
 #include "platform/detail/window_access.h"

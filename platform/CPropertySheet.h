@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A modal tabbed window of property pages with OK, Cancel and a disabled Apply button.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The base of every window: controls reached by id, notifications delivered to OnCommand,
 // data exchange and the help request.

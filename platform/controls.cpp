@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/controls.h"
 
 #include "platform/detail/edit_control.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Handles to the controls of a created window, reached by id through CWnd. A handle is cheap to
 // copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Dialog templates as data: every window of the program is described by one template, in
 // dialog units, and the layer turns it into widgets.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The places where the program meets the desktop outside its own windows: file dialogs, the
 // help viewer and warnings. Each can be replaced by a function (tests do); an empty function

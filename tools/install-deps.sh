@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrune developers
+# SPDX-License-Identifier: MIT
 # Installs what Kestrune needs to build, test and run, from the distribution's packages.
 # Does nothing when everything is present; otherwise needs root or sudo.
 set -euo pipefail
@@ -9,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     locales fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
+    reuse
 )
 # `install-deps.sh fuzz`: the clang toolchain with libFuzzer as well.
 if [ "${1:-}" = fuzz ]; then

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the Breaking Turns and Breaking Torque pages share: their one data exchange, and the
 // rule that a page computes with the constant of the type its Type list shows.

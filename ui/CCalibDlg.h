@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The design both calibration dialogs share: a measurement and the width of the two-strand
 // test loop in, the constant of the current type out; "Use Default" and "Save Value".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // "Calibrate Torque": the torque constant from the measured torque (oz/in) of a test loop.
 

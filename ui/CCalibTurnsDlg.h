@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // "Calibrate Turns": the turns constant from the measured turns per inch of a test loop.
 

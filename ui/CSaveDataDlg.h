@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The closing question "Save User Data?": Yes (Enter) = IDOK, No (Esc) = IDCANCEL.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Breaking Torque page: type, width, strands and limit in, breaking torque out, recomputed
 // on every change. The twin of the Breaking Turns page, without a length.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Breaking Turns page: type, width, strands, limit and length in, breaking turns out,
 // recomputed on every change.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Help button of the Breaking Turns, Breaking Torque and List pages: the application's help
 // at context number 1.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/calc_page_inputs.h"
 
 #include "core/number_text.h"

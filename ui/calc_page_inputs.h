@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the Breaking Turns and Breaking Torque pages share: their input lists, how the lists
 // read as numbers, and the one data exchange of both pages.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Tells the user about files that could not be read or written, and asks before a file that
 // could not be read is replaced: what it holds is unknown, so it is not overwritten unasked.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The real help viewer, file dialog and warning box behind the seams.
 
 #include "platform/detail/dialog_units.h"

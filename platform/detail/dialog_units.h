@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Dialog units -> pixels, from the metrics of the dialog's font: a horizontal unit is a quarter
 // of the average character width, a vertical unit an eighth of the line height. Layouts so

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
 // EN_SETFOCUS when it gets the focus. With style Number it takes digits only, typed or pasted;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/detail/list_box_control.h"
 
 #include "platform/detail/list_box_model.h"

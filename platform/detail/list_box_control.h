@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The list box: a list view over a ListBoxModel, fast with a hundred thousand rows.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // What a list box shows: the one row of a one-line list (found, painted and widened without any
 // layout of the rows), and the frame of a many-line one.
 

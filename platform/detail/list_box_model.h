@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The rows of a list box, kept byte for byte as the program gives them (a list file's row may
 // hold any bytes) and decoded only to be shown.

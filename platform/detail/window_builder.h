@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Turns a template into widgets, and the Qt dialog behind CDialog and CPropertySheet.
 

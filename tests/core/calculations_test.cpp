@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "core/breaking_torque.h"
 #include "core/breaking_turns.h"
 #include "tests/support/case_name.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "core/number_text.h"
 #include "tests/support/case_name.h"
 #include "tests/support/locale_guard.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Files nobody meant to be list or settings files: no crash, no hang, every byte accounted for,
 // and memory in proportion to the file.
 

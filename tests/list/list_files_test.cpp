@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 #include "tests/support/temp_folder.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/CWinApp.h"
 #include "platform/seams.h"
 #include "tests/platform/run_dialog.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The real file dialog behind CFileDialog, used as a user uses it: a name typed into it, Return,
 // and the question the dialog asks before it hands back a file that exists.
 

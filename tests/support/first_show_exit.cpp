@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Linked into a program, this ends the process as soon as its first window has been shown and
 // its pending events (the first painting) handled. Copies of Kestrune and of the minimal dialog
 // program built with it let the start-up benchmark and the tests see a program come up and go;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // main of the widget test programs: a QApplication on the offscreen platform and a fresh
 // temporary start folder, removed afterwards.
 

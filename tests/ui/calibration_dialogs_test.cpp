@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "core/file_io.h"
 #include "platform/seams.h"
 #include "tests/support/case_name.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // Every write the program makes, against every way a write can fail: the file that was there
 // stays whole, and the user is told which file could not be written.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The List page in the program's own page sheet, as a user reaches it: what its tests share.
 // File dialogs are answered through their seam, warnings are caught by the message seam.

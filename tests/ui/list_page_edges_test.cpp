@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The List page at the edges: a list not saved, files that cannot be read or written.
 
 #include "tests/support/case_name.h"

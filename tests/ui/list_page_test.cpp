@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 // The List page: rows, summaries, Delete, the list files and the room it takes.
 
 #include "settings/settings_file.h"

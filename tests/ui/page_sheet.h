@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The page sheet as the program builds it, for tests that drive its pages as a user would:
 // each test starts from a fresh run (no kes.cfg unless the test writes one).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/CDialog.h"
 #include "tests/support/modal.h"
 #include "ui/resources/dialog_templates.h"
