@@ -7,7 +7,6 @@
 #include "platform/CPropertySheet.h"
 #include "platform/seams.h"
 #include "settings/settings_file.h"
-#include "tests/support/case_name.h"
 #include "tests/support/modal.h"
 #include "tests/support/temp_folder.h"
 #include "ui/CMotorApp.h"
@@ -23,7 +22,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,7 +31,6 @@ namespace kestrune::test {
 namespace {
 
 using namespace kestrune::platform;
-using test::PrintTo;
 
 struct SheetClose {
     const char* name;
@@ -125,56 +122,6 @@ TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     EXPECT_EQ(readBytes(file), "99\n") << "the old file stays as it was";
     std::filesystem::remove(file);
 }
-
-struct UnreadableSettings {
-    const char* name;
-    void (*prepare)(const std::filesystem::path& file);
-    const char* reason;
-    const char* replace; // the answer to "Replace it?" after Yes to "Save User Data?"
-};
-
-class UnreadableSettingsTest : public testing::TestWithParam<UnreadableSettings> {};
-
-// A kes.cfg that is there but cannot be read is told at start (the built-in constants are used)
-// and is replaced at exit only when the user says so; what it is stays as it is otherwise.
-TEST_P(UnreadableSettingsTest, AreToldAtStartAndReplacedOnlyWhenTheUserSaysSo) {
-    const UnreadableSettings& c = GetParam();
-    const std::filesystem::path file = settingsFilePath();
-    std::filesystem::remove_all(file);
-    c.prepare(file);
-    const std::filesystem::file_type kind = std::filesystem::symlink_status(file).type();
-    std::vector<std::string> messages;
-    setMessageHook([&](const std::string&, const std::string& text) { messages.push_back(text); });
-    answerNextModal([](QWidget* sheet) { clickButton(sheet, "OK"); });
-    answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
-    answerNextModal([&](QWidget* question) { clickButton(question, c.replace); });
-    CMotorApp app;
-    app.InitInstance();
-    setMessageHook({});
-    EXPECT_EQ(pendingModalAnswers(), 0) << "the user was not asked before the file was replaced";
-    ASSERT_FALSE(messages.empty());
-    EXPECT_NE(messages[0].find("could not read \"" + file.string() + "\": " + c.reason),
-              std::string::npos)
-        << messages[0];
-    EXPECT_EQ(calcState().table.turns, kDefaultCalibration.turns);
-    // Replacing it was tried only after a Yes, and a FIFO is never replaced by a file.
-    EXPECT_EQ(messages.size(), std::string_view(c.replace) == "Yes" ? 2U : 1U);
-    EXPECT_EQ(std::filesystem::symlink_status(file).type(), kind);
-    std::filesystem::remove_all(file);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CMotorApp, UnreadableSettingsTest,
-    testing::Values(UnreadableSettings{"folder_kept",
-                                       [](const std::filesystem::path& f) {
-                                           std::filesystem::create_directory(f);
-                                       },
-                                       "it is a folder", "No"},
-                    UnreadableSettings{
-                        "fifo_not_replaced_by_a_file",
-                        [](const std::filesystem::path& f) { ::mkfifo(f.c_str(), 0644); },
-                        "it is a named pipe, not a file", "Yes"}),
-    test::CaseName());
 
 TEST(CMotorApp, SheetOpensOnBreakingTurnsWithTheFiveTabs) {
     QStringList tabs;

@@ -246,46 +246,35 @@ TEST_F(CalcPages, ResultBoxesShowTheNewestResultWhateverTheUserDoes) {
 }
 
 // Turning the pages never puts the focus into a page's control: coming back to the Breaking
-// Turns page keeps the length typed there.
+// Turns page keeps the length typed there. The ways: a click on the tab, the wheel over the
+// tabs, and the keys.
 TEST_F(CalcPages, TurningThePagesKeepsTheFocusOnTheTabsAndTheLengthTyped) {
-    const auto pressUntil = [](QWidget* sheet, int to, Qt::Key key, Qt::KeyboardModifiers mods) {
-        auto* tabs = sheet->findChild<QTabWidget*>();
-        for (int i = 0; i < tabs->count() && tabs->currentIndex() != to; ++i)
-            QTest::keyClick(QApplication::focusWidget(), key, mods);
-    };
-    const std::vector<std::pair<const char*, std::function<void(QWidget*, int)>>> switches{
-        {"tab click",
-         [](QWidget* sheet, int to) {
-             QTabBar* bar = sheet->findChild<QTabWidget*>()->tabBar();
-             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(to).center());
-         }},
-        {"Ctrl+Tab",
-         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_Tab, Qt::ControlModifier); }},
-        {"Ctrl+Shift+Tab",
-         [&](QWidget* s, int to) {
-             pressUntil(s, to, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-         }},
-        {"Ctrl+PgDn",
-         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_PageDown, Qt::ControlModifier); }},
-        {"Ctrl+PgUp",
-         [&](QWidget* s, int to) { pressUntil(s, to, Qt::Key_PageUp, Qt::ControlModifier); }},
-        {"wheel over the tabs",
-         [](QWidget* sheet, int to) {
-             auto* tabs = sheet->findChild<QTabWidget*>();
-             wheelOver(tabs->tabBar(), to < tabs->currentIndex() ? 120 : -120);
-             while (tabs->currentIndex() != to)
-                 wheelOver(tabs->tabBar(), to < tabs->currentIndex() ? 120 : -120);
-         }},
-    };
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+        {Qt::Key_Tab, Qt::ControlModifier},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+        {Qt::Key_PageDown, Qt::ControlModifier},
+        {Qt::Key_PageUp, Qt::ControlModifier}};
     runSheet([&](QWidget* sheet) {
         auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
         auto* tabs = sheet->findChild<QTabWidget*>();
-        for (const auto& [name, go] : switches) {
-            SCOPED_TRACE(name);
+        QTabBar* bar = tabs->tabBar();
+        const auto turnTo = [&](std::size_t way, int page) {
+            for (int i = 0; i < tabs->count() && tabs->currentIndex() != page; ++i) {
+                if (way == 0)
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+                else if (way == 1)
+                    wheelOver(bar, page < tabs->currentIndex() ? 120 : -120);
+                else
+                    QTest::keyClick(QApplication::focusWidget(), keys[way - 2].first,
+                                    keys[way - 2].second);
+            }
+        };
+        for (std::size_t way = 0; way < 2 + keys.size(); ++way) {
+            SCOPED_TRACE(way);
             QTest::mouseClick(length, Qt::LeftButton); // the focus is in the box, as after typing
             QTest::keyClicks(length, "10");
             for (const int page : {ListPage, TorquePage, TurnsPage}) {
-                go(sheet, page);
+                turnTo(way, page);
                 ASSERT_EQ(tabs->currentIndex(), page);
                 EXPECT_FALSE(tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()))
                     << "the focus went into the page shown";

@@ -163,10 +163,11 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
             answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
     };
     std::vector<std::string> saveFailures;
+    std::vector<std::string> readFailures;
     setMessageHook([&](const std::string&, const std::string& text) {
         limit.reset();
-        if (text.find("could not save") != std::string::npos)
-            saveFailures.push_back(text);
+        (text.find("could not save") != std::string::npos ? saveFailures : readFailures)
+            .push_back(text);
     });
 
     answerNextModal([&](QWidget* sheet) {
@@ -187,6 +188,8 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
     app.InitInstance();
     limit.reset();
 
+    // What could not be read was told when it was read (at start, or as the List page opened).
+    EXPECT_EQ(readFailures.size(), unreadable(fault) && operation.readsItFirst ? 1U : 0U);
     ASSERT_EQ(saveFailures.size(), 1U) << "the user is told once";
     EXPECT_NE(saveFailures[0].find(target.string()), std::string::npos) << saveFailures[0];
     EXPECT_EQ(fs::symlink_status(target).type(), kind) << "what stood there is still there";

@@ -150,11 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
     CListDlg, UnreadableListTest,
     testing::Values(UnreadableCase{"fifo", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); },
                                    "it is a named pipe, not a file", "No", false},
-                    UnreadableCase{"folder", [](const fs::path& f) { fs::create_directory(f); },
-                                   "it is a folder", "No", false},
-                    UnreadableCase{"link_to_a_device",
-                                   [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-                                   "it is a device, not a file", "No", false},
                     UnreadableCase{"sparse_gigabyte_kept",
                                    [](const fs::path& f) {
                                        writeBytes(f, "TanII\n");
