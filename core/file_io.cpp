@@ -126,7 +126,9 @@ bool writeAll(int fd, std::string_view bytes) {
 std::string temporaryName(const fs::path& folder, const fs::path& target) {
     static std::minstd_rand random(std::random_device{}());
     constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string name = "." + target.filename().string() + ".";
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
     for (int i = 0; i < 8; ++i)
         name += letters[random() % letters.size()];
     return (folder / name).string();
