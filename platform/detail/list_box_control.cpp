@@ -27,6 +27,7 @@ ListBoxControl::ListBoxControl(unsigned style, qreal tabStop, QWidget* parent)
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollMode(ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
+    showAs(false);
     updateOneLine();
 }
 
@@ -65,7 +66,11 @@ int ListBoxControl::integralHeight(int height) const {
 
 void ListBoxControl::updateOneLine() {
     const bool oneLine = height() - 2 * borderWidth() < 2 * fontMetrics().height();
-    const bool changed = oneLine != oneLine_;
+    if (oneLine != oneLine_)
+        showAs(oneLine);
+}
+
+void ListBoxControl::showAs(bool oneLine) {
     oneLine_ = oneLine;
     // A one-line list draws its own border inside its one viewport; a many-line list is framed
     // and scrolled as any list view.
@@ -74,8 +79,7 @@ void ListBoxControl::updateOneLine() {
     setVerticalScrollBarPolicy(!oneLine && (style_ & style::VScroll) ? Qt::ScrollBarAsNeeded
                                                                      : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    if (changed)
-        scheduleDelayedItemsLayout();
+    scheduleDelayedItemsLayout();
     viewport()->update();
 }
 
@@ -146,18 +150,21 @@ void ListBoxControl::showTopRow(int row) {
     viewport()->update();
 }
 
-namespace {
-int ceilToInt(qreal value) {
-    return static_cast<int>(std::ceil(std::clamp(value, 0.0, 1e9)));
+int ListBoxControl::textMargins() const {
+    return ListBoxDelegate::kTextMargin +
+           2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
 }
-} // namespace
+
+int ListBoxControl::rowWidth(const std::string& row) const {
+    if (!meter_)
+        meter_.emplace(font(), tabStop_, expandsTabs());
+    return static_cast<int>(std::ceil(std::clamp(meter_->width(row), 0.0, 1e9)));
+}
 
 void ListBoxControl::measureRow(const std::string& row) {
     if (widestStale_)
         return; // the next contentWidth() measures every row anyway
-    if (!meter_)
-        meter_.emplace(font(), tabStop_, expandsTabs());
-    const int needed = ceilToInt(meter_->width(row));
+    const int needed = rowWidth(row);
     if (needed > widest_) {
         widest_ = needed;
         scheduleDelayedItemsLayout();
@@ -165,11 +172,7 @@ void ListBoxControl::measureRow(const std::string& row) {
 }
 
 void ListBoxControl::forgetRow(const std::string& row) {
-    if (widestStale_ || widest_ == 0)
-        return;
-    if (!meter_)
-        meter_.emplace(font(), tabStop_, expandsTabs());
-    if (ceilToInt(meter_->width(row)) >= widest_)
+    if (!widestStale_ && widest_ > 0 && rowWidth(row) >= widest_)
         widestStale_ = true;
 }
 
@@ -177,16 +180,12 @@ int ListBoxControl::contentWidth() const {
     if (oneLine_)
         return rowArea().width();
     if (widestStale_) {
-        if (!meter_)
-            meter_.emplace(font(), tabStop_, expandsTabs());
         widest_ = 0;
         for (int row = 0; row < model_->size(); ++row)
-            widest_ = std::max(widest_, ceilToInt(meter_->width(model_->at(row))));
+            widest_ = std::max(widest_, rowWidth(model_->at(row)));
         widestStale_ = false;
     }
-    const int margins = ListBoxDelegate::kTextMargin +
-                        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    return widest_ + margins;
+    return widest_ + textMargins();
 }
 
 void ListBoxControl::changeEvent(QEvent* event) {

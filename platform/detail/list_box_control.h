@@ -104,6 +104,11 @@ private:
     // The row a navigation key of a one-line list leads to; nothing for any other key.
     std::optional<int> rowForKey(int key) const;
     void widenFor(const QString& text);
+    // Sets up the one-line or the many-line way of showing the rows.
+    void showAs(bool oneLine);
+    // Room the delegate leaves around a row's text; the width a row's text takes.
+    int textMargins() const;
+    int rowWidth(const std::string& row) const;
     // Keeps the width of the widest row for the horizontal scroll bar.
     void measureRow(const std::string& row);
     void forgetRow(const std::string& row);

@@ -147,9 +147,8 @@ void ListBoxControl::widenFor(const QString& text) {
     // grow with it, so the column stays straight.
     if (parentWidget() == nullptr)
         return;
-    const int margins = width() - rowArea().width() + ListBoxDelegate::kTextMargin +
-                        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int needed = fontMetrics().horizontalAdvance(text) + margins;
+    const int needed =
+        fontMetrics().horizontalAdvance(text) + width() - rowArea().width() + textMargins();
     if (needed <= width())
         return;
     const int gap = fontMetrics().averageCharWidth();
