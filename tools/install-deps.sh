@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     locales fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
-    reuse
+    reuse clang-format
 )
 # `install-deps.sh fuzz`: the clang toolchain with libFuzzer as well.
 if [ "${1:-}" = fuzz ]; then

@@ -249,32 +249,36 @@ TEST_F(CalcPages, ResultBoxesShowTheNewestResultWhateverTheUserDoes) {
 // Turns page keeps the length typed there. The ways: a click on the tab, the wheel over the
 // tabs, and the keys.
 TEST_F(CalcPages, TurningThePagesKeepsTheFocusOnTheTabsAndTheLengthTyped) {
-    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
-        {Qt::Key_Tab, Qt::ControlModifier},
-        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
-        {Qt::Key_PageDown, Qt::ControlModifier},
-        {Qt::Key_PageUp, Qt::ControlModifier}};
+    using Turn = std::function<void(QTabWidget*, int page)>;
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) -> Turn {
+        return
+            [=](QTabWidget*, int) { QTest::keyClick(QApplication::focusWidget(), key, modifiers); };
+    };
+    const std::vector<std::pair<const char*, Turn>> ways{
+        {"click on the tab",
+         [](QTabWidget* tabs, int page) {
+             QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                               tabs->tabBar()->tabRect(page).center());
+         }},
+        {"wheel over the tabs",
+         [](QTabWidget* tabs, int page) {
+             wheelOver(tabs->tabBar(), page < tabs->currentIndex() ? 120 : -120);
+         }},
+        {"Ctrl+Tab", press(Qt::Key_Tab, Qt::ControlModifier)},
+        {"Ctrl+Shift+Tab", press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
+        {"Ctrl+PgDn", press(Qt::Key_PageDown, Qt::ControlModifier)},
+        {"Ctrl+PgUp", press(Qt::Key_PageUp, Qt::ControlModifier)},
+    };
     runSheet([&](QWidget* sheet) {
         auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
         auto* tabs = sheet->findChild<QTabWidget*>();
-        QTabBar* bar = tabs->tabBar();
-        const auto turnTo = [&](std::size_t way, int page) {
-            for (int i = 0; i < tabs->count() && tabs->currentIndex() != page; ++i) {
-                if (way == 0)
-                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
-                else if (way == 1)
-                    wheelOver(bar, page < tabs->currentIndex() ? 120 : -120);
-                else
-                    QTest::keyClick(QApplication::focusWidget(), keys[way - 2].first,
-                                    keys[way - 2].second);
-            }
-        };
-        for (std::size_t way = 0; way < 2 + keys.size(); ++way) {
-            SCOPED_TRACE(way);
+        for (const auto& [name, turn] : ways) {
+            SCOPED_TRACE(name);
             QTest::mouseClick(length, Qt::LeftButton); // the focus is in the box, as after typing
             QTest::keyClicks(length, "10");
             for (const int page : {ListPage, TorquePage, TurnsPage}) {
-                turnTo(way, page);
+                for (int i = 0; i < tabs->count() && tabs->currentIndex() != page; ++i)
+                    turn(tabs, page);
                 ASSERT_EQ(tabs->currentIndex(), page);
                 EXPECT_FALSE(tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()))
                     << "the focus went into the page shown";
