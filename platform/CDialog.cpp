@@ -3,6 +3,7 @@
 
 #include "platform/CDialog.h"
 
+#include "platform/detail/qt_text.h"
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"
 
@@ -18,8 +19,7 @@ int CDialog::DoModal() {
     auto window = std::make_unique<detail::DialogWindow>(
         detail::defaultOwner(*this, parent_), (template_->style & dialog_style::NoTitle) != 0,
         [this] { OnCancel(); }, [this] { detail::WindowAccess::helpInfo(*this); });
-    window->setWindowTitle(QString::fromUtf8(template_->caption.data(),
-                                             static_cast<qsizetype>(template_->caption.size())));
+    window->setWindowTitle(detail::qtText(template_->caption));
     detail::WindowAccess::attach(*this, window.get());
     const detail::BuiltControls built = detail::buildControls(*this, *window, *template_);
     window->setFixedSize(built.size);

@@ -31,7 +31,6 @@ protected:
     virtual void OnCancel();
 
 private:
-    friend struct detail::WindowAccess;
     const DialogTemplate* template_;
     CWnd* parent_;
 };

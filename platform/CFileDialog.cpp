@@ -4,7 +4,7 @@
 #include "platform/CFileDialog.h"
 
 #include "platform/CWnd.h"
-#include "platform/detail/help.h"
+#include "platform/detail/seam_calls.h"
 #include "platform/win_constants.h"
 
 namespace kestrune::platform {

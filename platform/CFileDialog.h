@@ -12,8 +12,6 @@ namespace kestrune::platform {
 class CWnd;
 
 inline constexpr unsigned OFN_OVERWRITEPROMPT = 0x0002; // ask before replacing an existing file
-inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
-inline constexpr unsigned OFN_PATHMUSTEXIST = 0x0800;
 inline constexpr unsigned OFN_FILEMUSTEXIST = 0x1000;
 
 // Without OFN_FILEMUSTEXIST an open dialog takes a name that does not exist yet; a name typed

@@ -4,6 +4,7 @@
 #include "platform/CPropertySheet.h"
 
 #include "platform/CPropertyPage.h"
+#include "platform/detail/qt_text.h"
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"
 
@@ -60,18 +61,6 @@ constexpr std::array<PageKey, 5> kPageKeys{{
 
 } // namespace
 
-CPropertyPage::CPropertyPage(const DialogTemplate& tmpl) : template_(&tmpl) {}
-
-CPropertyPage::~CPropertyPage() = default;
-
-bool CPropertyPage::OnApply() {
-    return true;
-}
-
-bool CPropertyPage::OnQueryCancel() {
-    return true;
-}
-
 CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, int selectPage)
     : caption_(std::move(caption)), parent_(parent), selectPage_(selectPage) {}
 
@@ -89,7 +78,7 @@ int CPropertySheet::DoModal() {
     auto window = std::make_unique<detail::DialogWindow>(
         detail::defaultOwner(*this, parent_), false, [this] { finish(IDCANCEL); },
         [this] { detail::WindowAccess::helpInfo(*this); });
-    window->setWindowTitle(QString::fromStdString(caption_));
+    window->setWindowTitle(detail::qtText(caption_));
     detail::WindowAccess::attach(*this, window.get());
 
     // The sheet can be made larger (pages with a layout use the room), never smaller than its
@@ -106,8 +95,7 @@ int CPropertySheet::DoModal() {
         auto* surface = new QWidget;
         surface->setMinimumSize(pageSize);
         const std::string_view caption = page->GetTemplate().caption;
-        const QString title =
-            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        const QString title = detail::qtText(caption);
         surface->setAccessibleName(title);
         tabs_->addTab(surface, title);
     }

@@ -34,7 +34,6 @@ public:
     bool SetActivePage(int index);
 
 private:
-    friend struct detail::WindowAccess;
     void activate(int index);
     void finish(int result);
 

@@ -4,7 +4,9 @@
 #include "platform/CWinApp.h"
 
 #include "platform/CWnd.h"
-#include "platform/detail/help.h"
+#include "platform/detail/help_viewer.h"
+#include "platform/detail/qt_text.h"
+#include "platform/detail/seam_calls.h"
 
 #include <QApplication>
 #include <csignal>
@@ -27,19 +29,29 @@ bool isSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
-// The one line the program says when it has no window system to show its window on.
+const char* commandName() {
+    const CWinApp* app = currentApp();
+    return app != nullptr && !app->identity().command.empty() ? app->identity().command.c_str()
+                                                              : "program";
+}
+
+// The one line the program says when it has no window system to show its window on: it names
+// the display it tried.
 [[noreturn]] void noDisplay() {
-    const char* display = std::getenv("DISPLAY");
-    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
-        std::fputs("kestrune: no display to show the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start it from a desktop session\n",
-                   stderr);
+    if (isSet("DISPLAY"))
+        std::fprintf(stderr,
+                     "%s: the display \"%s\" cannot be reached; start it from a desktop session\n",
+                     commandName(), std::getenv("DISPLAY"));
+    else if (isSet("WAYLAND_DISPLAY"))
+        std::fprintf(stderr,
+                     "%s: the Wayland display \"%s\" cannot be reached; start it from a desktop "
+                     "session\n",
+                     commandName(), std::getenv("WAYLAND_DISPLAY"));
     else
         std::fprintf(stderr,
-                     "kestrune: the display %s%s%s cannot be reached; start it from a desktop "
-                     "session\n",
-                     display != nullptr ? "\"" : "", display != nullptr ? display : "",
-                     display != nullptr ? "\"" : "");
+                     "%s: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                     "is set); start it from a desktop session\n",
+                     commandName());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -75,7 +87,7 @@ void passOnStartMessages() {
 
 } // namespace
 
-CWinApp::CWinApp() {
+CWinApp::CWinApp(AppIdentity identity) : identity_(std::move(identity)) {
     currentApp() = this;
 }
 
@@ -103,15 +115,16 @@ int CWinApp::run(int argc, char** argv) {
 
     // The program takes no arguments: Qt gets the program name only, so nothing on the command
     // line changes its behaviour.
-    std::string name = "kestrune";
+    std::string name = identity_.command;
     std::vector<char*> qtArgv{argc > 0 && argv != nullptr ? argv[0] : name.data(), nullptr};
     int qtArgc = 1;
     const QtMessageHandler previous = qInstallMessageHandler(holdStartMessage);
     QApplication application(qtArgc, qtArgv.data());
     qInstallMessageHandler(previous);
     passOnStartMessages();
-    QApplication::setApplicationName(QStringLiteral("Kestrune"));
-    QApplication::setDesktopFileName(QStringLiteral("kestrune"));
+    QApplication::setApplicationName(detail::qtText(identity_.name));
+    // Wayland matches the window to its desktop entry, and so to its icon, by this id.
+    QApplication::setDesktopFileName(detail::qtText(identity_.applicationId));
 
     InitInstance();
     m_pMainWnd = nullptr;

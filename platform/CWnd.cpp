@@ -5,8 +5,8 @@
 
 #include "platform/CWinApp.h"
 #include "platform/detail/edit_control.h"
-#include "platform/detail/help.h"
 #include "platform/detail/list_box_control.h"
+#include "platform/detail/seam_calls.h"
 
 #include <QAbstractButton>
 #include <cstdio>
@@ -21,7 +21,9 @@ namespace {
 // A page asking for a control its template lacks, or before its window exists, is a programming
 // error: say which, rather than crash later.
 [[noreturn]] void missingControl(const char* wanted, int id) {
-    std::fprintf(stderr, "kestrune: no %s with id %d in this window\n", wanted, id);
+    const CWinApp* app = AfxGetApp();
+    std::fprintf(stderr, "%s: no %s with id %d in this window\n",
+                 app != nullptr ? app->identity().command.c_str() : "", wanted, id);
     std::abort();
 }
 

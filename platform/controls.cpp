@@ -5,18 +5,11 @@
 
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
+#include "platform/detail/qt_text.h"
 
 #include <QAbstractButton>
 
 namespace kestrune::platform {
-
-namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void ListBox::ResetContent() {
     control_->resetContent();
@@ -51,11 +44,11 @@ void ListBox::SetCurSel(int index) {
 }
 
 void Edit::SetWindowText(std::string_view text) {
-    control_->setWindowText(qtext(text));
+    control_->setWindowText(detail::qtText(text));
 }
 
 std::string Edit::GetWindowText() const {
-    return control_->text().toStdString();
+    return detail::stdText(control_->text());
 }
 
 void Edit::SetSel(int start, int end) {

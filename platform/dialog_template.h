@@ -21,19 +21,12 @@ inline constexpr unsigned Notify = 1U << 3; // list box: tells its window about 
 inline constexpr unsigned NoIntegralHeight = 1U << 4;
 inline constexpr unsigned NoSel = 1U << 5;       // list box: rows show but never stay selected
 inline constexpr unsigned Number = 1U << 6;      // edit: digits only, typed or pasted
-inline constexpr unsigned NoHScroll = 1U << 7;   // edit: no automatic horizontal scrolling
-inline constexpr unsigned UseTabStops = 1U << 8; // list box: tabs expand every 32 dialog units
-inline constexpr unsigned Left = 1U << 9;        // static: left-aligned text
+inline constexpr unsigned UseTabStops = 1U << 7; // list box: tabs expand every 32 dialog units
 } // namespace style
 
-// Window style bits of a template.
+// Window style bits of a template; a window without any has a title bar and a close box.
 namespace dialog_style {
-inline constexpr unsigned Caption = 1U << 0;     // a title bar showing the caption
-inline constexpr unsigned SysMenu = 1U << 1;     // a close box
-inline constexpr unsigned ContextHelp = 1U << 2; // a help button in the title bar
-inline constexpr unsigned ModalFrame = 1U << 3;
-inline constexpr unsigned NoTitle = 1U << 4; // a pop-up without title bar: a frameless window
-inline constexpr unsigned Child = 1U << 5;   // a page of a sheet
+inline constexpr unsigned NoTitle = 1U << 0; // a pop-up without title bar: a frameless window
 } // namespace dialog_style
 
 // One control; x, y, cx, cy in dialog units. A Static's id is -1.

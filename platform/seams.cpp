@@ -3,7 +3,9 @@
 
 #include "platform/seams.h"
 
-#include "platform/detail/help.h"
+#include "platform/detail/desktop.h"
+#include "platform/detail/help_viewer.h"
+#include "platform/detail/seam_calls.h"
 
 namespace kestrune::platform {
 

@@ -8,6 +8,7 @@
 #include "ui/CPageControl.h"
 #include "ui/CSaveDataDlg.h"
 #include "ui/file_reports.h"
+#include "ui/resources/help_document.h"
 
 namespace kestrune {
 
@@ -15,6 +16,13 @@ CMotorApp& theApp() {
     static CMotorApp app;
     return app;
 }
+
+CMotorApp::CMotorApp()
+    : CWinApp({.name = "Kestrune",
+               .command = "kestrune",
+               .applicationId = "org.kestrune.Kestrune",
+               .helpTitle = "Kestrune Help",
+               .helpDocument = helpDocument()}) {}
 
 bool CMotorApp::InitInstance() {
     CalcState& state = calcState();

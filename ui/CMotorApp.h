@@ -10,6 +10,8 @@ namespace kestrune {
 
 class CMotorApp : public platform::CWinApp {
 public:
+    CMotorApp();
+
     // The whole run of the program; always false, so the program ends when it returns.
     bool InitInstance() override;
 };

@@ -4,18 +4,13 @@
 #include "ui/user_folders.h"
 
 #include "core/file_io.h"
-
-#include <QStandardPaths>
+#include "platform/folders.h"
 
 namespace kestrune {
 
 std::filesystem::path documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    std::error_code ec;
-    std::filesystem::path path = folder.toStdString();
-    if (!folder.isEmpty() && std::filesystem::is_directory(path, ec))
-        return path;
-    return startDirectory();
+    std::filesystem::path folder = platform::documentsFolder();
+    return folder.empty() ? startDirectory() : folder;
 }
 
 } // namespace kestrune

@@ -3,12 +3,12 @@
 
 #include "platform/detail/file_filter.h"
 
-#include <QString>
+#include "platform/detail/qt_text.h"
 
 namespace kestrune::platform::detail {
 
 QStringList nameFilters(std::string_view filter) {
-    const QString text = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+    const QString text = qtText(filter);
     QStringList parts = text.split(QLatin1Char('|'));
     while (!parts.isEmpty() && parts.last().isEmpty()) {
         parts.removeLast();

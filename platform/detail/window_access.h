@@ -4,8 +4,6 @@
 #pragma once
 // The layer's own door into the windows' protected operations.
 
-#include "platform/CDialog.h"
-#include "platform/CPropertySheet.h"
 #include "platform/CWnd.h"
 
 namespace kestrune::platform::detail {
@@ -17,7 +15,6 @@ struct WindowAccess {
     static bool helpInfo(CWnd& window) { return window.OnHelpInfo(); }
     static bool initDialog(CWnd& window) { return window.OnInitDialog(); }
     static bool updateData(CWnd& window, bool save) { return window.UpdateData(save); }
-    static void cancel(CDialog& dialog) { dialog.OnCancel(); }
 
     static void attach(CWnd& window, QWidget* widget) { window.window_ = widget; }
     static void addControl(CWnd& window, int id, ControlKind kind, QWidget* widget) {

@@ -7,6 +7,7 @@
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
+#include "platform/detail/qt_text.h"
 #include "platform/detail/window_access.h"
 
 #include <QCheckBox>
@@ -52,10 +53,6 @@ void DialogWindow::paintEvent(QPaintEvent* event) {
 
 namespace {
 
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::function<void(Notification)> notifier(CWnd& owner, int id) {
     // A notification raised while the window is being taken down reaches nobody.
     return [&owner, id](Notification code) {
@@ -88,7 +85,7 @@ const ControlTemplate* labelOf(const ControlTemplate& control, const DialogTempl
 
 QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& control,
                        const DialogUnits& units) {
-    const QString text = qtext(control.text);
+    const QString text = qtText(control.text);
     switch (control.kind) {
     case ControlKind::ListBox: {
         auto* box = new ListBoxControl(control.style, units.x(32), &surface);
@@ -219,7 +216,7 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             box->updateOneLine();
         }
         if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
-            widget->setAccessibleName(qtext(control.text));
+            widget->setAccessibleName(qtText(control.text));
         }
         WindowAccess::addControl(owner, control.id, control.kind, widget);
         built.size = built.size.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
@@ -235,7 +232,7 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
         if (const ControlTemplate* label = labelOf(control, tmpl)) {
             const auto at = static_cast<std::size_t>(label - tmpl.controls.data());
             static_cast<QLabel*>(widgets[at])->setBuddy(widgets[i]);
-            widgets[i]->setAccessibleName(qtext(label->text));
+            widgets[i]->setAccessibleName(qtText(label->text));
         }
     }
     if (!tmpl.layout.empty())

@@ -134,12 +134,8 @@ TEST(Dialog, ModalDialogsNest) {
 }
 
 TEST(Dialog, WithoutTitleBarIsFrameless) {
-    static constexpr DialogTemplate kQuestion{501,
-                                              "",
-                                              100,
-                                              40,
-                                              dialog_style::ModalFrame | dialog_style::NoTitle,
-                                              std::span(kTestControls).first(2)};
+    static constexpr DialogTemplate kQuestion{
+        501, "", 100, 40, dialog_style::NoTitle, std::span(kTestControls).first(2)};
     RecordingDialog dialog(kQuestion);
     const int result = runDialog(dialog, [&](QWidget* window) {
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));

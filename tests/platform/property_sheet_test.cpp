@@ -18,10 +18,10 @@
 namespace kestrune::test {
 namespace {
 
-constexpr unsigned kPage = dialog_style::Child;
+constexpr unsigned kPage = 0;
 constexpr std::array<ControlTemplate, 4> kPageControls{{
     {200, ControlKind::ListBox, "", 10, 20, 60, 10, kListStyle},
-    {-1, ControlKind::Static, "Pick", 10, 10, 30, 8, style::Left},
+    {-1, ControlKind::Static, "Pick", 10, 10, 30, 8, 0},
     {201, ControlKind::Edit, "", 80, 20, 60, 12, style::Border | style::TabStop},
     {202, ControlKind::PushButton, "Press", 150, 20, 50, 14, style::TabStop},
 }};

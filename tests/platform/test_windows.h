@@ -31,28 +31,22 @@ inline constexpr std::array<ControlTemplate, 14> kTestControls{{
     {IDOK, ControlKind::DefPushButton, "OK", 10, 100, 50, 14, style::TabStop},
     {IDCANCEL, ControlKind::PushButton, "Cancel", 70, 100, 50, 14, style::TabStop},
     {kOneLineList, ControlKind::ListBox, "", 10, 20, 60, 10, kListStyle},
-    {-1, ControlKind::Static, "Kind", 10, 10, 30, 8, style::Left},
+    {-1, ControlKind::Static, "Kind", 10, 10, 30, 8, 0},
     {kRowList, ControlKind::ListBox, "", 80, 20, 100, 40, kListStyle | style::UseTabStops},
-    {-1, ControlKind::Static, "Rows", 80, 10, 30, 8, style::Left},
+    {-1, ControlKind::Static, "Rows", 80, 10, 30, 8, 0},
     {kNoSelList, ControlKind::ListBox, "", 10, 50, 60, 10,
      style::Border | style::TabStop | style::Notify | style::NoSel},
-    {-1, ControlKind::Static, "Result", 10, 40, 30, 8, style::Left},
+    {-1, ControlKind::Static, "Result", 10, 40, 30, 8, 0},
     {kDigitsEdit, ControlKind::Edit, "", 10, 75, 60, 12,
      style::Border | style::TabStop | style::Number},
-    {-1, ControlKind::Static, "Digits", 10, 65, 30, 8, style::Left},
+    {-1, ControlKind::Static, "Digits", 10, 65, 30, 8, 0},
     {kTextEdit, ControlKind::Edit, "", 80, 75, 60, 12, style::Border | style::TabStop},
-    {-1, ControlKind::Static, "Any text", 80, 65, 40, 8, style::Left},
+    {-1, ControlKind::Static, "Any text", 80, 65, 40, 8, 0},
     {kCheckBox, ControlKind::AutoCheckBox, "Tick me", 150, 75, 45, 10, style::TabStop},
     {kNestedButton, ControlKind::PushButton, "Nested", 130, 100, 50, 14, style::TabStop},
 }};
 
-inline constexpr DialogTemplate kTestDialog{500,
-                                            "Test Dialog",
-                                            200,
-                                            120,
-                                            dialog_style::Caption | dialog_style::SysMenu |
-                                                dialog_style::ModalFrame,
-                                            kTestControls};
+inline constexpr DialogTemplate kTestDialog{500, "Test Dialog", 200, 120, 0, kTestControls};
 
 struct Event {
     int id;

@@ -12,6 +12,7 @@
 #include "ui/CMotorApp.h"
 #include "ui/OnHelpClicked.h"
 #include "ui/resources/dialog_templates.h"
+#include "ui/resources/help_document.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -181,11 +182,10 @@ TEST(CMotorApp, HelpButtonAndF1ReachTheHelpAtContext1) {
 }
 
 TEST(HelpDocument, IsCompiledInWithTheContextAnchors) {
-    QFile document(QStringLiteral(":/help/kestrune.html"));
-    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
-    const QByteArray html = document.readAll();
+    EXPECT_EQ(CMotorApp().identity().helpDocument, helpDocument());
+    EXPECT_TRUE(helpDocument().ends_with("</html>\n")) << "the document is cut";
     for (const char* anchor : {"context-1", "context-2", "context-3"}) {
-        EXPECT_TRUE(html.contains(anchor)) << anchor;
+        EXPECT_NE(helpDocument().find(anchor), std::string_view::npos) << anchor;
     }
 }
 
@@ -257,17 +257,21 @@ ProgramRun runProgram(std::string program, const std::vector<std::string>& args,
 }
 
 TEST(Program, WithoutDisplaySaysSoInOneLineAndFails) {
-    const std::vector<std::vector<std::string>> environments{
-        {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"},
-        {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"},     // a desktop that forces xcb
-        {"DISPLAY=:97", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"}, // no server there
+    // The environment, and what the line says about the display it tried.
+    const std::vector<std::pair<std::vector<std::string>, const char*>> environments{
+        {{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}, "neither DISPLAY"},
+        {{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"}, "neither DISPLAY"}, // forced xcb
+        {{"DISPLAY=:97", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"}, "\":97\""}, // no server there
+        {{"DISPLAY", "WAYLAND_DISPLAY=wayland-97", "QT_QPA_PLATFORM"}, "\"wayland-97\""},
     };
-    for (const std::vector<std::string>& environment : environments) {
-        SCOPED_TRACE(environment.back());
+    for (const auto& [environment, named] : environments) {
+        SCOPED_TRACE(environment[1] + " " + environment.back());
         const ProgramRun run = runProgram(KESTRUNE_PROGRAM, {}, environment);
         EXPECT_EQ(run.status, 1) << "it must exit with status 1, not abort";
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_NE(run.err.find("display"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.err.starts_with("kestrune: ")) << run.err;
+        EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("  "), std::string::npos) << run.err;
     }
 }
 
@@ -278,6 +282,10 @@ TEST(Program, IgnoresItsArguments) {
         runProgram(KESTRUNE_FIRST_SHOW, {"-platform", "xcb", "--anything", "kes.dta"},
                    {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=offscreen"});
     EXPECT_EQ(run.status, 0) << run.err;
+    // Wayland finds the menu entry and its icon by the installed desktop file's name.
+    EXPECT_NE(run.err.find("shown as Kestrune, desktop entry org.kestrune.Kestrune\n"),
+              std::string::npos)
+        << run.err;
 }
 
 } // namespace

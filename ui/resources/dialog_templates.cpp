@@ -29,18 +29,18 @@ constexpr unsigned kInputList =
 constexpr unsigned kResultList = st::Border | st::TabStop | st::Notify | st::NoIntegralHeight;
 constexpr unsigned kMotorList =
     st::Border | st::VScroll | st::TabStop | st::Notify | st::UseTabStops;
-constexpr unsigned kLabel = st::Left;
+constexpr unsigned kLabel = 0;
 constexpr unsigned kTab = st::TabStop;
 
-constexpr unsigned kPage = ds::Child;
-constexpr unsigned kCalibDialog = ds::Caption | ds::SysMenu | ds::ContextHelp | ds::ModalFrame;
+constexpr unsigned kPage = 0;
+constexpr unsigned kCalibDialog = 0;
 
 constexpr std::array<ControlTemplate, 16> kTurns{{
     {IDC_TYPE, LB, "", 15, 20, 60, 10, kInputList},
     {IDC_STATIC, TX, "Type", 15, 10, 17, 8, kLabel},
     {IDC_WIDTH, LB, "", 15, 50, 60, 10, kInputList},
     {IDC_STATIC, TX, "Width", 15, 40, 20, 8, kLabel},
-    {IDC_LENGTH, ED, "", 110, 20, 60, 12, st::Border | st::TabStop | st::Number | st::NoHScroll},
+    {IDC_LENGTH, ED, "", 110, 20, 60, 12, st::Border | st::TabStop | st::Number},
     {IDC_STATIC, TX, "Length", 110, 10, 23, 8, kLabel},
     {IDC_TURNS_RESULT, LB, "", 110, 50, 60, 10, kResultList | st::NoSel},
     {IDC_STATIC, TX, "Turns", 110, 40, 19, 8, kLabel},
@@ -72,7 +72,7 @@ constexpr std::array<ControlTemplate, 14> kTorque{{
 }};
 
 constexpr unsigned kWidthList = st::Border | st::VScroll | st::Notify | st::TabStop;
-constexpr unsigned kValueEdit = st::Border | st::TabStop | st::NoHScroll;
+constexpr unsigned kValueEdit = st::Border | st::TabStop;
 
 constexpr std::array<ControlTemplate, 8> kCalibTurns{{
     {platform::IDOK, DEF, "OK", 10, 55, 50, 14, kTab},
@@ -149,7 +149,7 @@ constexpr std::array<DialogTemplate, 8> kTemplates{{
     {IDD_TEST, "Test", 186, 95, kPage, {}},
     {IDD_CALIB_TURNS, "Calibrate Turns", 202, 82, kCalibDialog, kCalibTurns},
     {IDD_CALIB_TORQUE, "Calibrate Torque", 202, 81, kCalibDialog, kCalibTorque},
-    {IDD_SAVE_DATA, "", 132, 57, ds::ModalFrame | ds::NoTitle, kSaveData},
+    {IDD_SAVE_DATA, "", 132, 57, ds::NoTitle, kSaveData},
     {IDD_LIST, "List", 327, 146, kPage, kList, kListLayout},
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
 }};

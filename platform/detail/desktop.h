@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The seams' entry points for the layer, and the real desktop behind them.
+// The real file dialog and message box behind the seams.
 
 #include "platform/seams.h"
 
@@ -10,15 +10,6 @@ class QWidget;
 
 namespace kestrune::platform::detail {
 
-// Through the help hook, or the real viewer.
-void requestHelp(unsigned long context);
-// Through the file dialog hook, or the real dialog.
-std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request,
-                                                   QWidget* parent);
-
-// The real ones.
-void showHelpViewer(unsigned long context);
-void closeHelpViewer();
 std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request,
                                                     QWidget* parent);
 int showMessageBox(const std::string& caption, const std::string& text, unsigned type);
