@@ -7,13 +7,13 @@
 #include "core/file_io.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
-#include "platform/detail/list_box_control.h"
 #include "platform/seams.h"
 #include "ui/CPageControl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QListView>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -46,7 +46,7 @@ std::string longListText() {
 // The running List page, found once the sheet shows it.
 struct Page {
     QWidget* sheet = nullptr;
-    platform::detail::ListBoxControl* list = nullptr;
+    QListView* list = nullptr;
     QAbstractButton* load = nullptr;
     QAbstractButton* save = nullptr;
     fs::path folder;
@@ -80,7 +80,7 @@ void loadLongList() {
 void loadList100k(benchmark::State& state) {
     for (auto _ : state)
         loadLongList();
-    if (page().list->count() != kRows + 1)
+    if (page().list->model()->rowCount() != kRows + 1)
         state.SkipWithError("the list does not hold the file's rows");
     state.SetItemsProcessed(state.iterations() * kRows);
 }
@@ -112,7 +112,7 @@ template <class Step> void timeSteps(benchmark::State& state, Step step) {
 // The user pages down through the list, one key press per step; the selection follows.
 void pageDownStep(benchmark::State& state) {
     loadLongList();
-    platform::detail::ListBoxControl* list = page().list;
+    QListView* list = page().list;
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Home);
     timeSteps(state, [list] {
@@ -154,7 +154,7 @@ BENCHMARK(resizeSheet)->Unit(benchmark::kMicrosecond);
 void runInsideSheet() {
     Page& p = page();
     p.sheet = QApplication::activeModalWidget();
-    for (auto* box : p.sheet->findChildren<platform::detail::ListBoxControl*>()) {
+    for (auto* box : p.sheet->findChildren<QListView*>()) {
         if (box->isVisible() && box->accessibleName() == QStringLiteral("Rubber Motor List"))
             p.list = box;
     }

@@ -6,7 +6,7 @@
 // for the reason the list box has its own model.
 
 #include "platform/controls.h"
-#include "platform/detail/list_box_control.h"
+#include "platform/detail/many_line_list.h"
 #include "platform/dialog_template.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@
 namespace {
 
 using kestrune::platform::ListBox;
-using kestrune::platform::detail::ListBoxControl;
+using kestrune::platform::detail::ManyLineList;
 namespace style = kestrune::platform::style;
 
 constexpr int kRows = 100000;
@@ -27,11 +27,10 @@ constexpr unsigned kMotorList =
     style::Border | style::VScroll | style::TabStop | style::Notify | style::UseTabStops;
 const std::string kRow = "TanII\t1/8\"\t14\t30\t80%\t1130\t??";
 
-std::unique_ptr<ListBoxControl> shownBox() {
-    auto box = std::make_unique<ListBoxControl>(kMotorList, 56.0, nullptr);
+std::unique_ptr<ManyLineList> shownBox() {
+    auto box = std::make_unique<ManyLineList>(kMotorList, 56.0, nullptr);
     box->resize(420, 300);
     box->show();
-    box->updateOneLine();
     QApplication::processEvents();
     return box;
 }

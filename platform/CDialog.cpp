@@ -3,6 +3,7 @@
 
 #include "platform/CDialog.h"
 
+#include "platform/detail/dialog_window.h"
 #include "platform/detail/qt_text.h"
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"

@@ -4,6 +4,7 @@
 #include "platform/CPropertySheet.h"
 
 #include "platform/CPropertyPage.h"
+#include "platform/detail/dialog_window.h"
 #include "platform/detail/qt_text.h"
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"

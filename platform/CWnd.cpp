@@ -43,7 +43,8 @@ ListBox CWnd::GetListBox(int id) {
     if (control == nullptr) {
         missingControl("list box", id);
     }
-    return ListBox(*static_cast<detail::ListBoxControl*>(control->widget));
+    // Both kinds of list box are a list view and a ListBoxControl.
+    return ListBox(*dynamic_cast<detail::ListBoxControl*>(control->widget));
 }
 
 Edit CWnd::GetEdit(int id) {

@@ -16,7 +16,7 @@ void ListBox::ResetContent() {
 }
 
 int ListBox::AddString(std::string_view text) {
-    return control_->addString(std::string(text));
+    return control_->insertString(-1, std::string(text));
 }
 
 int ListBox::InsertString(int index, std::string_view text) {

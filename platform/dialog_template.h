@@ -29,6 +29,12 @@ namespace dialog_style {
 inline constexpr unsigned NoTitle = 1U << 0; // a pop-up without title bar: a frameless window
 } // namespace dialog_style
 
+// How a control follows its window when the window is larger than its template: the share, in
+// percent, of the extra width and height by which the control moves and grows. The default stays.
+struct ControlLayout {
+    int moveX = 0, moveY = 0, sizeX = 0, sizeY = 0;
+};
+
 // One control; x, y, cx, cy in dialog units. A Static's id is -1.
 struct ControlTemplate {
     int id;
@@ -36,24 +42,17 @@ struct ControlTemplate {
     std::string_view text;
     int x, y, cx, cy;
     unsigned style;
+    ControlLayout layout = {};
 };
 
-// How a control follows its window when the window is larger than its template: the share, in
-// percent, of the extra width and height by which the control moves and grows.
-struct ControlLayout {
-    int moveX, moveY, sizeX, sizeY;
-};
-
-// A window and its controls, listed in tab order. A window with a layout (one entry per control,
-// in the same order) can be made larger; without one its controls stay where the template puts
-// them.
+// A window and its controls, listed in tab order. A window can be made larger when one of its
+// controls follows its size; otherwise its controls stay where the template puts them.
 struct DialogTemplate {
     int id;
     std::string_view caption;
     int cx, cy;
     unsigned style;
     std::span<const ControlTemplate> controls;
-    std::span<const ControlLayout> layout = {};
 };
 
 } // namespace kestrune::platform

@@ -14,6 +14,9 @@ DialogUnits::DialogUnits(const QFont& font) {
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     avgCharWidth_ = metrics.horizontalAdvance(letters) / static_cast<double>(letters.size());
     lineHeight_ = metrics.height();
+    const QFontMetrics whole(font);
+    rowHeight_ = whole.height();
+    gap_ = whole.averageCharWidth();
 }
 
 int DialogUnits::x(int units) const {

@@ -20,9 +20,15 @@ public:
     // Edges are rounded separately, so neighbouring controls neither overlap nor leave gaps.
     QRect rect(int x0, int y0, int cx, int cy) const;
 
+    // The height of a row of text, and the gap kept between controls, in whole pixels.
+    int rowHeight() const { return rowHeight_; }
+    int gap() const { return gap_; }
+
 private:
     double avgCharWidth_;
     double lineHeight_;
+    int rowHeight_;
+    int gap_;
 };
 
 } // namespace kestrune::platform::detail

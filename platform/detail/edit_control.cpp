@@ -3,28 +3,69 @@
 
 #include "platform/detail/edit_control.h"
 
+#include "platform/detail/focus_entry.h"
 #include "platform/dialog_template.h"
 
 #include <QAccessible>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QToolTip>
+#include <QValidator>
+#include <algorithm>
 
 namespace kestrune::platform::detail {
 
 namespace {
 // Long enough to read, short enough not to linger over the next box.
 constexpr int kTipMilliseconds = 4000;
+
+bool allDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// Digits only, typed or pasted. A paste loses the blanks and line ends around it first (a
+// spreadsheet cell comes as "12\n"); with anything else but digits it is refused whole, as a typed
+// letter is.
+class DigitsValidator final : public QValidator {
+public:
+    explicit DigitsValidator(QLineEdit* edit) : QValidator(edit) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
+
+    State validate(QString& input, int& pos) const override {
+        if (allDigits(input))
+            return Acceptable;
+        // What came in at once between what the box held and what it would hold.
+        qsizetype head = 0;
+        while (head < input.size() && head < before_.size() && input[head] == before_[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < input.size() - head && tail < before_.size() - head &&
+               input[input.size() - 1 - tail] == before_[before_.size() - 1 - tail])
+            ++tail;
+        const QString added = input.mid(head, input.size() - head - tail);
+        const QString trimmed = added.trimmed();
+        if (added.size() < 2 || trimmed.size() == added.size() || !allDigits(trimmed))
+            return Invalid;
+        input = input.left(head) + trimmed + input.right(tail);
+        if (!allDigits(input))
+            return Invalid;
+        pos = static_cast<int>(head + trimmed.size());
+        return Acceptable;
+    }
+
+private:
+    QString before_;
+};
+
 } // namespace
 
 EditControl::EditControl(unsigned style, QWidget* parent) : QLineEdit(parent) {
     setFrame((style & style::Border) != 0);
     if (style & style::Number) {
-        // A paste with anything but digits is refused whole, as a typed letter is.
-        setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+        setValidator(new DigitsValidator(this));
         // A tool-tip window of its own: Qt's tool tip vanishes at the release of the very key
         // that was refused.
         tip_ = new QLabel(refusalText(), this, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
@@ -72,7 +113,8 @@ void EditControl::setWindowText(const QString& text) {
 
 void EditControl::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    tell(EN_SETFOCUS);
+    if (isDeliberateEntry(event->reason()))
+        tell(EN_SETFOCUS);
 }
 
 void EditControl::focusOutEvent(QFocusEvent* event) {

@@ -3,8 +3,9 @@
 
 #pragma once
 // The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
-// EN_SETFOCUS when it gets the focus. With style Number it takes digits only, typed or pasted;
-// a refused character leaves the text as it was and shows a short tip at the box saying why.
+// EN_SETFOCUS when the user enters it (not when its window becomes active again). With style
+// Number it takes digits only, typed or pasted (a paste without its surrounding blanks and line
+// ends); a refused character leaves the text as it was and shows a short tip saying why.
 
 #include "platform/win_constants.h"
 

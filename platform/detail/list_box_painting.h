@@ -2,46 +2,14 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// How list box rows and the arrows of a one-line list box are drawn and measured.
+// The parts of a list box that are painted rather than made of child windows.
 
-#include <QFontMetricsF>
-#include <QStyledItemDelegate>
-#include <array>
-#include <string_view>
+#include <QColor>
+#include <QPainter>
+#include <QPalette>
+#include <QRect>
 
 namespace kestrune::platform::detail {
-
-class ListBoxControl;
-
-// Draws a row with its tabs expanded at the list box's tab stops.
-class ListBoxDelegate final : public QStyledItemDelegate {
-public:
-    explicit ListBoxDelegate(ListBoxControl* box);
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-
-    // Room the drawing leaves around a row's text, left and right together.
-    static constexpr int kTextMargin = 6;
-
-private:
-    ListBoxControl* box_;
-};
-
-// Measures a row as the delegate draws it: the advances of its characters, tabs expanded at the
-// tab stops. ASCII comes from a table, so a hundred thousand rows measure in a few milliseconds.
-class RowMeter {
-public:
-    RowMeter(const QFont& font, qreal tabStop, bool expandTabs);
-    qreal width(std::string_view row) const;
-
-private:
-    QFontMetricsF metrics_;
-    std::array<qreal, 128> ascii_{};
-    qreal tabStop_;
-    bool expandTabs_;
-};
 
 // The small up and down arrows of a one-line list box's scroll bar, in the text colour.
 void paintArrows(QPainter& painter, const QRectF& area, const QColor& colour);

@@ -4,52 +4,21 @@
 #include "platform/detail/window_builder.h"
 
 #include "platform/CWinApp.h"
+#include "platform/detail/button_control.h"
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
-#include "platform/detail/list_box_control.h"
+#include "platform/detail/many_line_list.h"
+#include "platform/detail/one_line_list_box.h"
 #include "platform/detail/qt_text.h"
+#include "platform/detail/surface_layout.h"
+#include "platform/detail/template_geometry.h"
 #include "platform/detail/window_access.h"
 
-#include <QCheckBox>
-#include <QEvent>
-#include <QKeySequence>
+#include <QAbstractButton>
 #include <QLabel>
-#include <QPainter>
-#include <QPushButton>
-#include <QShortcut>
-#include <QStyleOptionFrame>
-#include <algorithm>
 #include <limits>
 
 namespace kestrune::platform::detail {
-
-DialogWindow::DialogWindow(QWidget* parent, bool frameless, std::function<void()> cancel,
-                           std::function<void()> help)
-    : QDialog(parent), frameless_(frameless), cancel_(std::move(cancel)) {
-    if (frameless) {
-        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    }
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [help = std::move(help)] { help(); });
-}
-
-void DialogWindow::reject() {
-    cancel_();
-}
-
-void DialogWindow::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    if (frameless_) {
-        QPainter painter(this);
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        frame.rect = rect();
-        frame.lineWidth = 2;
-        frame.state |= QStyle::State_Raised;
-        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-    }
-}
 
 namespace {
 
@@ -83,14 +52,22 @@ const ControlTemplate* labelOf(const ControlTemplate& control, const DialogTempl
     return best;
 }
 
+// One widget per kind of control; the list box's kind follows from its height.
 QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& control,
-                       const DialogUnits& units) {
+                       const DialogUnits& units, SurfaceLayout& layout, std::size_t place) {
     const QString text = qtText(control.text);
     switch (control.kind) {
     case ControlKind::ListBox: {
-        auto* box = new ListBoxControl(control.style, units.x(32), &surface);
-        box->setNotifier(notifier(owner, control.id));
-        return box;
+        const qreal tabStop = units.x(32);
+        if (isOneLineList(control, units)) {
+            auto* box = new OneLineListBox(control.style, tabStop, &surface);
+            box->setNotifier(notifier(owner, control.id));
+            box->setWidthNeeded([&layout, place](int width) { layout.need(place, width); });
+            return box;
+        }
+        auto* list = new ManyLineList(control.style, tabStop, &surface);
+        list->setNotifier(notifier(owner, control.id));
+        return list;
     }
     case ControlKind::Edit: {
         auto* edit = new EditControl(control.style, &surface);
@@ -99,110 +76,46 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
         return edit;
     }
     case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto* button = new QPushButton(text, &surface);
-        button->setDefault(control.kind == ControlKind::DefPushButton);
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [tell = notifier(owner, control.id)] { tell(BN_CLICKED); });
-        return button;
-    }
-    case ControlKind::AutoCheckBox: {
-        auto* box = new QCheckBox(text, &surface);
-        // clicked comes after the box has toggled itself.
-        QObject::connect(box, &QCheckBox::clicked, box,
-                         [tell = notifier(owner, control.id)] { tell(BN_CLICKED); });
-        return box;
-    }
+    case ControlKind::DefPushButton:
+    case ControlKind::AutoCheckBox:
+        return createButton(control.kind, text, notifier(owner, control.id), &surface);
     case ControlKind::Static:
         break;
     }
     auto* label = new QLabel(text, &surface);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
+    // Texts sized for another font must not be clipped: a one-line label grows to the right (the
+    // geometry sees to that), a taller one wraps.
+    label->setWordWrap(labelWraps(control, units));
     return label;
 }
 
-// The rectangle a control takes: the template's, except that a list box shows whole rows only.
-QRect fitted(QWidget* widget, const ControlTemplate& control, QRect area) {
-    auto* box = dynamic_cast<ListBoxControl*>(widget);
-    if (box != nullptr && !(control.style & style::NoIntegralHeight))
-        area.setHeight(box->integralHeight(area.height()));
-    return area;
+// The width a control's text takes, where the control grows to show it.
+int neededWidth(const QWidget& widget, const ControlTemplate& control) {
+    const bool showsItsText =
+        control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit &&
+        !(control.kind == ControlKind::Static && static_cast<const QLabel&>(widget).wordWrap());
+    return showsItsText ? widget.sizeHint().width() : 0;
 }
-
-// Moves and sizes the controls of a surface by their layout whenever the surface is larger than
-// the template: the rectangles they were built with are where they stand at the template's size.
-class TemplateLayout final : public QObject {
-public:
-    TemplateLayout(QWidget& surface, const DialogTemplate& tmpl, std::vector<QWidget*> widgets)
-        : QObject(&surface), surface_(surface), tmpl_(tmpl), widgets_(std::move(widgets)) {
-        for (QWidget* widget : widgets_)
-            built_.push_back(widget->geometry());
-        surface.installEventFilter(this);
-        apply();
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &surface_ && event->type() == QEvent::Resize)
-            apply();
-        return false;
-    }
-
-private:
-    void apply() {
-        const QSize base = templateSize(surface_, tmpl_);
-        const int extraX = std::max(surface_.width() - base.width(), 0);
-        const int extraY = std::max(surface_.height() - base.height(), 0);
-        for (std::size_t i = 0; i < widgets_.size() && i < tmpl_.layout.size(); ++i) {
-            const ControlLayout& follow = tmpl_.layout[i];
-            if (follow.moveX == 0 && follow.moveY == 0 && follow.sizeX == 0 && follow.sizeY == 0)
-                continue;
-            QRect area =
-                built_[i].translated(extraX * follow.moveX / 100, extraY * follow.moveY / 100);
-            area.setSize(area.size() +
-                         QSize(extraX * follow.sizeX / 100, extraY * follow.sizeY / 100));
-            widgets_[i]->setGeometry(fitted(widgets_[i], tmpl_.controls[i], area));
-        }
-    }
-
-    QWidget& surface_;
-    const DialogTemplate& tmpl_;
-    std::vector<QWidget*> widgets_;
-    std::vector<QRect> built_;
-};
 
 } // namespace
 
 QSize templateSize(const QWidget& surface, const DialogTemplate& tmpl) {
-    const DialogUnits units(surface.font());
-    return {units.x(tmpl.cx), units.y(tmpl.cy)};
+    return templateSize(tmpl, DialogUnits(surface.font()));
 }
 
 BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate& tmpl) {
     const DialogUnits units(surface.font());
-    BuiltControls built{templateSize(surface, tmpl), {}};
+    auto* layout = new SurfaceLayout(surface, tmpl);
+    BuiltControls built{templateSize(tmpl, units), {}};
     std::vector<QWidget*> widgets;
+    std::vector<int> needed;
     widgets.reserve(tmpl.controls.size());
 
-    for (const ControlTemplate& control : tmpl.controls) {
-        QWidget* widget = createControl(owner, surface, control, units);
-        QRect area = units.rect(control.x, control.y, control.cx, control.cy);
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            // Texts sized for another font must not be clipped: a one-line label grows to the
-            // right, a taller one wraps.
-            const bool tall = area.height() >= 2 * widget->fontMetrics().height();
-            label->setWordWrap(tall);
-            if (!tall) {
-                area.setWidth(std::max(area.width(), widget->sizeHint().width()));
-            }
-        } else if (control.kind == ControlKind::ListBox) {
-            // Whole rows only: the list ends above what the template puts just below it.
-            area = fitted(widget, control, area);
-        } else if (control.kind != ControlKind::Edit) {
-            area.setWidth(std::max(area.width(), widget->sizeHint().width()));
-        }
-        widget->setGeometry(area);
+    for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
+        const ControlTemplate& control = tmpl.controls[i];
+        QWidget* widget = createControl(owner, surface, control, units, *layout, i);
         // A page is created when its tab is already showing: its controls must show too.
         widget->show();
         if (control.kind == ControlKind::Static) {
@@ -212,16 +125,17 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
                                                                     : Qt::ClickFocus);
             built.tabChain.push_back(widget);
         }
-        if (auto* box = dynamic_cast<ListBoxControl*>(widget)) {
-            box->updateOneLine();
-        }
         if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
             widget->setAccessibleName(qtText(control.text));
         }
         WindowAccess::addControl(owner, control.id, control.kind, widget);
-        built.size = built.size.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
+        needed.push_back(neededWidth(*widget, control));
+        layout->add(widget, needed.back());
         widgets.push_back(widget);
     }
+    for (const QRect& area : controlRects(tmpl, units, built.size, needed))
+        built.size = built.size.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
+    layout->apply();
 
     // Labels name their list boxes and edits for assistive technology and are their buddies.
     for (std::size_t i = 0; i < widgets.size(); ++i) {
@@ -235,8 +149,6 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
             widgets[i]->setAccessibleName(qtText(label->text));
         }
     }
-    if (!tmpl.layout.empty())
-        new TemplateLayout(surface, tmpl, std::move(widgets));
     return built;
 }
 

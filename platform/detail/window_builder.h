@@ -2,34 +2,15 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Turns a template into widgets, and the Qt dialog behind CDialog and CPropertySheet.
+// Turns a template into widgets on a window's surface and keeps them where the template geometry
+// puts them.
 
 #include "platform/CWnd.h"
 
-#include <QDialog>
 #include <QSize>
-#include <functional>
 #include <vector>
 
 namespace kestrune::platform::detail {
-
-// Esc and the close box ask the window's cancel handling (which may keep it open); F1 asks the
-// window's help. A frameless window (a template without title bar) draws its own frame.
-class DialogWindow final : public QDialog {
-public:
-    DialogWindow(QWidget* parent, bool frameless, std::function<void()> cancel,
-                 std::function<void()> help);
-
-    void reject() override;
-    void end(int result) { QDialog::done(result); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool frameless_;
-    std::function<void()> cancel_;
-};
 
 struct BuiltControls {
     QSize size; // the surface's size: the template's, or more if a text needs it
@@ -37,8 +18,8 @@ struct BuiltControls {
 };
 
 // Creates the template's controls on the surface in template order, registers them with the
-// window and routes their notifications to its OnCommand while the window is attached. When the
-// template has a layout, the controls follow the surface's size from then on.
+// window and routes their notifications to its OnCommand while the window is attached. From then
+// on the controls follow the surface's size and widen for what they show.
 BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate& tmpl);
 
 // The template's size in pixels for the surface's font.

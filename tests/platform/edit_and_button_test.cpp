@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/detail/edit_control.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
@@ -83,7 +82,7 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         }
         EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
-        const QLabel* tip = static_cast<detail::EditControl*>(edit)->refusalTip();
+        const auto* tip = edit->findChild<QLabel*>(QStringLiteral("refusalTip"));
         EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tipShown);
     });
 }

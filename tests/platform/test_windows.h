@@ -61,9 +61,10 @@ public:
         : CDialog(tmpl, parent) {}
 
     std::vector<Event> events;
-    int ticked = 1;                                  // exchanged with kCheckBox
-    std::function<void(RecordingDialog&)> afterInit; // runs at the end of OnInitDialog
-    std::function<void(RecordingDialog&)> onNested;  // the "Nested" button
+    int ticked = 1;                                              // exchanged with kCheckBox
+    std::function<void(RecordingDialog&)> afterInit;             // runs at the end of OnInitDialog
+    std::function<void(RecordingDialog&)> onNested;              // the "Nested" button
+    std::function<void(RecordingDialog&, const Event&)> onEvent; // after it is recorded
 
     int count(int id, Notification code) const {
         int n = 0;
@@ -89,6 +90,9 @@ protected:
     bool OnCommand(int id, Notification code) override {
         const bool checked = code == BN_CLICKED && id == kCheckBox && GetButton(id).GetCheck();
         events.push_back({id, code, checked});
+        if (onEvent) {
+            onEvent(*this, events.back());
+        }
         if (id == kNestedButton && code == BN_CLICKED && onNested) {
             onNested(*this);
             return true;

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/detail/list_box_control.h"
 #include "platform/seams.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"
 #include "ui/resources/dialog_templates.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -200,9 +200,9 @@ TEST_F(CalcPages, ListsOfAColumnLineUpWhenOneWidensForItsEntries) {
             const QRect type = page->GetDlgItem(IDC_TYPE)->geometry();
             const int textWidth = page->GetDlgItem(IDC_TYPE)->fontMetrics().horizontalAdvance(
                 QStringLiteral("Tan Super Sport"));
-            EXPECT_GT(
-                static_cast<detail::ListBoxControl*>(page->GetDlgItem(IDC_TYPE))->rowArea().width(),
-                textWidth);
+            // The row shown is the selection: its place, inside the border and left of the arrows.
+            auto* box = qobject_cast<QAbstractItemView*>(page->GetDlgItem(IDC_TYPE));
+            EXPECT_GT(box->visualRect(box->currentIndex()).width(), textWidth);
             for (const int id : {IDC_WIDTH, IDC_STRANDS}) {
                 EXPECT_EQ(page->GetDlgItem(id)->x(), type.x()) << id;
                 EXPECT_EQ(page->GetDlgItem(id)->width(), type.width()) << id;
@@ -213,12 +213,14 @@ TEST_F(CalcPages, ListsOfAColumnLineUpWhenOneWidensForItsEntries) {
 
 // Whatever the user does to a result box, it shows the newest result.
 TEST_F(CalcPages, ResultBoxesShowTheNewestResultWhateverTheUserDoes) {
-    using Box = detail::ListBoxControl;
+    using Box = QAbstractItemView;
+    // Left of the arrows a one-line box shows its row.
+    const auto rowPoint = [](Box* box) { return QPoint(box->width() / 3, box->height() / 2); };
     const std::vector<std::pair<const char*, std::function<void(Box*)>>> actions{
         {"wheel notch", [](Box* box) { wheelOver(box->viewport(), -120); }},
         {"click and Down",
-         [](Box* box) {
-             QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->rowArea().center());
+         [&](Box* box) {
+             QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, rowPoint(box));
              QTest::keyClick(box, Qt::Key_Down);
          }},
         {"End and Page Down",
@@ -239,7 +241,7 @@ TEST_F(CalcPages, ResultBoxesShowTheNewestResultWhateverTheUserDoes) {
                 auto* box = static_cast<Box*>(page->GetDlgItem(id));
                 act(box);
                 stepList(*page, IDC_STRANDS, 1); // a new result
-                EXPECT_EQ(box->indexAt(box->rowArea().center()).row(), 0) << "an older line shows";
+                EXPECT_EQ(box->indexAt(rowPoint(box)).row(), 0) << "an older line shows";
             }
         }
     });

@@ -14,6 +14,7 @@
 #include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"
 
+#include <QAbstractItemView>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -57,26 +58,30 @@ public:
     }
     void click(const char* button) { clickButton(window_, QString::fromUtf8(button)); }
 
-    platform::detail::ListBoxControl* box(const char* label) const {
-        auto* found = dynamic_cast<platform::detail::ListBoxControl*>(
+    // A list box of the window by its label: the widget, and the face the pages use.
+    QAbstractItemView* view(const char* label) const {
+        auto* found = qobject_cast<QAbstractItemView*>(
             findByAccessibleName(window_, QString::fromUtf8(label)));
         EXPECT_NE(found, nullptr) << label;
         return found;
     }
-    platform::detail::ListBoxControl* motorList() const { return box("Rubber Motor List"); }
+    platform::ListBox box(const char* label) const {
+        return platform::ListBox(*dynamic_cast<platform::detail::ListBoxControl*>(view(label)));
+    }
+    QAbstractItemView* motorList() const { return view("Rubber Motor List"); }
 
-    static Rows rowsOf(const platform::detail::ListBoxControl* list) {
+    static Rows rowsOf(const platform::ListBox& list) {
         Rows rows;
-        for (int i = 0; list != nullptr && i < list->count(); ++i) {
-            rows.push_back(list->text(i));
+        for (int i = 0; i < list.GetCount(); ++i) {
+            rows.push_back(list.GetText(i));
         }
         return rows;
     }
-    Rows rows() const { return rowsOf(motorList()); }
-    int selection() const { return motorList()->curSel(); }
+    Rows rows() const { return rowsOf(box("Rubber Motor List")); }
+    int selection() const { return box("Rubber Motor List").GetCurSel(); }
 
     void clickRow(int row) {
-        platform::detail::ListBoxControl* list = motorList();
+        QAbstractItemView* list = motorList();
         const QModelIndex index = list->model()->index(row, 0);
         list->scrollTo(index);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());

@@ -102,45 +102,28 @@ constexpr std::array<ControlTemplate, 3> kSaveData{{
     {platform::IDCANCEL, PB, "No", 70, 30, 50, 14, kTab},
 }};
 
-constexpr std::array<ControlTemplate, 14> kList{{
-    {IDC_MOTOR_LIST, LB, "", 15, 20, 235, 40, kMotorList},
-    {IDC_STATIC, TX, "Rubber Motor List", 15, 10, 57, 8, kLabel},
-    {IDC_TURNS_SUMMARY, LB, "", 15, 65, 90, 50, kMotorList | st::NoSel},
-    {IDC_STATIC, TX, "Breaking Turns", 15, 55, 49, 8, kLabel},
-    {IDC_TORQUE_SUMMARY, LB, "", 155, 65, 95, 50, kMotorList | st::NoSel},
-    {IDC_STATIC, TX, "BreakingTorque", 155, 55, 52, 8, kLabel},
-    {IDC_ADD, PB, "Add", 35, 120, 50, 14, kTab},
-    {IDC_ADDD, PB, "Addd", 175, 120, 50, 14, kTab},
-    {IDC_DELETE, PB, "Delete", 265, 20, 50, 14, kTab},
-    {IDC_SAVEAS, PB, "SaveAs", 265, 80, 50, 14, kTab},
-    {IDC_PRINT, PB, "Print", 265, 40, 50, 14, kTab},
-    {IDC_SAVE, PB, "Save", 265, 60, 50, 14, kTab},
-    {IDC_HELP, PB, "Help", 265, 120, 50, 14, kTab},
-    {IDC_LOAD, PB, "Load", 265, 100, 50, 14, kTab},
-}};
-
 // The List page grows with the sheet: the motor list takes the room, the buttons stay beside it,
 // the summaries and the Add buttons below it, Help in the corner.
-constexpr platform::ControlLayout kStays{0, 0, 0, 0};
 constexpr platform::ControlLayout kGrows{0, 0, 100, 100};
 constexpr platform::ControlLayout kBelow{0, 100, 0, 0};
 constexpr platform::ControlLayout kBeside{100, 0, 0, 0};
 constexpr platform::ControlLayout kCorner{100, 100, 0, 0};
-constexpr std::array<platform::ControlLayout, 14> kListLayout{{
-    kGrows,  // the motor list
-    kStays,  // its label
-    kBelow,  // turns summary
-    kBelow,  // its label
-    kBelow,  // torque summary
-    kBelow,  // its label
-    kBelow,  // Add
-    kBelow,  // Addd
-    kBeside, // Delete
-    kBeside, // SaveAs
-    kBeside, // Print
-    kBeside, // Save
-    kCorner, // Help
-    kBeside, // Load
+
+constexpr std::array<ControlTemplate, 14> kList{{
+    {IDC_MOTOR_LIST, LB, "", 15, 20, 235, 40, kMotorList, kGrows},
+    {IDC_STATIC, TX, "Rubber Motor List", 15, 10, 57, 8, kLabel},
+    {IDC_TURNS_SUMMARY, LB, "", 15, 65, 90, 50, kMotorList | st::NoSel, kBelow},
+    {IDC_STATIC, TX, "Breaking Turns", 15, 55, 49, 8, kLabel, kBelow},
+    {IDC_TORQUE_SUMMARY, LB, "", 155, 65, 95, 50, kMotorList | st::NoSel, kBelow},
+    {IDC_STATIC, TX, "BreakingTorque", 155, 55, 52, 8, kLabel, kBelow},
+    {IDC_ADD, PB, "Add", 35, 120, 50, 14, kTab, kBelow},
+    {IDC_ADDD, PB, "Addd", 175, 120, 50, 14, kTab, kBelow},
+    {IDC_DELETE, PB, "Delete", 265, 20, 50, 14, kTab, kBeside},
+    {IDC_SAVEAS, PB, "SaveAs", 265, 80, 50, 14, kTab, kBeside},
+    {IDC_PRINT, PB, "Print", 265, 40, 50, 14, kTab, kBeside},
+    {IDC_SAVE, PB, "Save", 265, 60, 50, 14, kTab, kBeside},
+    {IDC_HELP, PB, "Help", 265, 120, 50, 14, kTab, kCorner},
+    {IDC_LOAD, PB, "Load", 265, 100, 50, 14, kTab, kBeside},
 }};
 
 constexpr std::array<DialogTemplate, 8> kTemplates{{
@@ -150,7 +133,7 @@ constexpr std::array<DialogTemplate, 8> kTemplates{{
     {IDD_CALIB_TURNS, "Calibrate Turns", 202, 82, kCalibDialog, kCalibTurns},
     {IDD_CALIB_TORQUE, "Calibrate Torque", 202, 81, kCalibDialog, kCalibTorque},
     {IDD_SAVE_DATA, "", 132, 57, ds::NoTitle, kSaveData},
-    {IDD_LIST, "List", 327, 146, kPage, kList, kListLayout},
+    {IDD_LIST, "List", 327, 146, kPage, kList},
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
 }};
 

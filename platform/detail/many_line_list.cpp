@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/detail/many_line_list.h"
+
+#include "platform/detail/list_box_model.h"
+#include "platform/detail/list_box_painting.h"
+#include "platform/detail/row_delegate.h"
+#include "platform/detail/template_geometry.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace kestrune::platform::detail {
+
+ManyLineList::ManyLineList(unsigned style, qreal tabStop, QWidget* parent)
+    : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style),
+      tabStop_((style & style::UseTabStops) ? tabStop : 0) {
+    setModel(&rows());
+    setItemDelegate(new RowDelegate(
+        tabStop_, [this] { return QSize(std::max(contentWidth(), 1), fontMetrics().height()); },
+        this));
+    setUniformItemSizes(true);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode((style & style::NoSel) ? NoSelection : SingleSelection);
+    setVerticalScrollMode(ScrollPerItem);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setFrameShape((style & style::Border) ? QFrame::Panel : QFrame::NoFrame);
+    setLineWidth(listBorder(style));
+    setVerticalScrollBarPolicy((style & style::VScroll) ? Qt::ScrollBarAsNeeded
+                                                        : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+bool ManyLineList::event(QEvent* event) {
+    // The frame is painted here, over the panel the view draws; the rows by paintEvent.
+    const bool handled = QListView::event(event);
+    if (event->type() == QEvent::Paint && (listStyle() & style::Border)) {
+        QPainter painter(this);
+        paintBorder(painter, rect(), listBorder(listStyle()), palette(), isEnabled());
+    }
+    return handled;
+}
+
+// --- The widest row -----------------------------------------------------------------------------
+
+int ManyLineList::rowWidth(const std::string& row) const {
+    if (!meter_)
+        meter_.emplace(font(), tabStop_);
+    return static_cast<int>(std::ceil(std::clamp(meter_->width(row), 0.0, 1e9)));
+}
+
+void ManyLineList::rowsCleared() {
+    widest_ = 0;
+    widestStale_ = false;
+}
+
+void ManyLineList::rowAdded(const std::string& text) {
+    if (widestStale_)
+        return; // the next contentWidth() measures every row anyway
+    const int needed = rowWidth(text);
+    if (needed > widest_) {
+        widest_ = needed;
+        scheduleDelayedItemsLayout();
+    }
+}
+
+void ManyLineList::rowRemoved(const std::string& text) {
+    if (!widestStale_ && widest_ > 0 && rowWidth(text) >= widest_)
+        widestStale_ = true;
+}
+
+int ManyLineList::contentWidth() const {
+    if (widestStale_) {
+        widest_ = 0;
+        for (int row = 0; row < count(); ++row)
+            widest_ = std::max(widest_, rowWidth(rows().at(row)));
+        widestStale_ = false;
+    }
+    return widest_ + RowDelegate::textMargins(*this);
+}
+
+void ManyLineList::changeEvent(QEvent* event) {
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        meter_.reset();
+        widestStale_ = true;
+    }
+}
+
+// --- The user -----------------------------------------------------------------------------------
+
+void ManyLineList::keyPressEvent(QKeyEvent* event) {
+    if (tellDeleteKey(*event)) {
+        event->accept();
+        return;
+    }
+    asUser([&] { QListView::keyPressEvent(event); });
+}
+
+void ManyLineList::mousePressEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mousePressEvent(event); });
+}
+
+void ManyLineList::mouseMoveEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseMoveEvent(event); });
+}
+
+void ManyLineList::mouseReleaseEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseReleaseEvent(event); });
+}
+
+void ManyLineList::mouseDoubleClickEvent(QMouseEvent* event) {
+    asUser([&] { QListView::mouseDoubleClickEvent(event); });
+}
+
+void ManyLineList::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    tellFocus(event->reason());
+}
+
+} // namespace kestrune::platform::detail

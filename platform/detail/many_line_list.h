@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// A list box two rows high or more: a list view with uniform rows over a ListBoxModel, fast with
+// a hundred thousand rows. A row wider than the box gets a horizontal scroll bar as wide as the
+// widest row, measured as rows come and go.
+
+#include "platform/detail/list_box_control.h"
+#include "platform/detail/row_meter.h"
+
+#include <QListView>
+#include <optional>
+
+namespace kestrune::platform::detail {
+
+class ManyLineList final : public QListView, public ListBoxControl {
+public:
+    // tabStop: the distance of tab stops in pixels for UseTabStops.
+    ManyLineList(unsigned style, qreal tabStop, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    void rowsCleared() override;
+    void rowAdded(const std::string& text) override;
+    void rowRemoved(const std::string& text) override;
+
+private:
+    // The width the widest row needs, tabs expanded and margins included.
+    int contentWidth() const;
+    int rowWidth(const std::string& row) const;
+
+    qreal tabStop_;
+    mutable std::optional<RowMeter> meter_;
+    mutable int widest_ = 0;           // pixels, of the widest row measured
+    mutable bool widestStale_ = false; // the widest row went: measure them all when asked
+};
+
+} // namespace kestrune::platform::detail

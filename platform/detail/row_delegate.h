@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Draws a list box row with its tabs expanded at the list's tab stops.
+
+#include <QStyledItemDelegate>
+#include <functional>
+
+namespace kestrune::platform::detail {
+
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    // tabStop: the distance of tab stops in pixels, 0 = tabs are not expanded. rowSize: the size
+    // every row takes (a list view with uniform rows asks for one).
+    RowDelegate(qreal tabStop, std::function<QSize()> rowSize, QObject* parent);
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    // Room the drawing leaves around a row's text in the view, left and right together.
+    static int textMargins(const QWidget& view);
+
+private:
+    qreal tabStop_;
+    std::function<QSize()> rowSize_;
+};
+
+} // namespace kestrune::platform::detail

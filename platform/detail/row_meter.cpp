@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/detail/row_meter.h"
+
+#include "platform/detail/list_box_model.h"
+
+#include <cmath>
+
+namespace kestrune::platform::detail {
+
+RowMeter::RowMeter(const QFont& font, qreal tabStop) : metrics_(font), tabStop_(tabStop) {
+    for (std::size_t c = 0; c < ascii_.size(); ++c)
+        ascii_[c] = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+}
+
+qreal RowMeter::width(std::string_view row) const {
+    row = row.substr(0, kShownBytes);
+    qreal x = 0;
+    for (;;) {
+        const std::size_t tab = row.find('\t');
+        const std::string_view piece = row.substr(0, tab);
+        qreal advance = 0;
+        for (const char byte : piece) {
+            const auto code = static_cast<unsigned char>(byte);
+            if (code >= ascii_.size()) { // shaped as drawn: only rows beyond ASCII pay for it
+                advance = metrics_.horizontalAdvance(shownText(piece));
+                break;
+            }
+            advance += ascii_[code];
+        }
+        x += advance;
+        if (tab == std::string_view::npos)
+            return x;
+        x = tabStop_ > 0 ? (std::floor(x / tabStop_) + 1) * tabStop_ : x + ascii_['\t'];
+        row.remove_prefix(tab + 1);
+    }
+}
+
+} // namespace kestrune::platform::detail
