@@ -8,6 +8,7 @@
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"
 
+#include <QScreen>
 #include <memory>
 
 namespace kestrune::platform {
@@ -24,6 +25,24 @@ int CDialog::DoModal() {
     detail::WindowAccess::attach(*this, window.get());
     const detail::BuiltControls built = detail::buildControls(*this, *window, *template_);
     window->setFixedSize(built.size);
+    if (template_->caption.empty()) {
+        // A window without a title is announced by its first text (a question), and it is put
+        // in its place now, so what is told about its place is where it shows.
+        for (const ControlTemplate& control : template_->controls) {
+            if (control.kind == ControlKind::Static) {
+                window->setAccessibleName(detail::qtText(control.text));
+                break;
+            }
+        }
+        const QWidget* owner = window->parentWidget();
+        const QScreen* screen = owner != nullptr ? owner->screen() : window->screen();
+        if (screen != nullptr) {
+            QRect place(QPoint(), built.size);
+            place.moveCenter(owner != nullptr ? owner->frameGeometry().center()
+                                              : screen->availableGeometry().center());
+            window->move(place.topLeft());
+        }
+    }
     if (OnInitDialog()) {
         detail::focusFirstTabStop(*this, *template_);
     }

@@ -6,9 +6,11 @@
 #include "platform/detail/file_filter.h"
 #include "platform/detail/qt_text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <vector>
 
 namespace kestrune::platform::detail {
@@ -23,6 +25,23 @@ QWidget* activeOwner() {
 }
 
 } // namespace
+
+QString shortenLongWords(const QString& text, const QFontMetrics& metrics, int width) {
+    QString shown;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        const QString word = text.mid(start, end - start);
+        shown += metrics.horizontalAdvance(word) > width
+                     ? metrics.elidedText(word, Qt::ElideMiddle, width)
+                     : word;
+        for (start = end; start < text.size() && text[start].isSpace(); ++start)
+            shown += text[start];
+    }
+    return shown;
+}
 
 std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request,
                                                     QWidget* parent) {
@@ -56,8 +75,14 @@ std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& req
 }
 
 int showMessageBox(const std::string& caption, const std::string& text, unsigned type) {
+    QWidget* owner = activeOwner();
     QMessageBox box(type == MB_OK ? QMessageBox::Warning : QMessageBox::Question, qtText(caption),
-                    qtText(text), QMessageBox::NoButton, activeOwner());
+                    QString(), QMessageBox::NoButton, owner);
+    // A message stays narrower than the screen: a word too long for half its width (a file name
+    // with its folders) is shortened in the middle.
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    const int widest = screen != nullptr ? screen->availableGeometry().width() / 2 : 600;
+    box.setText(shortenLongWords(qtText(text), box.fontMetrics(), widest));
     struct Choice {
         QMessageBox::StandardButton button;
         int result;
@@ -78,6 +103,11 @@ int showMessageBox(const std::string& caption, const std::string& text, unsigned
     } else {
         choices = {{QMessageBox::Ok, IDOK}};
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // Every answer has an access key, as the desktop gives Yes and No theirs.
+    for (QAbstractButton* button : box.buttons()) {
+        if (!button->text().contains(QLatin1Char('&')))
+            button->setText(QLatin1Char('&') + button->text());
     }
     box.exec();
     const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());

@@ -7,6 +7,7 @@
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/qt_text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QPointer>
@@ -14,7 +15,6 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <algorithm>
-#include <limits>
 
 namespace kestrune::platform::detail {
 
@@ -25,41 +25,53 @@ QPointer<QTextBrowser>& viewer() {
     return window;
 }
 
-// Where a window of the size goes beside the owner, on the owner's screen: to its right, else to
-// its left, below or above; where none of these has room, where it covers the least of it.
-QPoint besideOf(const QWidget& owner, QSize size) {
-    const QRect frame = owner.frameGeometry();
-    const QScreen* screen = owner.screen();
-    const QRect room =
-        screen != nullptr ? screen->availableGeometry() : frame.adjusted(-2000, -2000, 2000, 2000);
-    const int gap = owner.fontMetrics().averageCharWidth();
-    const auto within = [&](QPoint at) {
-        at.setX(std::clamp(at.x(), room.left(),
-                           std::max(room.left(), room.right() + 1 - size.width())));
-        at.setY(std::clamp(at.y(), room.top(),
-                           std::max(room.top(), room.bottom() + 1 - size.height())));
-        return at;
+// The frames of the owner's buttons together: what the help must leave clear.
+QRect buttonsOf(const QWidget& owner) {
+    QRect buttons;
+    for (const QAbstractButton* button : owner.findChildren<QAbstractButton*>()) {
+        if (button->isVisible())
+            buttons |= QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+    }
+    return buttons;
+}
+
+qint64 areaOf(QSize size) {
+    return qint64{size.width()} * size.height();
+}
+
+// The largest place for a window of at most `wanted` beside `clear` (right, left, below, above)
+// within the room, lined up with its top or left edge; an empty rectangle when there is none.
+QRect besideOf(const QRect& room, const QRect& clear, QSize wanted, int gap) {
+    const QRect sides[] = {
+        QRect(QPoint(clear.right() + 1 + gap, room.top()), room.bottomRight()),
+        QRect(room.topLeft(), QPoint(clear.left() - 1 - gap, room.bottom())),
+        QRect(QPoint(room.left(), clear.bottom() + 1 + gap), room.bottomRight()),
+        QRect(room.topLeft(), QPoint(room.right(), clear.top() - 1 - gap)),
     };
-    const QPoint candidates[] = {
-        within({frame.right() + 1 + gap, frame.top()}),
-        within({frame.left() - gap - size.width(), frame.top()}),
-        within({frame.left(), frame.bottom() + 1 + gap}),
-        within({frame.left(), frame.top() - gap - size.height()}),
-    };
-    QPoint best = candidates[0];
-    qint64 leastCovered = std::numeric_limits<qint64>::max();
-    for (const QPoint at : candidates) {
-        const QRect covered = QRect(at, size).intersected(frame);
-        const qint64 area = covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
-        if (area < leastCovered) {
-            best = at;
-            leastCovered = area;
-        }
+    QRect best;
+    for (const QRect& side : sides) {
+        if (side.isEmpty())
+            continue;
+        const QSize size = wanted.boundedTo(side.size());
+        QRect place(QPoint(clear.left(), clear.top()), size);
+        place.moveLeft(std::clamp(place.left(), side.left(), side.right() + 1 - size.width()));
+        place.moveTop(std::clamp(place.top(), side.top(), side.bottom() + 1 - size.height()));
+        if (areaOf(size) > areaOf(best.size()))
+            best = place;
     }
     return best;
 }
 
 } // namespace
+
+QRect helpPlacement(const QRect& room, const QRect& owner, const QRect& buttons, QSize wanted,
+                    int gap) {
+    const QRect beside = besideOf(room, owner, wanted, gap);
+    if (areaOf(beside.size()) * 4 >= areaOf(wanted) || buttons.isEmpty())
+        return beside;
+    const QRect overOwner = besideOf(room, buttons, wanted, gap);
+    return areaOf(overOwner.size()) > areaOf(beside.size()) ? overOwner : beside;
+}
 
 void showHelpViewer(unsigned long context) {
     // The viewer belongs to the modal window that asked, so that window's modality does not
@@ -80,10 +92,22 @@ void showHelpViewer(unsigned long context) {
         browser->setWindowTitle(qtText(identity.helpTitle));
         browser->setOpenExternalLinks(true);
         const DialogUnits units(browser->font());
-        browser->resize(units.x(280), units.y(200));
-        if (owner != nullptr) {
-            // Beside the window that asked, so the help and what it explains show together.
-            browser->move(besideOf(*owner, browser->size()));
+        const QSize wanted(units.x(280), units.y(200));
+        browser->resize(wanted);
+        if (owner != nullptr && owner->screen() != nullptr) {
+            // Beside the window that asked, so the help and what it explains show together; the
+            // help's frame is taken to be as wide as the owner's.
+            const QRect frame = owner->frameGeometry();
+            const QMargins margins(owner->x() - frame.x(), owner->y() - frame.y(),
+                                   frame.right() - owner->geometry().right(),
+                                   frame.bottom() - owner->geometry().bottom());
+            const QRect place =
+                helpPlacement(owner->screen()->availableGeometry(), frame, buttonsOf(*owner),
+                              wanted.grownBy(margins), units.gap());
+            if (!place.isEmpty()) {
+                browser->resize(place.size().shrunkBy(margins));
+                browser->move(place.topLeft());
+            }
         }
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
         escape->setContext(Qt::WindowShortcut);

@@ -29,18 +29,58 @@ TEST(Edit, EveryTextChangeIsNotifiedEvenBySetWindowText) {
     });
 }
 
-TEST(Edit, FocusIsNotifiedBeforeAnythingIsTyped) {
+struct Entry {
+    const char* name;
+    std::function<void(QWidget* edit, QWidget* window)> enter;
+    bool notified; // EN_SETFOCUS, before anything else
+};
+
+void PrintTo(const Entry& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EntryTest : public testing::TestWithParam<Entry> {};
+
+// The way the Length box empties itself when the user enters it, and only then.
+TEST_P(EntryTest, FocusIsNotifiedOnlyForADeliberateEntry) {
     RecordingDialog dialog;
-    runDialog(dialog, [&](QWidget*) {
-        // The way the Length box empties itself when the user enters it.
+    runDialog(dialog, [&](QWidget* window) {
         dialog.GetEdit(kDigitsEdit).SetWindowText("7");
         dialog.events.clear();
-        auto* edit = dialog.GetDlgItem(kDigitsEdit);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        ASSERT_FALSE(dialog.events.empty());
-        EXPECT_EQ(dialog.events.front(), (Event{kDigitsEdit, EN_SETFOCUS, false}));
+        GetParam().enter(dialog.GetDlgItem(kDigitsEdit), window);
+        const bool notified = !dialog.events.empty() &&
+                              dialog.events.front() == Event{kDigitsEdit, EN_SETFOCUS, false};
+        EXPECT_EQ(notified, GetParam().notified);
+        EXPECT_EQ(dialog.count(kDigitsEdit, EN_SETFOCUS), GetParam().notified ? 1 : 0);
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Edit, EntryTest,
+    testing::Values(Entry{"click",
+                          [](QWidget* edit, QWidget*) { QTest::mouseClick(edit, Qt::LeftButton); },
+                          true},
+                    Entry{"tab_from_the_control_before",
+                          [](QWidget* edit, QWidget*) {
+                              QWidget* before = edit->previousInFocusChain();
+                              before->setFocus();
+                              QTest::keyClick(before, Qt::Key_Tab);
+                          },
+                          true},
+                    Entry{"window_active_again_after_another",
+                          [](QWidget* edit, QWidget* window) {
+                              edit->setFocus();
+                              QWidget other(window,
+                                            Qt::Window); // as the help opens beside the dialog
+                              other.show();
+                              other.activateWindow();
+                              ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+                              window->activateWindow();
+                              ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+                              ASSERT_TRUE(edit->hasFocus());
+                          },
+                          false}),
+    [](const testing::TestParamInfo<Entry>& param) { return param.param.name; });
 
 TEST(Edit, SetSelSelectsBackwardsWithTheCaretAtItsEnd) {
     RecordingDialog dialog;
@@ -97,6 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
         DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
         DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},
+        DigitsCase{"paste_of_a_cell_loses_its_line_end", kDigitsEdit, "1", "2\n", "12", false},
+        DigitsCase{"paste_loses_the_blanks_around_it", kDigitsEdit, "", " 15 ", "15", false},
+        DigitsCase{"paste_with_a_blank_inside_refused", kDigitsEdit, "", "1 5", "", true},
+        DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", true},
         DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false}),
     [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
 

@@ -247,6 +247,22 @@ TEST(ListBox, OneLineListWidensToShowItsEntryButNotOverItsNeighbour) {
     });
 }
 
+// A list made taller after its rows came (a larger sheet) scrolls sideways to its widest row.
+TEST(ListBox, ListMadeTallerAfterItsRowsScrollsToTheWidestRow) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        QAbstractItemView* box = boxOf(dialog, kRowList);
+        const QSize size = box->size();
+        box->resize(size.width(), box->fontMetrics().height());
+        const std::string wide(120, 'W');
+        dialog.GetListBox(kRowList).AddString(wide);
+        box->resize(size);
+        QApplication::processEvents();
+        const int drawn = box->fontMetrics().horizontalAdvance(QString::fromStdString(wide));
+        EXPECT_GE(box->horizontalScrollBar()->maximum() + box->viewport()->width(), drawn);
+    });
+}
+
 TEST(ListBox, FocusIsNotified) {
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {

@@ -4,14 +4,17 @@
 #include "platform/CFileDialog.h"
 #include "platform/CWinApp.h"
 #include "platform/detail/file_filter.h"
+#include "platform/detail/help_viewer.h"
 #include "platform/seams.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 #include "tests/support/modal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -111,19 +114,122 @@ TEST(MessageBox, GoesToTheHookWhenOneIsSet) {
               (std::vector<std::pair<std::string, std::string>>{{"Kestrune", "Could not save."}}));
 }
 
-TEST(MessageBox, RealOneWaitsForTheUser) {
+struct BoxCase {
+    const char* name;
+    unsigned type;
+    std::string text;
+    QStringList buttons; // their texts, sorted
+    Qt::Key key;
+    int result;
+};
+
+void PrintTo(const BoxCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RealMessageBox : public testing::TestWithParam<BoxCase> {};
+
+// The real box waits for the user, every answer has its access key, and a long file name is
+// shortened in the middle so the box stays narrower than the screen.
+TEST_P(RealMessageBox, WaitsForTheUserAndFitsTheScreen) {
+    const BoxCase& c = GetParam();
     QString title;
     QString text;
-    answerNextModal([&](QWidget* box) {
+    QStringList buttons;
+    int width = 0;
+    answerNextModal([&](QWidget* window) {
+        auto* box = static_cast<QMessageBox*>(window);
         title = box->windowTitle();
-        text = static_cast<QMessageBox*>(box)->text();
-        QTest::keyClick(box, Qt::Key_Return);
+        text = box->text();
+        for (const QAbstractButton* button : box->buttons())
+            buttons.append(button->text());
+        buttons.sort();
+        width = box->frameGeometry().width();
+        QTest::keyClick(box, c.key);
     });
-    AfxMessageBox("Kestrune", "The file kes.cfg could not be written.");
+    EXPECT_EQ(AfxMessageBox("Kestrune", c.text, c.type), c.result);
     EXPECT_EQ(title, QStringLiteral("Kestrune"));
-    EXPECT_EQ(text, QStringLiteral("The file kes.cfg could not be written."));
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());
+    const QString full = QString::fromStdString(c.text);
+    if (c.text.size() < 200) {
+        EXPECT_EQ(text, full);
+    } else {
+        EXPECT_TRUE(text.startsWith(full.left(40)) && text.endsWith(full.right(20)))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QChar(0x2026))) << "shortened with an ellipsis";
+    }
     EXPECT_EQ(pendingModalAnswers(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MessageBox, RealMessageBox,
+    testing::Values(BoxCase{"warning",
+                            MB_OK,
+                            "The file kes.cfg could not be written.",
+                            {"&OK"},
+                            Qt::Key_Return,
+                            IDOK},
+                    BoxCase{"replace_question_defaults_to_no",
+                            MB_YESNO,
+                            "Replace it?",
+                            {"&No", "&Yes"},
+                            Qt::Key_Return,
+                            IDNO},
+                    BoxCase{"changes_question",
+                            MB_SAVEDISCARDCANCEL,
+                            "Save them?",
+                            {"&Cancel", "&Discard", "&Save"},
+                            Qt::Key_Escape,
+                            IDCANCEL},
+                    BoxCase{"long_file_name",
+                            MB_OK,
+                            "Kestrune could not save \"/home/user/" + std::string(300, 'f') +
+                                "/motors.dta\": the disk is full.",
+                            {"&OK"},
+                            Qt::Key_Return,
+                            IDOK}),
+    [](const testing::TestParamInfo<BoxCase>& param) { return param.param.name; });
+
+struct PlacementCase {
+    const char* name;
+    QRect owner;
+    QRect buttons;
+    QRect expected;
+};
+
+void PrintTo(const PlacementCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HelpPlacement : public testing::TestWithParam<PlacementCase> {};
+
+// The help (wanted 490 x 425 with its frame, a gap of 7) on a 1024 x 768 screen less a 32 pixel
+// panel: inside the screen, never over the buttons of the window that asked.
+TEST_P(HelpPlacement, StaysOnTheScreenAndOffTheButtons) {
+    const PlacementCase& c = GetParam();
+    const QRect room(0, 0, 1024, 736);
+    const QRect place = detail::helpPlacement(room, c.owner, c.buttons, QSize(490, 425), 7);
+    EXPECT_EQ(place, c.expected);
+    EXPECT_TRUE(room.contains(place));
+    EXPECT_FALSE(place.intersects(c.buttons));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Help, HelpPlacement,
+    testing::Values(PlacementCase{"room_on_the_right", QRect(0, 0, 400, 300),
+                                  QRect(200, 250, 190, 40), QRect(407, 0, 490, 425)},
+                    PlacementCase{"sheet_in_the_middle_has_it_narrower_beside",
+                                  QRect(217, 150, 590, 470), QRect(600, 580, 200, 30),
+                                  QRect(814, 150, 210, 425)},
+                    PlacementCase{"shrunk_above_a_low_window", QRect(0, 400, 1024, 336),
+                                  QRect(10, 700, 300, 30), QRect(0, 0, 490, 393)},
+                    PlacementCase{"window_filling_the_screen_keeps_its_buttons_clear",
+                                  QRect(0, 0, 1024, 736), QRect(800, 650, 210, 40),
+                                  QRect(303, 311, 490, 425)},
+                    PlacementCase{"buttons_along_the_right", QRect(0, 0, 1024, 736),
+                                  QRect(700, 0, 300, 736), QRect(203, 0, 490, 425)}),
+    [](const testing::TestParamInfo<PlacementCase>& param) { return param.param.name; });
 
 class TestApp : public CWinApp {
 public:

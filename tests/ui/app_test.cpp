@@ -15,6 +15,7 @@
 #include "ui/resources/help_document.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTabBar>
@@ -80,6 +81,11 @@ TEST_P(ExitTest, SettingsAreWrittenWhenTheAnswerIsYes) {
     answerNextModal([&](QWidget* question) {
         questionAsked = findByAccessibleName(question, "Save User Data?") != nullptr;
         EXPECT_TRUE(question->windowFlags().testFlag(Qt::FramelessWindowHint));
+        // Announced by its question, where it shows.
+        const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(question);
+        EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Save User Data?"));
+        EXPECT_EQ(window->rect(), question->frameGeometry());
+        EXPECT_NE(window->rect().topLeft(), QPoint(0, 0));
         answer.act(question);
     });
     CMotorApp app;

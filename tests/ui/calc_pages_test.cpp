@@ -75,6 +75,22 @@ TEST_F(CalcPages, EnteringLengthEmptiesItAndEachDigitRecomputes) {
     });
 }
 
+// Coming back to the sheet from the help, or from another program, is no new entry into Length.
+TEST_F(CalcPages, LengthTypedSurvivesTheHelpAndTheReturn) {
+    CMotorApp app;
+    app.m_pMainWnd = &sheet_;
+    runSheet([&](QWidget* sheet) {
+        auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
+        QTest::mouseClick(length, Qt::LeftButton);
+        QTest::keyClicks(length, "10");
+        QTest::keyClick(length, Qt::Key_F1);
+        bringToFront(shownHelp());
+        bringToFront(sheet);
+        EXPECT_EQ(length->text(), QStringLiteral("10"));
+    });
+    app.m_pMainWnd = nullptr;
+}
+
 TEST_F(CalcPages, EnteringLengthWithUncalibratedTypeShowsUndefined) {
     runSheet([&](QWidget*) {
         chooseEntry(turns_, IDC_TYPE, TanSport);

@@ -10,6 +10,7 @@
 #include "ui/resources/dialog_templates.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <cmath>
 #include <vector>
@@ -167,6 +168,24 @@ TEST_F(CalibrationDialogs, EnteringTheValueEmptiesItAndEmptyMeansZero) {
     });
     EXPECT_EQ(calcState().turnsConstant, 0);
     EXPECT_EQ(calcState().table.turns[TanII], 0);
+}
+
+// F1 opens the help beside the dialog; coming back to the dialog is no new entry into the value.
+TEST_F(CalibrationDialogs, TheValueTypedSurvivesTheHelpAndTheReturn) {
+    CMotorApp app;
+    app.m_pMainWnd = &sheet_;
+    runSheet([&](QWidget* sheet) {
+        calibrate(sheet, kTorqueDialog, [&](QWidget* dialog) {
+            enterValue(dialog, kTorqueDialog, "3.1");
+            QTest::keyClick(valueEdit(dialog, kTorqueDialog), Qt::Key_F1);
+            bringToFront(shownHelp());
+            bringToFront(dialog);
+            EXPECT_EQ(valueEdit(dialog, kTorqueDialog)->text(), QStringLiteral("3.1"));
+            clickButton(dialog, "OK");
+        });
+    });
+    app.m_pMainWnd = nullptr;
+    EXPECT_EQ(calcState().torqueConstant, 3.1);
 }
 
 TEST_F(CalibrationDialogs, TurnsValueTakesDigitsOnlyTorqueAnyText) {

@@ -15,6 +15,7 @@
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
@@ -97,6 +98,23 @@ inline void stepList(platform::CWnd& page, int id, int steps) {
     list->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
         QTest::keyClick(list, steps < 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+// The help window the program shows, nullptr when none shows.
+inline QWidget* shownHelp() {
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        help = window->isVisible() && window->inherits("QTextBrowser") ? window : help;
+    return help;
+}
+
+// Makes the window the active one, as a click on its title bar does.
+inline void bringToFront(QWidget* window) {
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != window; ++i)
+        QTest::qWait(10);
+    ASSERT_EQ(QApplication::activeWindow(), window);
 }
 
 // Moves a list box's selection to the entry with the keyboard.
