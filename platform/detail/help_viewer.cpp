@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -96,11 +97,15 @@ void showHelpViewer(unsigned long context) {
         browser->resize(wanted);
         if (owner != nullptr && owner->screen() != nullptr) {
             // Beside the window that asked, so the help and what it explains show together; the
-            // help's frame is taken to be as wide as the owner's.
+            // help's frame is taken to be as large as the owner's.
             const QRect frame = owner->frameGeometry();
-            const QMargins margins(owner->x() - frame.x(), owner->y() - frame.y(),
-                                   frame.right() - owner->geometry().right(),
-                                   frame.bottom() - owner->geometry().bottom());
+            const QRect inner = owner->geometry();
+            // Right after a window shows, the window manager may not have told its frame yet:
+            // a title bar is reckoned with all the same.
+            const int titleBar = owner->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            const QMargins margins(inner.left() - frame.left(),
+                                   std::max(inner.top() - frame.top(), titleBar),
+                                   frame.right() - inner.right(), frame.bottom() - inner.bottom());
             const QRect place =
                 helpPlacement(owner->screen()->availableGeometry(), frame, buttonsOf(*owner),
                               wanted.grownBy(margins), units.gap());
