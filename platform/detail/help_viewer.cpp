@@ -74,6 +74,31 @@ QRect helpPlacement(const QRect& room, const QRect& owner, const QRect& buttons,
     return areaOf(overOwner.size()) > areaOf(beside.size()) ? overOwner : beside;
 }
 
+namespace {
+
+// Beside the window that asked, so the help and what it explains show together; the help's frame
+// is taken to be as large as the owner's.
+void placeBeside(QWidget& help, const QWidget& owner, int gap) {
+    if (owner.screen() == nullptr)
+        return;
+    const QRect frame = owner.frameGeometry();
+    const QRect inner = owner.geometry();
+    // Right after a window shows, the window manager may not have told its frame yet: a title bar
+    // is reckoned with all the same.
+    const int titleBar = owner.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QMargins margins(inner.left() - frame.left(),
+                           std::max(inner.top() - frame.top(), titleBar),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QRect place = helpPlacement(owner.screen()->availableGeometry(), frame, buttonsOf(owner),
+                                      help.size().grownBy(margins), gap);
+    if (!place.isEmpty()) {
+        help.resize(place.size().shrunkBy(margins));
+        help.move(place.topLeft());
+    }
+}
+
+} // namespace
+
 void showHelpViewer(unsigned long context) {
     // The viewer belongs to the modal window that asked, so that window's modality does not
     // block it; a request from another window gets a viewer of its own.
@@ -93,27 +118,9 @@ void showHelpViewer(unsigned long context) {
         browser->setWindowTitle(qtText(identity.helpTitle));
         browser->setOpenExternalLinks(true);
         const DialogUnits units(browser->font());
-        const QSize wanted(units.x(280), units.y(200));
-        browser->resize(wanted);
-        if (owner != nullptr && owner->screen() != nullptr) {
-            // Beside the window that asked, so the help and what it explains show together; the
-            // help's frame is taken to be as large as the owner's.
-            const QRect frame = owner->frameGeometry();
-            const QRect inner = owner->geometry();
-            // Right after a window shows, the window manager may not have told its frame yet:
-            // a title bar is reckoned with all the same.
-            const int titleBar = owner->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-            const QMargins margins(inner.left() - frame.left(),
-                                   std::max(inner.top() - frame.top(), titleBar),
-                                   frame.right() - inner.right(), frame.bottom() - inner.bottom());
-            const QRect place =
-                helpPlacement(owner->screen()->availableGeometry(), frame, buttonsOf(*owner),
-                              wanted.grownBy(margins), units.gap());
-            if (!place.isEmpty()) {
-                browser->resize(place.size().shrunkBy(margins));
-                browser->move(place.topLeft());
-            }
-        }
+        browser->resize(units.x(280), units.y(200));
+        if (owner != nullptr)
+            placeBeside(*browser, *owner, units.gap());
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
         escape->setContext(Qt::WindowShortcut);
         QObject::connect(escape, &QShortcut::activated, browser, &QWidget::close);
