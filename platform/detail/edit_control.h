@@ -25,10 +25,6 @@ public:
     // Sets the text and raises EN_UPDATE, even when the text stays the same.
     void setWindowText(const QString& text);
 
-    // The tip shown after a refused character; nullptr for a box that refuses nothing.
-    QLabel* refusalTip() const { return tip_; }
-    static const QString& refusalText();
-
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -36,6 +32,7 @@ protected:
 private:
     void tell(Notification code) const;
     void showRefusal();
+    static const QString& refusalText();
 
     std::function<void(Notification)> notify_;
     QLabel* tip_ = nullptr;
