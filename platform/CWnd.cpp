@@ -22,8 +22,9 @@ namespace {
 // error: say which, rather than crash later.
 [[noreturn]] void missingControl(const char* wanted, int id) {
     const CWinApp* app = AfxGetApp();
+    const bool named = app != nullptr && !app->identity().command.empty();
     std::fprintf(stderr, "%s: no %s with id %d in this window\n",
-                 app != nullptr ? app->identity().command.c_str() : "", wanted, id);
+                 named ? app->identity().command.c_str() : "program", wanted, id);
     std::abort();
 }
 
