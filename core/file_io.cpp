@@ -3,6 +3,7 @@
 
 #include "file_io.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -284,15 +285,6 @@ ReadResult readRegularFile(const fs::path& file, std::size_t maxBytes) {
 
 ReadResult readRegularFileStart(const fs::path& file, std::size_t maxBytes) {
     return readRegular(file, maxBytes, true);
-}
-
-const fs::path& startDirectory() {
-    static const fs::path folder = [] {
-        std::error_code ec;
-        fs::path here = fs::current_path(ec);
-        return ec ? fs::path(".") : here;
-    }();
-    return folder;
 }
 
 } // namespace kestrune

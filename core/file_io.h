@@ -51,8 +51,4 @@ ReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxByt
 // whatever the file's size.
 ReadResult readRegularFileStart(const std::filesystem::path& file, std::size_t maxBytes);
 
-// The folder the program started in. The process never changes its working directory, so this
-// is where kes.cfg and the first kes.dta live.
-const std::filesystem::path& startDirectory();
-
 } // namespace kestrune

@@ -3,6 +3,8 @@
 
 #include "list_files.h"
 
+#include "core/start_directory.h"
+
 namespace kestrune {
 namespace fs = std::filesystem;
 

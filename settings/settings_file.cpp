@@ -4,6 +4,7 @@
 #include "settings_file.h"
 
 #include "core/number_text.h"
+#include "core/start_directory.h"
 
 #include <cmath>
 

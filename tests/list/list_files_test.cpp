@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "core/start_directory.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 #include "tests/support/temp_folder.h"
