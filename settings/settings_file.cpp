@@ -44,7 +44,7 @@ std::string formatSettings(const CalibrationTable& table) {
 ReadResult loadSettings(CalcState& state, const std::filesystem::path& file) {
     state.turnsMotor = TurnsMotor{.turns = state.turnsMotor.turns};
     state.torqueMotor = TorqueMotor{.torque = state.torqueMotor.torque};
-    ReadResult result = readRegularFileStart(file, kSettingsReadBytes);
+    ReadResult result = readRegularFileLines(file, kSettingsLines, kSettingsReadBytes);
     state.table = result.read() ? parseSettings(result.contents) : kDefaultCalibration;
     return result;
 }

@@ -94,14 +94,20 @@ INSTANTIATE_TEST_SUITE_P(
             "link_to_dev_zero",
             [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); },
             "it is a device, not a file", "it is a device, not a file"},
+        HostileCase{"socket", test::makeSocket, "it is a socket, not a file",
+                    "it is a socket, not a file"},
+        HostileCase{
+            "device_without_a_reader",
+            [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/tty", f); },
+            "it is a device, not a file", "it is a device, not a file"},
         HostileCase{
             "sparse_gigabyte",
             [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{1} << 30); },
-            "it is larger than 64 MiB", ""},
+            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"},
         HostileCase{
             "hundred_megabytes",
             [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{100} << 20); },
-            "it is larger than 64 MiB", ""}),
+            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"}),
     test::CaseName());
 
 TEST(HostileListFiles, ATenMegabyteLineIsOneRow) {

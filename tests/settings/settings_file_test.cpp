@@ -24,18 +24,23 @@ struct ParseCase {
     const char* name;
     std::string text;
     CalibrationTable expected;
+    const char* reason = ""; // why the file is refused, giving the defaults; "" when it is read
 };
 
-class ParseSettings : public ::testing::TestWithParam<ParseCase> {};
+class SettingsFile : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseSettings, FillsEverySlot) {
-    const CalibrationTable table = parseSettings(GetParam().text);
-    EXPECT_EQ(table.turns, GetParam().expected.turns);
-    EXPECT_EQ(table.torque, GetParam().expected.torque);
+// The file as the program reads it at start.
+TEST_P(SettingsFile, FillsEverySlot) {
+    TempFolder folder;
+    writeBytes(folder / "kes.cfg", GetParam().text);
+    CalcState state;
+    EXPECT_EQ(loadSettings(state, folder / "kes.cfg").reason, GetParam().reason);
+    EXPECT_EQ(state.table.turns, GetParam().expected.turns);
+    EXPECT_EQ(state.table.torque, GetParam().expected.torque);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseSettings,
+    Cases, SettingsFile,
     ::testing::Values(
         ParseCase{"default_file", "107\n0\n0\n2.70\n0.00\n0.00\n", kDefaultCalibration},
         ParseCase{"crlf_line_ends", "107\r\n0\r\n0\r\n2.70\r\n0.00\r\n0.00\r\n",
@@ -58,7 +63,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {{120, 2, 3}, {4, 5, 6}}},
         ParseCase{"not_finite_means_not_calibrated",
                   "1e999\n-1e999\n3\n4\n5\n6\n",
-                  {{0, 0, 3}, {4, 5, 6}}}),
+                  {{0, 0, 3}, {4, 5, 6}}},
+        ParseCase{"byte_order_mark_skipped",
+                  "\xEF\xBB\xBF"
+                  "113\n0\n0\n2.70\n0.00\n0.00\n",
+                  {{113, 0, 0}, {2.7, 0, 0}}},
+        ParseCase{"six_lines_just_filling_the_window",
+                  "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes - 12, ' ') + "6\n" +
+                      std::string(100'000, 'x'),
+                  {{1, 2, 3}, {4, 5, 6}}},
+        ParseCase{"sixth_line_beyond_the_window",
+                  "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes, ' ') + "6\n",
+                  kDefaultCalibration, "its first 6 lines take more than 64 KiB"},
+        ParseCase{"first_line_of_70_kb", std::string(70'000, ' ') + "120\n2\n3\n4\n5\n6\n",
+                  kDefaultCalibration, "its first 6 lines take more than 64 KiB"}),
     test::CaseName());
 
 TEST(FormatSettings, WritesWholeTurnsAndTwoDecimalTorques) {
@@ -131,7 +149,7 @@ TEST(SaveSettings, MissingFolderIsReported) {
     CalcState state;
     const WriteResult result = saveSettings(state, folder / "gone" / "kes.cfg");
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "No such file or directory");
+    EXPECT_EQ(result.reason, "the folder \"" + (folder / "gone").string() + "\" does not exist");
 }
 
 TEST(SettingsUnderDecimalCommaLocale, FileKeepsThePoint) {

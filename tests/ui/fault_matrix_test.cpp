@@ -47,15 +47,21 @@ private:
     rlimit saved_{};
 };
 
-enum class Fault { ReadOnlyTarget, FileSizeLimit, TargetIsAFolder, TargetIsAFifo, LinkToADevice };
-const char* const kFaultNames[] = {"read_only_target", "file_size_limit", "target_is_a_folder",
-                                   "target_is_a_fifo", "link_to_a_device"};
+enum class Fault {
+    ReadOnlyTarget,
+    FileSizeLimit,
+    TargetIsAFolder,
+    TargetIsAFifo,
+    LinkToADevice,
+    TargetIsASocket
+};
+const char* const kFaultNames[] = {"read_only_target", "file_size_limit",  "target_is_a_folder",
+                                   "target_is_a_fifo", "link_to_a_device", "target_is_a_socket"};
 
 // What the program could not read when it started, or when the List page opened: it asks before
 // it replaces that.
 bool unreadable(Fault fault) {
-    return fault == Fault::TargetIsAFolder || fault == Fault::TargetIsAFifo ||
-           fault == Fault::LinkToADevice;
+    return fault != Fault::ReadOnlyTarget && fault != Fault::FileSizeLimit;
 }
 
 struct Operation {
@@ -148,6 +154,8 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
         ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
     } else if (fault == Fault::LinkToADevice) {
         fs::create_symlink("/dev/null", target);
+    } else if (fault == Fault::TargetIsASocket) {
+        makeSocket(target);
     } else {
         ASSERT_TRUE(writeFileAtomically(target, old).ok);
     }
@@ -209,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::ValuesIn(kOperations),
                        ::testing::Values(Fault::ReadOnlyTarget, Fault::FileSizeLimit,
                                          Fault::TargetIsAFolder, Fault::TargetIsAFifo,
-                                         Fault::LinkToADevice)),
+                                         Fault::LinkToADevice, Fault::TargetIsASocket)),
     caseName);
 
 void PrintTo(const Operation& operation, std::ostream* out) {
