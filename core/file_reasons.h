@@ -26,5 +26,6 @@ std::string sizeText(std::size_t bytes);
 
 inline constexpr const char* kReadOnlyFileReason = "the file is read-only";
 inline constexpr const char* kNoMemoryToRead = "there is not enough memory to read it";
+inline constexpr const char* kNoMemoryToSave = "there is not enough memory to save it";
 
 } // namespace kestrune

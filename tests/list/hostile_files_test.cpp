@@ -7,12 +7,15 @@
 #include "list/list_files.h"
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 #include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace kestrune {
@@ -46,35 +49,64 @@ TEST(HostileListFiles, BinaryGarbageLoadsAsRowsAndSavesBackStable) {
 struct HostileCase {
     const char* name;
     void (*prepare)(const std::filesystem::path& file);
-    const char* listReason;     // why the list file is refused; "" when it is read
-    const char* settingsReason; // the same for the settings file
+    const char* listReason;      // why the list file is refused; "" when it is read
+    const char* settingsReason;  // the same for the settings file
+    std::size_t memoryMiB = 512; // what the reader may take beyond what it has
 };
+
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kMemoryCanBeLimited = false; // its shadow memory is mapped up front
+#else
+constexpr bool kMemoryCanBeLimited = true;
+#endif
+
+// From here on the process may map no more than extra bytes beyond what it has mapped already.
+void limitMemory(std::size_t extra) {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t bytes = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + extra;
+    const rlimit limit{bytes, bytes};
+    if (kMemoryCanBeLimited)
+        ::setrlimit(RLIMIT_AS, &limit);
+}
 
 class HostileFileNamedKes : public testing::TestWithParam<HostileCase> {};
 
 // Whatever stands under the list file's or the settings file's name is read, or refused with a
-// reason, at once: no hang on a FIFO, no endless read of a device, no gigabytes in memory. The
-// settings come out as the defaults when the file is refused.
+// reason, at once: no hang on a FIFO, no endless read of a device, no gigabytes in memory, and
+// no end of the program where memory runs out. The settings come out as the defaults when the
+// file is refused.
 TEST_P(HostileFileNamedKes, IsReadOrRefusedWithAReason) {
     const HostileCase& c = GetParam();
+    if (!kMemoryCanBeLimited && c.memoryMiB != HostileCase{}.memoryMiB)
+        GTEST_SKIP() << "the memory cannot be limited in this build";
     TempFolder folder;
     for (const char* name : {"kes.dta", "kes.cfg"}) {
         c.prepare(folder / name);
         const bool settings = std::string_view(name) == "kes.cfg";
-        MotorListBuffer buffer;
-        CalcState state;
-        const ReadResult result =
-            settings ? loadSettings(state, folder / name) : readListFile(buffer, folder / name);
-        const std::string_view reason = settings ? c.settingsReason : c.listReason;
-        EXPECT_EQ(result.status,
-                  reason.empty() ? ReadResult::Status::Read : ReadResult::Status::Failed)
-            << name;
-        EXPECT_EQ(result.reason, reason) << name;
-        if (settings && result.failed()) {
-            EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
-            EXPECT_EQ(state.table.torque, kDefaultCalibration.torque);
-        }
+        const std::string reason = test::inChild([&] {
+            limitMemory(c.memoryMiB << 20);
+            MotorListBuffer buffer;
+            CalcState state;
+            const ReadResult result =
+                settings ? loadSettings(state, folder / name) : readListFile(buffer, folder / name);
+            const bool defaults = state.table.turns == kDefaultCalibration.turns &&
+                                  state.table.torque == kDefaultCalibration.torque;
+            if (result.read() != result.reason.empty() ||
+                (settings && result.failed() && !defaults))
+                return "read " + std::to_string(static_cast<int>(result.status)) + ": " +
+                       result.reason;
+            return result.reason;
+        });
+        EXPECT_EQ(reason, settings ? c.settingsReason : c.listReason) << name;
     }
+}
+
+void ordinaryRows(const std::filesystem::path& file) {
+    std::string rows;
+    while (rows.size() < (std::size_t{64} << 20) - 32)
+        rows += "TanII\t1/8\"\t14\t20\"\t80%\t646\tNA\n";
+    writeBytes(file, rows);
 }
 
 void bigSparseFile(const std::filesystem::path& file, std::uintmax_t size) {
@@ -107,7 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{
             "hundred_megabytes",
             [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{100} << 20); },
-            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"}),
+            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"},
+        HostileCase{"empty_lines_64_mib",
+                    [](const std::filesystem::path& f) {
+                        writeBytes(f, std::string(kMaxListFileBytes, '\n'));
+                    },
+                    "it has more than 4 million lines, more than any motor list", ""},
+        HostileCase{"ordinary_rows_beyond_the_memory_left", ordinaryRows,
+                    "there is not enough memory to read it", "", 160}),
     test::CaseName());
 
 TEST(HostileListFiles, ATenMegabyteLineIsOneRow) {
