@@ -139,8 +139,10 @@ WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
 
 WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
                             ListFileLocation& current, const ListFileLocation& file) {
-    current = file;
-    return saveMotorList(buffer, list, current);
+    WriteResult result = saveMotorList(buffer, list, file);
+    if (result.ok)
+        current = file;
+    return result;
 }
 
 WriteResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list,

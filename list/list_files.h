@@ -100,8 +100,8 @@ ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
 WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
                           const ListFileLocation& current);
 
-// SaveAs: the file becomes the current list file (even when the write then fails, so that the
-// next Save tries the name the user chose), then as Save.
+// SaveAs: as Save, into the chosen file, which then becomes the current list file. A failed
+// SaveAs changes nothing: the current list file stays what it was.
 WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
                             ListFileLocation& current, const ListFileLocation& file);
 

@@ -13,6 +13,7 @@
 #include "ui/CMotorApp.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <csignal>
@@ -171,6 +172,7 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
         if (unreadable(fault) && operation.readsItFirst)
             answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
     };
+    std::string unsaved; // the question about the unsaved list, which names its file
     std::vector<std::string> saveFailures;
     std::vector<std::string> readFailures;
     setMessageHook([&](const std::string&, const std::string& text) {
@@ -184,8 +186,12 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
             operation.act(sheet, write);
             limit.reset();
         }
-        if (operation.changesTheList) // the failed save left it so; close without it
-            answerNextModal([](QWidget* question) { clickButton(question, "Discard"); });
+        if (operation.changesTheList) { // the failed save left it so; close without it
+            answerNextModal([&](QWidget* question) {
+                unsaved = question->findChild<QLabel*>("qt_msgbox_label")->text().toStdString();
+                clickButton(question, "Discard");
+            });
+        }
         answerNextModal([&](QWidget* question) { // after any window the operation opened
             if (operation.endsWithOkAndYes)
                 write();
@@ -204,6 +210,10 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
     EXPECT_EQ(fs::symlink_status(target).type(), kind) << "what stood there is still there";
     if (kind == fs::file_type::regular) {
         EXPECT_EQ(readBytes(target), old);
+    }
+    if (operation.changesTheList) {
+        EXPECT_NE(unsaved.find("Save them to kes.dta?"), std::string::npos)
+            << "a failed save keeps the list file: " << unsaved;
     }
 }
 
