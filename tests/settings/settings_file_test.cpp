@@ -27,10 +27,10 @@ struct ParseCase {
     const char* reason = ""; // why the file is refused, giving the defaults; "" when it is read
 };
 
-class SettingsFile : public ::testing::TestWithParam<ParseCase> {};
+class ParseSettings : public ::testing::TestWithParam<ParseCase> {};
 
 // The file as the program reads it at start.
-TEST_P(SettingsFile, FillsEverySlot) {
+TEST_P(ParseSettings, FillsEverySlot) {
     TempFolder folder;
     writeBytes(folder / "kes.cfg", GetParam().text);
     CalcState state;
@@ -40,7 +40,7 @@ TEST_P(SettingsFile, FillsEverySlot) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SettingsFile,
+    Cases, ParseSettings,
     ::testing::Values(
         ParseCase{"default_file", "107\n0\n0\n2.70\n0.00\n0.00\n", kDefaultCalibration},
         ParseCase{"crlf_line_ends", "107\r\n0\r\n0\r\n2.70\r\n0.00\r\n0.00\r\n",
@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "1e999\n-1e999\n3\n4\n5\n6\n",
                   {{0, 0, 3}, {4, 5, 6}}},
         ParseCase{"byte_order_mark_skipped",
-                  "\xEF\xBB\xBF"
-                  "113\n0\n0\n2.70\n0.00\n0.00\n",
+                  "\uFEFF113\n0\n0\n2.70\n0.00\n0.00\n",
                   {{113, 0, 0}, {2.7, 0, 0}}},
         ParseCase{"six_lines_just_filling_the_window",
                   "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes - 12, ' ') + "6\n" +
@@ -74,8 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{1, 2, 3}, {4, 5, 6}}},
         ParseCase{"sixth_line_beyond_the_window",
                   "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes, ' ') + "6\n",
-                  kDefaultCalibration, "its first 6 lines take more than 64 KiB"},
-        ParseCase{"first_line_of_70_kb", std::string(70'000, ' ') + "120\n2\n3\n4\n5\n6\n",
                   kDefaultCalibration, "its first 6 lines take more than 64 KiB"}),
     test::CaseName());
 

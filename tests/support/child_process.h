@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Part of a test run in a child process, which may be limited, made an ordinary user or killed
-// without touching the test program.
 
 #include <functional>
 #include <string>
@@ -12,19 +10,15 @@
 
 namespace kestrune::test {
 
-// Runs body in a forked child and returns the text body returns, or how the child ended when it
+// Runs body in a forked child, which may be limited, made an ordinary user or killed without
+// touching the test program, and returns the text body returns, or how the child ended when it
 // did not get that far ("killed by signal 6").
 inline std::string inChild(const std::function<std::string()>& body) {
     int ends[2] = {-1, -1};
-    if (::pipe(ends) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
+    const pid_t child = ::pipe(ends) == 0 ? ::fork() : -1;
     if (child == 0) {
-        ::close(ends[0]);
         const std::string text = body();
-        ::_exit(::write(ends[1], text.data(), text.size()) == static_cast<ssize_t>(text.size())
-                    ? 0
-                    : 1);
+        ::_exit(::write(ends[1], text.data(), text.size()) < 0 ? 1 : 0);
     }
     ::close(ends[1]);
     std::string text;
@@ -33,7 +27,8 @@ inline std::string inChild(const std::function<std::string()>& body) {
         text.append(chunk, 0, static_cast<std::size_t>(got));
     ::close(ends[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return "no child process";
     return WIFSIGNALED(status) ? "killed by signal " + std::to_string(WTERMSIG(status)) : text;
 }
 

@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it, and the
-// files tests put there.
+// A fresh folder under the system's temporary folder, removed with everything in it.
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <string_view>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace kestrune::test {
 
@@ -48,16 +44,6 @@ inline void writeBytes(const std::filesystem::path& file, std::string_view bytes
 inline std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A socket's name, as a program listening there leaves it: not a file.
-inline void makeSocket(const std::filesystem::path& file) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    file.string().copy(address.sun_path, sizeof address.sun_path - 1);
-    ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    ::close(fd);
 }
 
 } // namespace kestrune::test

@@ -13,7 +13,6 @@
 #include "ui/CMotorApp.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <csignal>
@@ -48,21 +47,15 @@ private:
     rlimit saved_{};
 };
 
-enum class Fault {
-    ReadOnlyTarget,
-    FileSizeLimit,
-    TargetIsAFolder,
-    TargetIsAFifo,
-    LinkToADevice,
-    TargetIsASocket
-};
-const char* const kFaultNames[] = {"read_only_target", "file_size_limit",  "target_is_a_folder",
-                                   "target_is_a_fifo", "link_to_a_device", "target_is_a_socket"};
+enum class Fault { ReadOnlyTarget, FileSizeLimit, TargetIsAFolder, TargetIsAFifo, LinkToADevice };
+const char* const kFaultNames[] = {"read_only_target", "file_size_limit", "target_is_a_folder",
+                                   "target_is_a_fifo", "link_to_a_device"};
 
 // What the program could not read when it started, or when the List page opened: it asks before
 // it replaces that.
 bool unreadable(Fault fault) {
-    return fault != Fault::ReadOnlyTarget && fault != Fault::FileSizeLimit;
+    return fault == Fault::TargetIsAFolder || fault == Fault::TargetIsAFifo ||
+           fault == Fault::LinkToADevice;
 }
 
 struct Operation {
@@ -155,8 +148,6 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
         ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
     } else if (fault == Fault::LinkToADevice) {
         fs::create_symlink("/dev/null", target);
-    } else if (fault == Fault::TargetIsASocket) {
-        makeSocket(target);
     } else {
         ASSERT_TRUE(writeFileAtomically(target, old).ok);
     }
@@ -172,7 +163,6 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
         if (unreadable(fault) && operation.readsItFirst)
             answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
     };
-    std::string unsaved; // the question about the unsaved list, which names its file
     std::vector<std::string> saveFailures;
     std::vector<std::string> readFailures;
     setMessageHook([&](const std::string&, const std::string& text) {
@@ -186,12 +176,8 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
             operation.act(sheet, write);
             limit.reset();
         }
-        if (operation.changesTheList) { // the failed save left it so; close without it
-            answerNextModal([&](QWidget* question) {
-                unsaved = question->findChild<QLabel*>("qt_msgbox_label")->text().toStdString();
-                clickButton(question, "Discard");
-            });
-        }
+        if (operation.changesTheList) // the failed save left it so; close without it
+            answerNextModal([](QWidget* question) { clickButton(question, "Discard"); });
         answerNextModal([&](QWidget* question) { // after any window the operation opened
             if (operation.endsWithOkAndYes)
                 write();
@@ -211,10 +197,6 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
     if (kind == fs::file_type::regular) {
         EXPECT_EQ(readBytes(target), old);
     }
-    if (operation.changesTheList) {
-        EXPECT_NE(unsaved.find("Save them to kes.dta?"), std::string::npos)
-            << "a failed save keeps the list file: " << unsaved;
-    }
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<Operation, Fault>>& info) {
@@ -227,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::ValuesIn(kOperations),
                        ::testing::Values(Fault::ReadOnlyTarget, Fault::FileSizeLimit,
                                          Fault::TargetIsAFolder, Fault::TargetIsAFifo,
-                                         Fault::LinkToADevice, Fault::TargetIsASocket)),
+                                         Fault::LinkToADevice)),
     caseName);
 
 void PrintTo(const Operation& operation, std::ostream* out) {

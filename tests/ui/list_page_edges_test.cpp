@@ -205,6 +205,8 @@ TEST_P(FailedWriteTest, TellsTheUserAndKeepsTheOldFile) {
     } else {
         EXPECT_FALSE(fs::exists(file.parent_path()));
     }
+    // A failed SaveAs (or Print) leaves the list file the list came from.
+    EXPECT_EQ(currentListFile().path(), save ? file : startDirectory() / "kes.dta");
 }
 
 INSTANTIATE_TEST_SUITE_P(

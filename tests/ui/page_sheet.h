@@ -35,8 +35,8 @@ protected:
     }
     void TearDown() override { clearModalAnswers(); }
 
-    // Starts the program's calculation state as a run does (a settings file that cannot be
-    // read is told), then runs the sheet with body as the user, and cancels the sheet afterwards.
+    // Starts the program's calculation state as a run does, then runs the sheet with body as
+    // the user, and cancels the sheet afterwards.
     void runSheet(const std::function<void(QWidget* sheet)>& body) {
         reportReadResult(settingsFilePath(), loadSettings(calcState(), settingsFilePath()), "");
         answerNextModal([&](QWidget* window) {
