@@ -58,7 +58,7 @@ TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
 // A temporary name keeps only what fits of the target's name.
 TEST(WriteFileAtomically, SavesUnderAnyNameTheFolderTakes) {
     TempFolder folder;
-    for (const std::size_t length : {246, 255})
+    for (const std::size_t length : {246U, 255U})
         EXPECT_TRUE(writeFileAtomically(folder / std::string(length, 'n'), "x").ok) << length;
     EXPECT_EQ(filesIn(folder.path()), 2U);
 }

@@ -86,7 +86,7 @@ void makeSocket(const std::filesystem::path& file) {
     sockaddr_un address{AF_UNIX, {}};
     file.string().copy(address.sun_path, sizeof address.sun_path - 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << file;
     ::close(fd);
 }
 
