@@ -58,10 +58,10 @@ bool isTemporaryName(std::string_view name, std::string_view part) {
 
 // The open file is the one the name stands for (no one removed or replaced it meanwhile).
 bool isNamed(int fd, const fs::path& path) {
-    struct stat open {};
+    struct stat opened {};
     struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 // A file without a name can be given one later through /proc (or by a privileged process).
