@@ -5,6 +5,7 @@
 // the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
 
 #include "core/file_io.h"
+#include "core/start_directory.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 #include "platform/seams.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The one way Kestrune reads and writes its files (settings, list files, text exports). Only
-// regular files are read or replaced; a symbolic link to one is followed.
+// The one way Kestrune reads and writes its files (settings, list files, text exports, and any
+// file to come). Only regular files are read or replaced; a symbolic link to one is followed.
 
 #include <cstddef>
 #include <filesystem>
@@ -12,7 +12,8 @@
 
 namespace kestrune {
 
-// The outcome of a write; a failure carries a short reason for the user ("Permission denied").
+// The outcome of a write; a failure carries a short reason for the user ("the file is
+// read-only").
 struct WriteResult {
     bool ok = true;
     std::string reason;
@@ -26,33 +27,33 @@ struct WriteResult {
 struct ReadResult {
     enum class Status { Read, Missing, Failed };
     Status status = Status::Missing;
-    std::string contents; // every byte of the file when Read
-    std::string reason;   // when Failed: "it is a folder", "Permission denied", ...
+    std::string contents; // the file's bytes when Read
+    std::string reason;   // when Failed: "it is a folder", "it is larger than 64 MiB", ...
+
+    static ReadResult failure(std::string why) { return {Status::Failed, {}, std::move(why)}; }
 
     bool read() const { return status == Status::Read; }
     bool failed() const { return status == Status::Failed; }
 };
 
 // Replaces target with contents so that, whatever happens, target afterwards holds either its
-// old bytes or all of the new ones: the bytes go to a file in the same folder that has no name
-// until it is complete and flushed to disk (a file with a temporary name where the file system
-// cannot do that), which then takes target's place. A target that is not a regular file, or
-// that exists but may not be written, is left alone and the write fails. A replaced file keeps
-// its permissions and, where the program may set them, its owner and group; a symbolic link
-// keeps pointing at its file.
+// old bytes or all of the new ones (see core/temporary_file.h). A target that is not a regular
+// file, or that exists but may not be written, is left alone and the write fails. A replaced
+// file keeps its permissions, its extended attributes (access control lists, security labels)
+// and, where the program may set them, its owner and group. A symbolic link stays and the file
+// it names is written, also when that file is not there yet. A file with other hard links is
+// replaced by a new file, so the other names keep the old contents.
 WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
 // Reads a regular file whole. Anything else (a folder, a FIFO, a device, a socket) is refused
 // with a reason, without waiting on it; so is a file larger than maxBytes. A read is whole or it
-// fails: an error part way is a failure, never a shortened file.
+// fails: an error part way is a failure, never a shortened file. A UTF-8 byte-order mark at the
+// start of the file (some editors write one) is not part of the contents.
 ReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
-// The same for a reader that needs only the start of a file: at most the first maxBytes bytes,
-// whatever the file's size.
-ReadResult readRegularFileStart(const std::filesystem::path& file, std::size_t maxBytes);
-
-// The folder the program started in. The process never changes its working directory, so this
-// is where kes.cfg and the first kes.dta live.
-const std::filesystem::path& startDirectory();
+// The same for a reader that needs only the first lines of a file: the contents end after that
+// many lines, or with the file. Lines that do not fit in maxBytes are refused with a reason.
+ReadResult readRegularFileLines(const std::filesystem::path& file, std::size_t lines,
+                                std::size_t maxBytes);
 
 } // namespace kestrune

@@ -3,11 +3,23 @@
 
 #include "list_files.h"
 
+#include "core/file_reasons.h"
+#include "core/start_directory.h"
+
+#include <algorithm>
+#include <new>
+
 namespace kestrune {
 namespace fs = std::filesystem;
 
+std::size_t countListRows(std::string_view text) {
+    const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return lineEnds + (text.empty() || text.back() == '\n' ? 0 : 1);
+}
+
 std::vector<std::string> parseListText(std::string_view text) {
     std::vector<std::string> rows;
+    rows.reserve(countListRows(text));
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -76,15 +88,26 @@ void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t fi
 
 ReadResult readListFile(MotorListBuffer& buffer, const fs::path& file) {
     ReadResult result = readRegularFile(file, kMaxListFileBytes);
-    if (result.read()) {
+    if (!result.read())
+        return result;
+    if (countListRows(result.contents) > kMaxListRows)
+        return ReadResult::failure("it has more than " + std::to_string(kMaxListRows / 1'000'000) +
+                                   " million lines, more than any motor list");
+    try {
         buffer.rows = parseListText(result.contents);
-        result.contents = std::string();
+    } catch (const std::bad_alloc&) {
+        return ReadResult::failure(kNoMemoryToRead);
     }
+    result.contents = std::string();
     return result;
 }
 
 WriteResult writeListFile(const MotorListBuffer& buffer, const fs::path& file) {
-    return writeFileAtomically(file, formatListText(buffer.rows));
+    try {
+        return writeFileAtomically(file, formatListText(buffer.rows));
+    } catch (const std::bad_alloc&) {
+        return WriteResult::failure(kNoMemoryToSave);
+    }
 }
 
 ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
@@ -94,22 +117,37 @@ ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
     return readListFile(buffer, current.path());
 }
 
+namespace {
+
+WriteResult writeRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex,
+                      const fs::path& file) {
+    try {
+        packRows(buffer, list, firstIndex);
+    } catch (const std::bad_alloc&) {
+        buffer.rows = {};
+        return WriteResult::failure(kNoMemoryToSave);
+    }
+    return writeListFile(buffer, file);
+}
+
+} // namespace
+
 WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
                           const ListFileLocation& current) {
-    packRows(buffer, list, 1); // row 0 is the header row, which list files never hold
-    return writeListFile(buffer, current.path());
+    return writeRows(buffer, list, 1, current.path()); // row 0 is the header row
 }
 
 WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
                             ListFileLocation& current, const ListFileLocation& file) {
-    current = file;
-    return saveMotorList(buffer, list, current);
+    WriteResult result = saveMotorList(buffer, list, file);
+    if (result.ok)
+        current = file;
+    return result;
 }
 
 WriteResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list,
                             const fs::path& file) {
-    packRows(buffer, list, 0);
-    return writeListFile(buffer, file);
+    return writeRows(buffer, list, 0, file);
 }
 
 } // namespace kestrune

@@ -25,6 +25,11 @@ inline constexpr std::string_view kExportFileExtension = ".txt";
 // than read into memory many times its size.
 inline constexpr std::size_t kMaxListFileBytes = std::size_t{64} << 20;
 
+// Each row costs memory beyond its bytes, so a file of empty lines under the size limit would be
+// tens of millions of rows and gigabytes. A file of more lines is refused; a list file of the
+// largest size whose rows the program made (about 30 bytes each) has fewer.
+inline constexpr std::size_t kMaxListRows = 4'000'000;
+
 // Carries rows between the motor list and the files. Any number of rows of any length, each held
 // whole: a row is never split, dropped or cut short by its content.
 struct MotorListBuffer {
@@ -70,13 +75,15 @@ std::filesystem::path chosenExportFile(const std::filesystem::path& chosen);
 void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex);
 
 // The rows of a list file's text, and the text of rows (see readListFile and writeListFile).
+std::size_t countListRows(std::string_view text);
 std::vector<std::string> parseListText(std::string_view text);
 std::string formatListText(const std::vector<std::string>& rows);
 
 // Replaces the buffer's rows with the lines of a list file; leaves the buffer alone when there is
-// no such file or it cannot be read (a file larger than kMaxListFileBytes is not read). A line
-// ends at LF, and carriage returns just before the LF are part of the line end; an empty line is
-// an empty row, a last line without line end is a row too. The result's contents are not kept.
+// no such file or it cannot be read (a file larger than kMaxListFileBytes or of more than
+// kMaxListRows lines, or one the memory left cannot hold). A line ends at LF, and carriage
+// returns just before the LF are part of the line end; an empty line is an empty row, a last line
+// without line end is a row too. The result's contents are not kept.
 ReadResult readListFile(MotorListBuffer& buffer, const std::filesystem::path& file);
 
 // Writes every row of the buffer followed by LF; no rows give an empty file. On failure the old
@@ -93,8 +100,8 @@ ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
 WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
                           const ListFileLocation& current);
 
-// SaveAs: the file becomes the current list file (even when the write then fails, so that the
-// next Save tries the name the user chose), then as Save.
+// SaveAs: as Save, into the chosen file, which then becomes the current list file. A failed
+// SaveAs changes nothing: the current list file stays what it was.
 WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
                             ListFileLocation& current, const ListFileLocation& file);
 

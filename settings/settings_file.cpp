@@ -4,6 +4,7 @@
 #include "settings_file.h"
 
 #include "core/number_text.h"
+#include "core/start_directory.h"
 
 #include <cmath>
 
@@ -43,7 +44,7 @@ std::string formatSettings(const CalibrationTable& table) {
 ReadResult loadSettings(CalcState& state, const std::filesystem::path& file) {
     state.turnsMotor = TurnsMotor{.turns = state.turnsMotor.turns};
     state.torqueMotor = TorqueMotor{.torque = state.torqueMotor.torque};
-    ReadResult result = readRegularFileStart(file, kSettingsReadBytes);
+    ReadResult result = readRegularFileLines(file, kSettingsLines, kSettingsReadBytes);
     state.table = result.read() ? parseSettings(result.contents) : kDefaultCalibration;
     return result;
 }

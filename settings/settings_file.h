@@ -25,8 +25,10 @@ CalibrationTable parseSettings(std::string_view text);
 // The six lines of a table: turns constants "%.0f", then torque constants "%.2f".
 std::string formatSettings(const CalibrationTable& table);
 
-// The settings reader looks at no more than the start of the file: six lines of numbers take
-// a few hundred bytes, and a huge file named kes.cfg is not read whole.
+// The settings reader reads the six lines it needs and no more. Six lines of numbers take a few
+// hundred bytes; lines that do not fit in this many are no settings a person wrote, and such a
+// file is reported as unreadable instead of read in part.
+inline constexpr std::size_t kSettingsLines = 6;
 inline constexpr std::size_t kSettingsReadBytes = std::size_t{64} * 1024;
 
 // Sets the inputs of both motor records to their start values (Tan II, 1/8", 2 strands, length 1,

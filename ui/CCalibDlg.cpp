@@ -65,19 +65,18 @@ void CCalibDlg::OnOK() {
     // The edit's text is the measurement, whatever put it there ("Use Default" included).
     const double v = parseNumber(GetEdit(IDC_VALUE).GetWindowText());
     const int width = GetListBox(IDC_WIDTH).GetCurSel();
-    const std::filesystem::path file = settingsFilePath();
-    const bool save = saveValue != 0 && mayReplace(file);
-    const CalibrationResult result =
-        quantity_.calibrate(calcState(), v, width, save,
-                            [&file](const CalcState& state) { return saveSettings(state, file); });
+    // The constant is installed before any question about the settings file, so a refused value
+    // is told at once and only a constant that will be written asks about replacing the file.
+    const CalibrationResult result = quantity_.calibrate(calcState(), v, width, false, {});
     if (result.refused) {
         // Nothing changed; the user may enter another value or cancel.
         AfxMessageBox("Kestrune", "The value entered gives a constant too large to compute "
                                   "with. Enter a smaller value.");
         return;
     }
-    if (result.saved)
-        reportWriteFailure(file, *result.saved,
+    const std::filesystem::path file = settingsFilePath();
+    if (saveValue != 0 && mayReplace(file))
+        reportWriteFailure(file, saveSettings(calcState(), file),
                            "The new constant is in use until Kestrune ends, but it was not kept "
                            "for the next start.");
     saveValue = 0;

@@ -4,12 +4,17 @@
 #include "ui/CListDlg.h"
 
 #include "core/calc_state.h"
+#include "core/file_reasons.h"
 #include "list/motor_rows.h"
 #include "platform/CFileDialog.h"
 #include "platform/seams.h"
 #include "ui/file_reports.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
+
+#include <new>
+#include <string>
+#include <vector>
 
 namespace kestrune {
 
@@ -80,13 +85,26 @@ void CListDlg::showLoadedRows() {
     ListBox list = GetListBox(IDC_MOTOR_LIST);
     list.ResetContent();
     list.AddString(kHeaderRow);
-    for (const std::string& row : motorListBuffer().rows)
+    // Each row leaves the buffer as it enters the list, so a long list is not held twice.
+    std::vector<std::string>& rows = motorListBuffer().rows;
+    for (std::string& row : rows) {
         list.AddString(row);
+        row = std::string();
+    }
+    rows = {};
 }
 
 void CListDlg::loadMotorList(const ListFileLocation& file) {
-    const ReadResult result = kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
-    showLoadedRows();
+    ReadResult result = kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
+    try {
+        showLoadedRows();
+    } catch (const std::bad_alloc&) {
+        // The memory left holds only part of the list: show none of it, as for a file that
+        // could not be read, rather than end the program.
+        motorListBuffer().rows = {};
+        showLoadedRows();
+        result = ReadResult::failure(kNoMemoryToRead);
+    }
     modified_ = false;
     reportReadResult(file.path(), result, kListUnread);
 }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 #include "core/file_io.h"
+#include "core/temporary_file.h"
 #include "tests/support/case_name.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 #include <csignal>
@@ -12,7 +14,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kestrune {
 namespace {
@@ -51,6 +55,14 @@ TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
     EXPECT_EQ(filesIn(folder.path()), 1U) << "no temporary file is left behind";
 }
 
+// A temporary name keeps only what fits of the target's name.
+TEST(WriteFileAtomically, SavesUnderAnyNameTheFolderTakes) {
+    TempFolder folder;
+    for (const std::size_t length : {246U, 255U})
+        EXPECT_TRUE(writeFileAtomically(folder / std::string(length, 'n'), "x").ok) << length;
+    EXPECT_EQ(filesIn(folder.path()), 2U);
+}
+
 TEST(WriteFileAtomically, KeepsThePermissionsOwnerAndGroupOfTheFileItReplaces) {
     TempFolder folder;
     const fs::path file = folder / "list.dta";
@@ -58,7 +70,14 @@ TEST(WriteFileAtomically, KeepsThePermissionsOwnerAndGroupOfTheFileItReplaces) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     // Another user's file, where the program may give it back (as root): "nobody".
     const bool mayChown = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
+    // Access control lists and security labels are extended attributes, as this one is.
+    const bool labelled = ::setxattr(file.c_str(), "user.kestrune", "label", 5, 0) == 0;
     ASSERT_TRUE(writeFileAtomically(file, "new").ok);
+    std::string label(5, '\0');
+    if (labelled) {
+        EXPECT_EQ(::getxattr(file.c_str(), "user.kestrune", label.data(), 5) == 5 ? label : "",
+                  "label");
+    }
     EXPECT_EQ(readBytes(file), "new");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     struct stat info {};
@@ -69,15 +88,26 @@ TEST(WriteFileAtomically, KeepsThePermissionsOwnerAndGroupOfTheFileItReplaces) {
     }
 }
 
-TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
-    TempFolder folder;
-    const fs::path real = folder / "real.dta";
-    const fs::path link = folder / "link.dta";
-    writeBytes(real, "old");
-    fs::create_symlink(real, link);
-    ASSERT_TRUE(writeFileAtomically(link, "new").ok);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readBytes(real), "new");
+// A link stays and the file it names is written, also one not there yet; a relative link names a
+// file beside the link.
+TEST(WriteFileAtomically, KeepsLinksAndWritesTheFileTheyName) {
+    const struct {
+        std::vector<const char*> chain; // the name written to, each link naming the next, the file
+        bool fileExists;
+    } cases[] = {{{"link.dta", "real.dta"}, true},
+                 {{"kes.cfg", "sub/real.cfg"}, false},
+                 {{"a.dta", "b.dta", "sub/c.dta"}, false}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        fs::create_directory(folder / "sub");
+        if (c.fileExists)
+            writeBytes(folder / c.chain.back(), "old");
+        for (std::size_t i = 0; i + 1 < c.chain.size(); ++i) // the first absolute, then relative
+            fs::create_symlink(i == 0 ? folder / c.chain[1] : c.chain[i + 1], folder / c.chain[i]);
+        ASSERT_TRUE(writeFileAtomically(folder / c.chain[0], "new").ok) << c.chain[0];
+        EXPECT_TRUE(fs::is_symlink(folder / c.chain[0]));
+        EXPECT_EQ(readBytes(folder / c.chain.back()), "new");
+    }
 }
 
 struct RefusedCase {
@@ -98,9 +128,15 @@ TEST_P(WriteFileAtomicallyRefuses, LeavesTheOldFileAndSaysWhy) {
     const fs::file_type kind = fs::symlink_status(target).type();
     const std::string before = existed ? readBytes(target) : "";
 
-    const WriteResult result = writeFileAtomically(target, "new contents\n");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, c.reason);
+    // As a user whom permissions bind, also where the tests run as root.
+    std::string reason = test::inChild([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return std::string("still root");
+        return writeFileAtomically(target, "new contents\n").reason;
+    });
+    if (const std::size_t at = reason.find(folder.path().string()); at != std::string::npos)
+        reason.replace(at, folder.path().string().size(), "<folder>");
+    EXPECT_EQ(reason, c.reason);
     if (existed) {
         EXPECT_EQ(readBytes(target), before);
     }
@@ -117,9 +153,16 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "kes.cfg", "the file is read-only"},
         RefusedCase{"missing_folder", [](const fs::path&) {}, "no/such/folder/kes.dta",
-                    "No such file or directory"},
+                    "the folder \"<folder>/no\" does not exist"},
         RefusedCase{"folder_is_a_file", [](const fs::path& f) { writeBytes(f / "plain", "x"); },
-                    "plain/kes.dta", "Not a directory"},
+                    "plain/kes.dta", "\"<folder>/plain\" is not a folder"},
+        RefusedCase{"read_only_folder",
+                    [](const fs::path& f) {
+                        writeBytes(f / "kes.cfg", "107\n");
+                        fs::permissions(f / "kes.cfg", fs::perms::all);
+                        fs::permissions(f, fs::perms::owner_write, fs::perm_options::remove);
+                    },
+                    "kes.cfg", "the folder \"<folder>\" is read-only"},
         RefusedCase{"target_is_a_folder",
                     [](const fs::path& f) { fs::create_directory(f / "kes.dta"); }, "kes.dta",
                     "it is a folder"},
@@ -134,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                         writeBytes(f / "kes.cfg", "107\n");
                         fs::permissions(f / "kes.cfg", fs::perms::none);
                     },
-                    "kes.cfg", "its permissions (000) let nobody read or write it"}),
+                    "kes.cfg", "the file is read-only"}),
     test::CaseName());
 
 // A write cut short (here by a file-size limit, as a full disk would) must leave the old file.
@@ -200,6 +243,34 @@ TEST(WriteFileAtomically, AProcessKilledInTheMiddleLeavesTheOldFile) {
     EXPECT_TRUE(killedMidway) << "every write finished before it could be killed";
 }
 
+// Temporary files of the target that no writer holds any more are removed when it is next
+// written; another writer's file, a user's file and other targets' files stay.
+TEST(WriteFileAtomically, RemovesOnlyStaleTemporaryFilesOfItsTarget) {
+    TempFolder folder;
+    const fs::path target = folder / "kes.dta";
+    constexpr auto named = TemporaryFile::Kind::Named;
+    EXPECT_EQ(test::inChild([&] { // a writer killed part way
+                  const TemporaryFile killed(folder.path(), "kes.dta", 0644, named);
+                  ::raise(SIGKILL);
+                  return std::string();
+              }),
+              "killed by signal 9");
+    // Left by hand as a killed writer leaves it, and names that only look alike.
+    writeBytes(folder / ".kes.dta.kestrune-0a1b2c3d", "partial");
+    const char* const kept[] = {".kes.dta.original", ".kes.dta.kestrune-0A1B2C3D",
+                                ".kes.cfg.kestrune-0a1b2c3d"};
+    for (const char* name : kept)
+        writeBytes(folder / name, "partial");
+    TemporaryFile live(folder.path(), "kes.dta", 0644, named); // another writer at work
+    ASSERT_TRUE(live.write("from the other writer\n"));
+    ASSERT_EQ(filesIn(folder.path()), 6U);
+
+    ASSERT_TRUE(writeFileAtomically(target, "mine\n").ok);
+    EXPECT_TRUE(live.commit(target)) << "the other writer still saves";
+    EXPECT_EQ(readBytes(target), "from the other writer\n");
+    EXPECT_EQ(filesIn(folder.path()), 4U) << "the target and the look-alikes";
+}
+
 // Every byte of a file, or no file, or a reason (folders, FIFOs, devices and files too large are
 // rows of the hostile files' table); an error part way is no shortened success.
 TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
@@ -214,6 +285,10 @@ TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
     EXPECT_EQ(readRegularFile(folder / "link", 1024).status, ReadResult::Status::Missing);
     // The process's own memory fails at its first page: a read error of a regular file.
     const ReadResult broken = readRegularFile("/proc/self/mem", 1024);
+    // A byte-order mark some editors put first is not part of the text.
+    writeBytes(folder / "bom", "\uFEFF107\n0\n");
+    EXPECT_EQ(readRegularFile(folder / "bom", 1024).contents, "107\n0\n");
+    EXPECT_EQ(readRegularFileLines(folder / "bom", 1, 1024).contents, "107\n");
     EXPECT_EQ(broken.reason, "Input/output error");
     EXPECT_TRUE(broken.contents.empty());
 }

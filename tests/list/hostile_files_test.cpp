@@ -7,13 +7,18 @@
 #include "list/list_files.h"
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 #include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
 namespace kestrune {
 namespace {
@@ -77,6 +82,14 @@ TEST_P(HostileFileNamedKes, IsReadOrRefusedWithAReason) {
     }
 }
 
+void makeSocket(const std::filesystem::path& file) {
+    sockaddr_un address{AF_UNIX, {}};
+    file.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << file;
+    ::close(fd);
+}
+
 void bigSparseFile(const std::filesystem::path& file, std::uintmax_t size) {
     writeBytes(file, "TanII\n");
     std::filesystem::resize_file(file, size);
@@ -94,15 +107,59 @@ INSTANTIATE_TEST_SUITE_P(
             "link_to_dev_zero",
             [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); },
             "it is a device, not a file", "it is a device, not a file"},
+        HostileCase{"socket", makeSocket, "it is a socket, not a file",
+                    "it is a socket, not a file"},
+        HostileCase{
+            "device_without_a_reader",
+            [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/tty", f); },
+            "it is a device, not a file", "it is a device, not a file"},
         HostileCase{
             "sparse_gigabyte",
             [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{1} << 30); },
-            "it is larger than 64 MiB", ""},
+            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"},
         HostileCase{
             "hundred_megabytes",
             [](const std::filesystem::path& f) { bigSparseFile(f, std::uintmax_t{100} << 20); },
-            "it is larger than 64 MiB", ""}),
+            "it is larger than 64 MiB", "its first 6 lines take more than 64 KiB"}),
     test::CaseName());
+
+// From here on the process may map no more than extra bytes beyond what it has mapped already.
+void limitMemory(std::size_t extra) {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t bytes = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + extra;
+    const rlimit limit{bytes, bytes};
+    ::setrlimit(RLIMIT_AS, &limit);
+}
+
+// Where memory is limited, a list file is read or refused with a reason, never the end of the
+// program: 64 MiB of empty lines for their count, ordinary rows when the memory left is short.
+TEST(HostileListFiles, AreReadWithinTheMemoryLeftOrRefused) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer maps its memory up front: it cannot be limited";
+#endif
+    TempFolder folder;
+    const std::string ordinary =
+        formatListText(std::vector<std::string>(2'300'000, "TanII\t1/8\"\t14\t20\"\t80%\t646\tNA"));
+    const struct {
+        std::string text;
+        std::size_t memoryMiB; // beyond what the reader has
+        const char* reason;
+    } cases[] = {{std::string(kMaxListFileBytes, '\n'), 512,
+                  "it has more than 4 million lines, more than any motor list"},
+                 {ordinary, 512, ""},
+                 {ordinary, 160, "there is not enough memory to read it"}};
+    for (const auto& c : cases) {
+        writeBytes(folder / "kes.dta", c.text);
+        EXPECT_EQ(test::inChild([&] {
+                      limitMemory(c.memoryMiB << 20);
+                      MotorListBuffer buffer;
+                      return readListFile(buffer, folder / "kes.dta").reason;
+                  }),
+                  c.reason)
+            << c.memoryMiB;
+    }
+}
 
 TEST(HostileListFiles, ATenMegabyteLineIsOneRow) {
     TempFolder folder;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "core/start_directory.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 #include "tests/support/temp_folder.h"
@@ -145,6 +146,8 @@ TEST_F(ListFiles, SaveAsMovesLaterSavesToTheChosenFile) {
     MotorListBuffer buffer;
     const std::vector<std::string> first{std::string(kHeaderRow), kTurnsRow};
     const std::vector<std::string> second{std::string(kHeaderRow), kTorqueRow};
+    EXPECT_FALSE(saveMotorListAs(buffer, viewOf(first), current, {file("gone"), "mine.dta"}).ok);
+    EXPECT_EQ(current.path(), file("kes.dta")) << "a failed SaveAs changes nothing";
     ASSERT_TRUE(
         saveMotorListAs(buffer, viewOf(first), current, chosenListFile(file("other/mine"))).ok);
     ASSERT_TRUE(saveMotorList(buffer, viewOf(second), current).ok);

@@ -24,14 +24,19 @@ struct ParseCase {
     const char* name;
     std::string text;
     CalibrationTable expected;
+    const char* reason = ""; // why the file is refused, giving the defaults; "" when it is read
 };
 
 class ParseSettings : public ::testing::TestWithParam<ParseCase> {};
 
+// The file as the program reads it at start.
 TEST_P(ParseSettings, FillsEverySlot) {
-    const CalibrationTable table = parseSettings(GetParam().text);
-    EXPECT_EQ(table.turns, GetParam().expected.turns);
-    EXPECT_EQ(table.torque, GetParam().expected.torque);
+    TempFolder folder;
+    writeBytes(folder / "kes.cfg", GetParam().text);
+    CalcState state;
+    EXPECT_EQ(loadSettings(state, folder / "kes.cfg").reason, GetParam().reason);
+    EXPECT_EQ(state.table.turns, GetParam().expected.turns);
+    EXPECT_EQ(state.table.torque, GetParam().expected.torque);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,7 +63,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {{120, 2, 3}, {4, 5, 6}}},
         ParseCase{"not_finite_means_not_calibrated",
                   "1e999\n-1e999\n3\n4\n5\n6\n",
-                  {{0, 0, 3}, {4, 5, 6}}}),
+                  {{0, 0, 3}, {4, 5, 6}}},
+        ParseCase{"byte_order_mark_skipped",
+                  "\uFEFF113\n0\n0\n2.70\n0.00\n0.00\n",
+                  {{113, 0, 0}, {2.7, 0, 0}}},
+        ParseCase{"six_lines_just_filling_the_window",
+                  "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes - 12, ' ') + "6\n" +
+                      std::string(100'000, 'x'),
+                  {{1, 2, 3}, {4, 5, 6}}},
+        ParseCase{"sixth_line_beyond_the_window",
+                  "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes, ' ') + "6\n",
+                  kDefaultCalibration, "its first 6 lines take more than 64 KiB"}),
     test::CaseName());
 
 TEST(FormatSettings, WritesWholeTurnsAndTwoDecimalTorques) {
@@ -131,7 +146,7 @@ TEST(SaveSettings, MissingFolderIsReported) {
     CalcState state;
     const WriteResult result = saveSettings(state, folder / "gone" / "kes.cfg");
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "No such file or directory");
+    EXPECT_EQ(result.reason, "the folder \"" + (folder / "gone").string() + "\" does not exist");
 }
 
 TEST(SettingsUnderDecimalCommaLocale, FileKeepsThePoint) {

@@ -5,6 +5,7 @@
 // stays whole, and the user is told which file could not be written.
 
 #include "core/file_io.h"
+#include "core/start_directory.h"
 #include "platform/seams.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"

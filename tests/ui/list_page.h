@@ -7,6 +7,7 @@
 
 #include "core/calc_state.h"
 #include "core/file_io.h"
+#include "core/start_directory.h"
 #include "list/motor_rows.h"
 #include "platform/detail/list_box_control.h"
 #include "platform/seams.h"

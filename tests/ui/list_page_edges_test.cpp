@@ -198,13 +198,15 @@ TEST_P(FailedWriteTest, TellsTheUserAndKeepsTheOldFile) {
     ASSERT_EQ(messages_.size(), 1U);
     const std::string& message = messages_[0];
     EXPECT_NE(message.find('"' + file.string() + '"'), std::string::npos) << message;
-    const char* reason = readOnly ? "read-only" : "No such file or directory";
+    const char* reason = readOnly ? "read-only" : "gone\" does not exist";
     EXPECT_NE(message.find(reason), std::string::npos) << message;
     if (readOnly) {
         EXPECT_EQ(readBytes(file), "TanS\n");
     } else {
         EXPECT_FALSE(fs::exists(file.parent_path()));
     }
+    // A failed SaveAs (or Print) leaves the list file the list came from.
+    EXPECT_EQ(currentListFile().path(), save ? file : startDirectory() / "kes.dta");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -14,6 +14,7 @@
 #include "ui/CTestDlg.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
+#include "ui/file_reports.h"
 
 #include <QApplication>
 #include <QTest>
@@ -38,7 +39,7 @@ protected:
     // Starts the program's calculation state as a run does, then runs the sheet with body as
     // the user, and cancels the sheet afterwards.
     void runSheet(const std::function<void(QWidget* sheet)>& body) {
-        loadSettings(calcState(), settingsFilePath());
+        reportReadResult(settingsFilePath(), loadSettings(calcState(), settingsFilePath()), "");
         answerNextModal([&](QWidget* window) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
             body(window);
