@@ -9,11 +9,13 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -148,6 +150,63 @@ TEST(FormatFixedAgainstPrintf, AgreesOnRandomAndExtremeValues) {
     }
 }
 
+struct BoxCase {
+    const char* name;
+    std::string text;
+    bool prefix;
+    bool complete;
+    std::optional<double> value; // readCompleteNumber
+};
+
+class DecimalBox : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(DecimalBox, TakesOnlyWhatTheReaderAccepts) {
+    const BoxCase& c = GetParam();
+    EXPECT_EQ(isNumberPrefix(c.text), c.prefix);
+    EXPECT_EQ(isCompleteNumber(c.text), c.complete);
+    EXPECT_EQ(readCompleteNumber(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DecimalBox,
+    ::testing::Values(
+        BoxCase{"empty", "", true, false, {}}, BoxCase{"sign", "-", true, false, {}},
+        BoxCase{"point", ".", true, false, {}}, BoxCase{"sign_point", "+.", true, false, {}},
+        BoxCase{"whole", "12", true, true, 12}, BoxCase{"trailing_point", "12.", true, true, 12},
+        BoxCase{"fraction", "-.5", true, true, -0.5},
+        BoxCase{"open_exponent", "1e", true, false, {}},
+        BoxCase{"open_exponent_sign", "1.5E-", true, false, {}},
+        BoxCase{"exponent", "1.5E-3", true, true, 0.0015},
+        BoxCase{"second_point", "1.2.", false, false, {}},
+        BoxCase{"comma", "2,7", false, false, {}}, BoxCase{"blank", " 2", false, false, {}},
+        BoxCase{"sign_after_digit", "2-", false, false, {}},
+        BoxCase{"exponent_without_mantissa", ".e5", false, false, {}},
+        BoxCase{"letters", "inf", false, false, {}},
+        BoxCase{"too_large_for_a_double", std::string(400, '9'), true, true, {}},
+        BoxCase{"overflowing_exponent", "1e999", true, true, {}}),
+    test::CaseName());
+
+TEST(ReadWholeNumber, TakesDigitsThatFitAnInt) {
+    EXPECT_EQ(readWholeNumber("16"), 16);
+    EXPECT_EQ(readWholeNumber("2147483647"), INT_MAX);
+    for (const char* bad : {"", "-1", "+1", "1.0", "2147483648", " 1", "1e2"})
+        EXPECT_EQ(readWholeNumber(bad), std::nullopt) << bad;
+}
+
+TEST(FormatShortest, ReadsBackAsTheSameDouble) {
+    EXPECT_EQ(formatShortest(0.042), "0.042");
+    EXPECT_EQ(formatShortest(107), "107");
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double v = 0;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v))
+            continue;
+        ASSERT_EQ(parseNumber(formatShortest(v)), v) << formatShortest(v);
+    }
+}
+
 TEST(FormatInt, PrintsTheWholeRange) {
     EXPECT_EQ(formatInt(0), "0");
     EXPECT_EQ(formatInt(604), "604");
@@ -169,6 +228,8 @@ TEST(NumbersUnderDecimalCommaLocale, StayWithThePoint) {
     EXPECT_EQ(parseNumber("2.70"), 2.7);
     EXPECT_EQ(parseNumber("2,70"), 2.0);
     EXPECT_EQ(parseNumber("1.5e2"), 150.0);
+    EXPECT_EQ(formatShortest(0.1), "0.1");
+    EXPECT_FALSE(isNumberPrefix("2,7"));
 }
 
 } // namespace
