@@ -45,6 +45,12 @@ std::optional<Statistic> statisticOf(std::span<const double> values) {
         for (double v : values)
             s.mean += v / n;
     }
+    // One more pass corrects the rounding of the sum, so that equal values have their own value
+    // as mean and no spread.
+    double correction = 0;
+    for (double v : values)
+        correction += (v - s.mean) / n;
+    s.mean = std::clamp(s.mean + correction, s.least, s.greatest);
     if (values.size() > 1) {
         // Deviations scaled by the largest one, so that their squares cannot overflow.
         const double scale = std::max(std::fabs(s.greatest - s.mean), std::fabs(s.least - s.mean));

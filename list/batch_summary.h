@@ -33,8 +33,8 @@ struct Statistic {
     double greatest = 0;
 };
 
-// The statistic of finite values, computed in two passes (the mean, then the spread around
-// it) so that close values keep their spread; nothing for no values.
+// The statistic of finite values: the mean (its rounding corrected by a second pass), then the
+// spread around it, so that close values keep their spread; nothing for no values.
 std::optional<Statistic> statisticOf(std::span<const double> values);
 
 struct BatchSummary {
