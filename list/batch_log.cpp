@@ -57,8 +57,12 @@ bool isHeader(const std::vector<std::string>& fields) {
     return first == kHeaderFields.front();
 }
 
-std::string entryLine(const BatchLogEntry& entry, double thickness) {
-    return entry.test ? formatBreakTestRecord(*entry.test, thickness) : entry.unreadable;
+void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness) {
+    if (entry.test)
+        appendBreakTestRecord(out, *entry.test, thickness);
+    else
+        out += entry.unreadable;
+    out += '\n';
 }
 
 // The log's text without the entry at skip (none when skip is past the end), with extra after
@@ -66,12 +70,14 @@ std::string entryLine(const BatchLogEntry& entry, double thickness) {
 std::string logText(const std::vector<BatchLogEntry>& entries, std::size_t skip,
                     const BatchLogEntry* extra, double thickness) {
     std::string text = batchLogHeader() + '\n';
+    // Most records are about a hundred bytes; the string grows when they are longer.
+    text.reserve(text.size() + (entries.size() + 1) * 128);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i != skip)
-            text += entryLine(entries[i], thickness) + '\n';
+            appendEntry(text, entries[i], thickness);
     }
     if (extra != nullptr)
-        text += entryLine(*extra, thickness) + '\n';
+        appendEntry(text, *extra, thickness);
     return text;
 }
 
@@ -108,27 +114,32 @@ std::string batchLogHeader() {
     return line;
 }
 
-std::string formatBreakTestRecord(const BreakTest& test, double thickness) {
+void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness) {
     const TestConstants constants = constantsOf(test, thickness);
-    const std::array<std::string, 13> fields{test.batch,
-                                             test.date,
-                                             std::string(typeListText(test.type)),
-                                             std::string(widthListText(test.width)),
-                                             formatInt(test.strands),
-                                             formatShortest(test.length),
-                                             formatInt(test.turns),
-                                             optionalNumber(test.torque),
-                                             optionalNumber(test.weight),
-                                             test.note,
-                                             optionalNumber(constants.turns),
-                                             optionalNumber(constants.torque),
-                                             optionalNumber(constants.density)};
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        appendCsvField(line, fields[i]);
+    appendCsvField(out, test.batch);
+    for (const std::string_view field :
+         {std::string_view(test.date), typeListText(test.type), widthListText(test.width)}) {
+        out += ',';
+        appendCsvField(out, field);
     }
+    for (const std::string& field :
+         {formatInt(test.strands), formatShortest(test.length), formatInt(test.turns),
+          optionalNumber(test.torque), optionalNumber(test.weight)}) {
+        out += ',';
+        out += field;
+    }
+    out += ',';
+    appendCsvField(out, test.note);
+    for (const std::optional<double> derived :
+         {constants.turns, constants.torque, constants.density}) {
+        out += ',';
+        out += optionalNumber(derived);
+    }
+}
+
+std::string formatBreakTestRecord(const BreakTest& test, double thickness) {
+    std::string line;
+    appendBreakTestRecord(line, test, thickness);
     return line;
 }
 

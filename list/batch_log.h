@@ -68,6 +68,7 @@ struct BatchLogEntry {
 // are recomputed whenever the log is read.
 std::string batchLogHeader();
 std::string formatBreakTestRecord(const BreakTest& test, double thickness);
+void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness);
 
 // The test that a record's fields give (ten fields, or thirteen with the derived ones), when
 // it is loggable.

@@ -56,7 +56,9 @@ CsvRecord readCsvRecord(std::string_view text) {
             ++pos;
             continue;
         }
-        const std::size_t stop = std::min(text.find_first_of(",\n", pos), text.size());
+        std::size_t stop = pos;
+        while (stop < text.size() && text[stop] != ',' && text[stop] != '\n')
+            ++stop;
         std::string_view bare = text.substr(pos, stop - pos);
         if (stop == text.size() || text[stop] == '\n') {
             while (!bare.empty() && bare.back() == '\r')
@@ -70,16 +72,21 @@ CsvRecord readCsvRecord(std::string_view text) {
 }
 
 void appendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain) {
         out += field;
         return;
     }
     out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (std::size_t quote = field.find('"'); quote != std::string_view::npos;
+         quote = field.find('"')) {
+        out.append(field.substr(0, quote + 1));
+        out += '"';
+        field.remove_prefix(quote + 1);
     }
+    out += field;
     out += '"';
 }
 
