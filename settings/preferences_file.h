@@ -24,8 +24,8 @@ inline constexpr std::size_t kMaxPreferencesFileBytes = std::size_t{1} << 20;
 // kes-prefs.cfg of the folder the program started in.
 std::filesystem::path preferencesFilePath();
 
-// The preferences a file's text gives. A line ends at LF (a CR before it belongs to the line
-// end); blanks around key and value are ignored; a known key whose value is missing or bad
+// The preferences a file's text gives. A line ends at LF (carriage returns before it belong to
+// the line end); blanks around key and value are ignored; a known key whose value is missing or bad
 // gives that key's default, and when a key comes twice the last line counts. Empty lines are
 // dropped; every other line is kept in otherLines.
 Preferences parsePreferences(std::string_view text);

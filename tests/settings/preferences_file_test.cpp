@@ -66,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                   4,
                   {}},
         PrefsCase{"not_finite", "thickness=1e999\ndensity=-1\n", in, 0.042, 1, 16, 4, {}},
+        PrefsCase{
+            "carriage_returns_end_lines", "x=1\r\r\nunits=mm\r\r", mm, 0.042, 1, 16, 4, {"x=1"}},
         PrefsCase{"last_wins", "stretch=3\nstretch=6\n", in, 0.042, 1, 16, 6, {}},
         PrefsCase{"unknown_kept",
                   "# mine\ncolour=red\nunits=mm\n\nno equals sign\n",
