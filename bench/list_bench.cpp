@@ -95,14 +95,19 @@ constexpr std::size_t kTests = 10'000;
 
 // A log of ten thousand break tests in forty batches, notes with commas and line breaks.
 std::vector<BatchLogEntry> longLog() {
-    std::vector<BatchLogEntry> log;
+    std::vector<BatchLogEntry> log(kTests);
     for (std::size_t i = 0; i < kTests; ++i) {
         const auto n = static_cast<int>(i % 100);
-        log.push_back({BreakTest{"Batch " + std::to_string(i % 40), "2026-03-14", n % 3, n % 5,
-                                 2 + n % 30, 10 + n * 0.25, 900 + n * 7, 2.5 + n * 0.01,
-                                 n % 2 ? std::optional(3.0 + n * 0.1) : std::nullopt,
-                                 "wound at the field, \"dry\"\nsecond line"},
-                       {}});
+        log[i].test = {"Batch " + std::to_string(i % 40),
+                       "2026-03-14",
+                       n % 3,
+                       n % 5,
+                       2 + n % 30,
+                       10 + n * 0.25,
+                       900 + n * 7,
+                       2.5 + n * 0.01,
+                       3.0 + n % 2,
+                       "wound at the field, \"dry\"\nsecond line"};
     }
     return log;
 }

@@ -147,16 +147,9 @@ TEST(Calibration, SavesTheNewTableOnlyWhenAskedAndReportsTheOutcome) {
     EXPECT_EQ(state.turnsConstant, 95) << "a failed save keeps the constant in effect";
 }
 
-} // namespace
-} // namespace kestrune
-
-namespace kestrune {
-namespace {
-
 // A two-strand break test is the seed's loop calibration of the same measurement, to the bit.
 TEST(BreakTestConstants, TwoStrandsAreTheLoopCalibrationExactly) {
     for (const StripWidthInfo& width : kStripWidths) {
-        ASSERT_EQ(2 * width.inches, width.inches + width.inches);
         for (int turns = 1; turns < 3000; turns += 7) {
             for (double length : {1.0, 3.0, 7.25, 10.0, 13.7, 254.0 / 25.4}) {
                 const double v = turns / length;
@@ -193,57 +186,48 @@ TEST(BreakTestConstants, InvertThePageFormulasForAnyStrandCount) {
     EXPECT_EQ(testTurnsConstant(100, 1e-320, 2, 0.125), std::nullopt) << "overflows";
 }
 
-struct UseCase {
-    const char* name;
-    int type;
-    double turns;
-    std::optional<double> torque;
-    bool refused;
-};
-
-class UseBatchConstants : public ::testing::TestWithParam<UseCase> {};
-
-TEST_P(UseBatchConstants, ActAsACalibrationOrChangeNothing) {
-    const UseCase& c = GetParam();
-    CalcState state;
-    state.table = {{107, 90, 0}, {2.7, 1.5, 0}};
-    state.currentType = TanSuperSport;
-    state.turnsConstant = 91;
-    state.torqueConstant = 1.6;
-    const CalcState before = state;
-    int saves = 0;
-    const SaveSettingsFn save = [&](const CalcState& s) {
-        EXPECT_EQ(s.table.turns, state.table.turns) << "saved after the change";
-        ++saves;
-        return WriteResult::success();
-    };
-    EXPECT_EQ(canUseConstants(c.type, c.turns, c.torque), !c.refused);
-    const CalibrationResult result =
-        useBatchConstants(state, c.type, c.turns, c.torque, true, save);
-    EXPECT_EQ(result.refused, c.refused);
-    EXPECT_EQ(saves, c.refused ? 0 : 1);
-    const auto slot = static_cast<std::size_t>(c.type < 0 ? 0 : c.type % 3);
-    const bool applied = !c.refused;
-    EXPECT_EQ(state.table.turns[slot], applied ? c.turns : before.table.turns[slot]);
-    EXPECT_EQ(state.table.torque[slot],
-              applied && c.torque ? *c.torque : before.table.torque[slot]);
-    const bool current = applied && c.type == before.currentType;
-    EXPECT_EQ(state.turnsConstant, current ? c.turns : before.turnsConstant);
-    EXPECT_EQ(state.torqueConstant, current && c.torque ? *c.torque : before.torqueConstant);
+// Use acts as a calibration of the batch's type, or changes nothing and saves nothing.
+TEST(UseBatchConstants, ActAsACalibrationOrChangeNothing) {
+    const struct {
+        int type;
+        double turns;
+        std::optional<double> torque;
+        bool refused;
+    } cases[] = {{TanSuperSport, 96.5, 1.55, false},
+                 {TanSport, 88, 1.2, false},
+                 {TanSuperSport, 96.5, {}, false},
+                 {TanSport, 0, 1.2, true},
+                 {TanSport, 88, -1, true},
+                 {TanII, HUGE_VAL, {}, true},
+                 {TanII, 88, std::nan(""), true},
+                 {3, 88, 1.2, true},
+                 {-1, 88, 1.2, true}};
+    for (const auto& c : cases) {
+        CalcState state;
+        state.table = {{107, 90, 0}, {2.7, 1.5, 0}};
+        state.currentType = TanSuperSport;
+        state.turnsConstant = 91;
+        state.torqueConstant = 1.6;
+        const CalcState before = state;
+        std::vector<double> saved;
+        const SaveSettingsFn save = [&](const CalcState& s) {
+            saved.push_back(s.table.turns[1] + s.table.turns[2]);
+            return WriteResult::success();
+        };
+        EXPECT_EQ(canUseConstants(c.type, c.turns, c.torque), !c.refused);
+        EXPECT_EQ(useBatchConstants(state, c.type, c.turns, c.torque, true, save).refused,
+                  c.refused);
+        const auto slot = static_cast<std::size_t>(c.type < 0 ? 0 : c.type % 3);
+        const bool applied = !c.refused, current = applied && c.type == TanSuperSport;
+        EXPECT_EQ(saved, applied ? std::vector{state.table.turns[1] + state.table.turns[2]}
+                                 : std::vector<double>{});
+        EXPECT_EQ(state.table.turns[slot], applied ? c.turns : before.table.turns[slot]);
+        EXPECT_EQ(state.table.torque[slot],
+                  applied && c.torque ? *c.torque : before.table.torque[slot]);
+        EXPECT_EQ(state.turnsConstant, current ? c.turns : before.turnsConstant);
+        EXPECT_EQ(state.torqueConstant, current && c.torque ? *c.torque : before.torqueConstant);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UseBatchConstants,
-    ::testing::Values(UseCase{"current_type", TanSuperSport, 96.5, 1.55, false},
-                      UseCase{"other_type_table_only", TanSport, 88, 1.2, false},
-                      UseCase{"without_torque_tests", TanSuperSport, 96.5, {}, false},
-                      UseCase{"zero_turns", TanSport, 0, 1.2, true},
-                      UseCase{"negative_torque", TanSport, 88, -1, true},
-                      UseCase{"infinite_turns", TanII, HUGE_VAL, {}, true},
-                      UseCase{"nan_torque", TanII, 88, std::nan(""), true},
-                      UseCase{"type_outside_the_list", 3, 88, 1.2, true},
-                      UseCase{"no_type", -1, 88, 1.2, true}),
-    test::CaseName());
 
 } // namespace
 } // namespace kestrune

@@ -4,130 +4,92 @@
 #include "core/breaking_torque.h"
 #include "core/breaking_turns.h"
 #include "core/iso_date.h"
-#include "core/motor_weight.h"
 #include "core/preferences.h"
 #include "core/winding_card.h"
-#include "tests/support/case_name.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace kestrune {
 namespace {
 
-using test::PrintTo;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr auto kMm = LengthUnit::Millimetre;
+constexpr auto kIn = LengthUnit::Inch;
 
 TEST(Units, ConvertAndPrintBothWays) {
     for (double inches : {0.042, 1.0, 10.5, 29.058925759396327})
-        EXPECT_NEAR(toInches(fromInches(inches, LengthUnit::Millimetre), LengthUnit::Millimetre),
-                    inches, inches * 1e-15);
-    EXPECT_EQ(formatLength(29.058925759396327, LengthUnit::Inch), "29.06");
-    EXPECT_EQ(formatLength(29.058925759396327, LengthUnit::Millimetre), "738.1");
-    EXPECT_EQ(formatTorque(6.113402589451772, LengthUnit::Inch), "6.11 oz-in");
-    EXPECT_EQ(formatTorque(6.113402589451772, LengthUnit::Millimetre), "6.11 oz-in (43.2 N·mm)");
-    EXPECT_EQ(lengthUnitAt(lengthUnitIndex(LengthUnit::Millimetre)), LengthUnit::Millimetre);
+        EXPECT_NEAR(toInches(fromInches(inches, kMm), kMm), inches, inches * 1e-15);
+    EXPECT_EQ(formatLength(29.058925759396327, kIn) + formatLength(29.058925759396327, kMm),
+              "29.06738.1");
+    EXPECT_EQ(formatTorque(6.113402589451772, kIn), "6.11 oz-in");
+    EXPECT_EQ(formatTorque(6.113402589451772, kMm), "6.11 oz-in (43.2 N·mm)");
+    EXPECT_EQ(lengthUnitAt(lengthUnitIndex(kMm)), kMm);
 }
 
-struct WeightCase {
-    const char* name;
-    RubberStock stock;
-    double width, strands, length;
-    std::optional<double> weight;
-};
-
-class MotorWeight : public ::testing::TestWithParam<WeightCase> {};
-
-TEST_P(MotorWeight, GivesAFiniteWeightAndItsLengthBackOrNothing) {
-    const WeightCase& c = GetParam();
-    const std::optional<double> weight = motorWeight(c.stock, c.width, c.strands, c.length);
-    ASSERT_EQ(weight.has_value(), c.weight.has_value());
-    if (!weight)
-        return;
-    EXPECT_NEAR(*weight, *c.weight, *c.weight * 1e-15);
-    EXPECT_NEAR(*motorLength(c.stock, c.width, c.strands, *weight), c.length, c.length * 1e-15);
+// Weights and their lengths back; bad input, or a result too large for a double, gives none.
+TEST(MotorWeight, GivesAFiniteWeightAndItsLengthBackOrNothing) {
+    const RubberStock thick{0.0625, 1.05};
+    EXPECT_NEAR(*motorWeight({}, 0.125, 4, 10), 3.44128344, 1e-15);
+    EXPECT_NEAR(*motorWeight(thick, 0.25, 2, 1), 0.5377005375, 1e-15);
+    EXPECT_NEAR(*motorLength(thick, 0.25, 2, *motorWeight(thick, 0.25, 2, 1)), 1, 1e-15);
+    EXPECT_EQ(formatLength(*motorLength({}, 0.125, 4, *classLimit(2)), kIn), "29.06");
+    for (double bad : {0.0, -1.0, kInf, kNaN}) {
+        for (const RubberStock& stock : {RubberStock{bad, 1}, RubberStock{0.042, bad}})
+            EXPECT_EQ(motorWeight(stock, 0.125, 4, 10), std::nullopt) << bad;
+        EXPECT_EQ(motorWeight({}, 0.125, 4, bad), std::nullopt) << bad;
+        EXPECT_EQ(motorLength({}, 0.125, 4, bad), std::nullopt) << bad;
+    }
+    EXPECT_EQ(motorWeight({0.042, 1e308}, 0.125, 4, 10), std::nullopt);
+    EXPECT_EQ(motorLength({}, 0.125, 4, 1e308), std::nullopt);
+    EXPECT_FALSE(classLimit(0) || classLimit(6));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MotorWeight,
-    ::testing::Values(WeightCase{"four_eighths_ten_inches", {}, 0.125, 4, 10, 3.44128344},
-                      WeightCase{"denser_thicker", {0.0625, 1.05}, 0.25, 2, 1, 0.5377005375},
-                      WeightCase{"zero_length", {}, 0.125, 4, 0, {}},
-                      WeightCase{"negative_length", {}, 0.125, 4, -1, {}},
-                      WeightCase{"zero_thickness", {0, 1}, 0.125, 4, 10, {}},
-                      WeightCase{"zero_density", {0.042, 0}, 0.125, 4, 10, {}},
-                      WeightCase{"infinite_density", {0.042, kInf}, 0.125, 4, 10, {}},
-                      WeightCase{"nan_length", {}, 0.125, 4, kNaN, {}},
-                      WeightCase{"overflowing_weight", {0.042, 1e308}, 0.125, 4, 10, {}}),
-    test::CaseName());
-
-TEST(MotorLength, ClassLimitsAndBadWeights) {
-    EXPECT_EQ(formatLength(*motorLength({}, 0.125, 4, *classLimit(2)), LengthUnit::Inch), "29.06");
-    for (double weight : {0.0, -10.0, kInf, kNaN, 1e308})
-        EXPECT_EQ(motorLength({}, 0.125, 4, weight), std::nullopt) << weight;
-    EXPECT_EQ(classLimit(0), std::nullopt);
-    EXPECT_EQ(classLimit(6), std::nullopt);
+TEST(ClassCheck, SaysWhichSideOfTheLimit) {
+    const struct {
+        int weightClass;
+        std::optional<double> weight;
+        std::string text;
+    } cases[] = {{2, 9.58, "0.42 g under the F1G limit"},
+                 {1, 31.1, "1.10 g over the F1B limit"},
+                 {3, 10, "at the P-30 limit"},
+                 {4, 1.504, "less than 0.01 g over the F1M limit"},
+                 {5, 0.599, "less than 0.01 g under the F1D limit"},
+                 {2, 9.994, "0.01 g under the F1G limit"},
+                 {0, 9.58, ""},
+                 {2, {}, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(classCheckText(c.weightClass, c.weight), c.text);
 }
-
-struct ClassCase {
-    const char* name;
-    int weightClass;
-    std::optional<double> weight;
-    const char* text;
-};
-
-class ClassCheck : public ::testing::TestWithParam<ClassCase> {};
-
-TEST_P(ClassCheck, SaysWhichSideOfTheLimit) {
-    EXPECT_EQ(classCheckText(GetParam().weightClass, GetParam().weight), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClassCheck,
-    ::testing::Values(ClassCase{"under", 2, 9.58, "0.42 g under the F1G limit"},
-                      ClassCase{"over", 1, 31.1, "1.10 g over the F1B limit"},
-                      ClassCase{"exactly", 3, 10, "at the P-30 limit"},
-                      ClassCase{"hair_over", 4, 1.504, "less than 0.01 g over the F1M limit"},
-                      ClassCase{"hair_under", 5, 0.599, "less than 0.01 g under the F1D limit"},
-                      ClassCase{"six_thousandths", 2, 9.994, "0.01 g under the F1G limit"},
-                      ClassCase{"no_class", 0, 9.58, ""}, ClassCase{"no_weight", 2, {}, ""}),
-    test::CaseName());
 
 TEST(MotorWeightResults, AreTheCalculationPagesResultsWithTheTableConstant) {
     CalcState state;
     state.table = kDefaultCalibration;
     state.turnsConstant = 1; // a Default or calibration on the page does not count here
-    const CalcState before = state;
     MotorWeightInputs inputs;
     inputs.strands = 4;
     inputs.weightClass = 2;
-    const auto mm = motorWeightResults(state, inputs, 10, 3.44, LengthUnit::Millimetre);
-    EXPECT_EQ(mm.turns, "604");
-    EXPECT_EQ(mm.torque, "6.11 oz-in (43.2 N·mm)");
-    EXPECT_EQ(mm.perStrand, "3.39 g/m");
-    EXPECT_EQ(mm.classCheck, "6.56 g under the F1G limit");
-    EXPECT_EQ(motorWeightResults(state, inputs, 10, 3.44, LengthUnit::Inch).perStrand,
-              "0.0860 g/in");
+    const auto mm = motorWeightResults(state, inputs, 10, 3.44, kMm);
+    EXPECT_EQ(mm.turns + " | " + mm.torque + " | " + mm.perStrand + " | " + mm.classCheck,
+              "604 | 6.11 oz-in (43.2 N·mm) | 3.39 g/m | 6.56 g under the F1G limit");
+    EXPECT_EQ(motorWeightResults(state, inputs, 10, 3.44, kIn).perStrand, "0.0860 g/in");
     inputs.type = TanSport;
-    const auto uncalibrated = motorWeightResults(state, inputs, 10, {}, LengthUnit::Inch);
-    EXPECT_EQ(uncalibrated.turns, "Undefined");
-    EXPECT_EQ(uncalibrated.torque, "Undefined");
-    const auto noLength = motorWeightResults(state, inputs, std::nullopt, {}, LengthUnit::Inch);
+    const auto uncalibrated = motorWeightResults(state, inputs, 10, {}, kIn);
+    EXPECT_EQ(uncalibrated.turns + uncalibrated.torque, "UndefinedUndefined");
+    const auto noLength = motorWeightResults(state, inputs, std::nullopt, {}, kIn);
     EXPECT_EQ(noLength.turns + noLength.torque, "");
-    EXPECT_EQ(state.turnsMotor.turns, before.turnsMotor.turns);
-    EXPECT_EQ(state.torqueMotor.torque, before.torqueMotor.torque);
+    EXPECT_EQ(state.turnsMotor.turns + state.torqueMotor.torque, 0) << "List page motors kept";
 }
 
-TEST(Cranks, RoundDownAndNeedARatio) {
-    EXPECT_EQ(cranksFor(604, 16), 37);
-    EXPECT_EQ(cranksFor(15, 16), 0);
-    EXPECT_EQ(cranksFor(32, 16), 2);
-    EXPECT_EQ(cranksFor(604, 1), 604);
-    EXPECT_EQ(cranksFor(604, 0), std::nullopt);
-    EXPECT_EQ(cranksFor(604, -5), std::nullopt);
-    EXPECT_EQ(cranksFor(-7, 5), -1); // toward zero: never past the turns
+TEST(Cranks, RoundTowardZeroAndNeedARatio) {
+    const struct {
+        int turns, ratio;
+        std::optional<int> cranks;
+    } cases[] = {{604, 16, 37}, {15, 16, 0},   {32, 16, 2}, {604, 1, 604},
+                 {604, 0, {}},  {604, -5, {}}, {-7, 5, -1}}; // never past the turns
+    for (const auto& c : cases)
+        EXPECT_EQ(cranksFor(c.turns, c.ratio), c.cranks) << c.turns << " / " << c.ratio;
 }
 
 // Every row is what the two calculation pages give for that motor at that limit.
@@ -137,12 +99,13 @@ TEST(WindingCard, RowsAreThePagesResults) {
     state.currentType = TanSuperSport;
     state.turnsConstant = 99;
     state.torqueConstant = 3;
+    EXPECT_EQ(pageConstants(state, TanSuperSport).turns + pageConstants(state, TanII).turns, 206);
     for (int type = 0; type < kRubberTypeCount; ++type) {
         for (double length : {0.0, 10.0, 23.5, 1e12}) {
             for (bool vorlick : {false, true}) {
-                const WindingMotor motor{type, 1, 6, length, vorlick, 15, 4};
                 const MotorConstants constants = pageConstants(state, type);
-                const WindingCard card = buildWindingCard(state, motor, constants);
+                const WindingCard card =
+                    buildWindingCard(state, {type, 1, 6, length, vorlick, 15, 4}, constants);
                 for (const CardRow& row : card.rows) {
                     CalcState page = state;
                     page.currentType = type;
@@ -153,16 +116,14 @@ TEST(WindingCard, RowsAreThePagesResults) {
                     EXPECT_EQ(row.turns, turns);
                     EXPECT_EQ(row.torque,
                               computeBreakingTorque(page, 0.09375, 6, row.limit, vorlick));
-                    if (turns.kind == CalcOutcome::Kind::Value)
-                        EXPECT_EQ(row.cranks, static_cast<int>(page.turnsMotor.turns) / 15);
-                    else
-                        EXPECT_EQ(row.cranks, std::nullopt);
+                    EXPECT_EQ(row.cranks,
+                              turns.kind == CalcOutcome::Kind::Value
+                                  ? std::optional(static_cast<int>(page.turnsMotor.turns) / 15)
+                                  : std::nullopt);
                 }
             }
         }
     }
-    EXPECT_EQ(pageConstants(state, TanSuperSport).turns, 99);
-    EXPECT_EQ(pageConstants(state, TanII).turns, 107);
     EXPECT_EQ(state.turnsMotor.turns, 0) << "the List page's motors are untouched";
 }
 
@@ -170,29 +131,21 @@ TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
     CalcState state;
     const WindingCard card = buildWindingCard(state, {TanII, 2, 4, 10, false, 16, 4}, {107, 2.7});
     EXPECT_EQ(card.stretchedLength, 40);
-    const std::string text = formatCardText(card, LengthUnit::Millimetre);
-    EXPECT_TRUE(text.starts_with("%\tTurns\tCranks\tTorque\tN·mm\n100\t756\t47\t7.64\t54.0\n"))
-        << text;
+    const std::string text = formatCardText(card, kMm);
+    EXPECT_TRUE(text.starts_with("%\tTurns\tCranks\tTorque\tN·mm\n100\t756\t47\t7.64\t54.0\n"));
     EXPECT_NE(text.find("\n80\t604\t37\t6.11\t43.2\n"), std::string::npos) << text;
-    EXPECT_EQ(formatCardText(card, LengthUnit::Inch).find("N·mm"), std::string::npos);
+    EXPECT_EQ(formatCardText(card, kIn).find("N·mm"), std::string::npos);
     const WindingCard empty = buildWindingCard(state, {TanII, 7, 4, 0, false, 0, 4}, {107, 2.7});
-    EXPECT_EQ(formatCardRow(empty.rows[0], LengthUnit::Millimetre), "100\t\t\t\t");
+    EXPECT_EQ(formatCardRow(empty.rows[0], kMm), "100\t\t\t\t");
     EXPECT_EQ(empty.stretchedLength, std::nullopt);
 }
 
 TEST(Preferences, NeverHoldAValueThePagesCannotComputeWith) {
     Preferences p;
-    for (double bad : {0.0, -0.042, kInf, kNaN}) {
-        EXPECT_FALSE(p.setThickness(bad));
-        EXPECT_FALSE(p.setDensity(bad));
-        EXPECT_FALSE(p.setStretch(bad));
-    }
-    EXPECT_FALSE(p.setStretch(6.5));
-    EXPECT_FALSE(p.setWinderRatio(0));
-    EXPECT_EQ(p.thickness(), 0.042);
-    EXPECT_EQ(p.density(), 1.0);
-    EXPECT_EQ(p.stretch(), 4);
-    EXPECT_EQ(p.winderRatio(), 16);
+    for (double bad : {0.0, -0.042, kInf, kNaN})
+        EXPECT_FALSE(p.setThickness(bad) || p.setDensity(bad) || p.setStretch(bad)) << bad;
+    EXPECT_FALSE(p.setStretch(6.5) || p.setWinderRatio(0));
+    EXPECT_EQ(p.thickness() + p.density() + p.stretch() + p.winderRatio(), 0.042 + 1 + 4 + 16);
     EXPECT_TRUE(p.setThickness(0.0625) && p.setDensity(1.05) && p.setStretch(3) &&
                 p.setWinderRatio(5));
     EXPECT_EQ(p.stock().thickness, 0.0625);

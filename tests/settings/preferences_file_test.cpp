@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "settings/preferences_file.h"
-#include "tests/support/case_name.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -13,71 +12,53 @@
 namespace kestrune {
 namespace {
 
-using test::PrintTo;
-
-struct PrefsCase {
-    const char* name;
-    std::string text;
-    LengthUnit units;
-    double thickness, density;
-    int ratio;
-    double stretch;
-    std::vector<std::string> kept;
-};
-
-class ParsePreferences : public ::testing::TestWithParam<PrefsCase> {};
-
-TEST_P(ParsePreferences, ReadsEachKeyOrItsDefault) {
-    const PrefsCase& c = GetParam();
-    const Preferences p = parsePreferences(c.text);
-    EXPECT_EQ(p.units(), c.units);
-    EXPECT_EQ(p.thickness(), c.thickness);
-    EXPECT_EQ(p.density(), c.density);
-    EXPECT_EQ(p.winderRatio(), c.ratio);
-    EXPECT_EQ(p.stretch(), c.stretch);
-    EXPECT_EQ(p.otherLines, c.kept);
-    // What is written reads back the same.
-    EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
+// Each key or its default, the lines it does not know kept; what is written reads back the same.
+TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
+    constexpr auto mm = LengthUnit::Millimetre, in = LengthUnit::Inch;
+    const struct {
+        std::string text;
+        LengthUnit units;
+        double thickness, density;
+        int ratio;
+        double stretch;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"", in, 0.042, 1, 16, 4, {}},
+        {"units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n",
+         mm,
+         0.0625,
+         1.05,
+         5,
+         4.5,
+         {}},
+        {" density = 1.04 \nunits= mm", mm, 0.042, 1.04, 16, 4, {}},
+        {"units=furlong\nthickness=0\ndensity=1,05\nwinder-ratio=2.5\nstretch=9\n",
+         in,
+         0.042,
+         1,
+         16,
+         4,
+         {}},
+        {"thickness=1e999\ndensity=-1\n", in, 0.042, 1, 16, 4, {}},
+        {"x=1\r\r\nunits=mm\r\r", mm, 0.042, 1, 16, 4, {"x=1"}},
+        {"stretch=3\nstretch=6\n", in, 0.042, 1, 16, 6, {}}, // the last line counts
+        {"# mine\ncolour=red\nunits=mm\n\nno equals sign\n",
+         mm,
+         0.042,
+         1,
+         16,
+         4,
+         {"# mine", "colour=red", "no equals sign"}}};
+    for (const auto& c : cases) {
+        const Preferences p = parsePreferences(c.text);
+        EXPECT_TRUE(p.units() == c.units && p.thickness() == c.thickness &&
+                    p.density() == c.density && p.winderRatio() == c.ratio &&
+                    p.stretch() == c.stretch)
+            << c.text;
+        EXPECT_EQ(p.otherLines, c.kept);
+        EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
+    }
 }
-
-constexpr auto mm = LengthUnit::Millimetre;
-constexpr auto in = LengthUnit::Inch;
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParsePreferences,
-    ::testing::Values(
-        PrefsCase{"empty_file_defaults", "", in, 0.042, 1, 16, 4, {}},
-        PrefsCase{
-            "all_keys_crlf",
-            "units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n",
-            mm,
-            0.0625,
-            1.05,
-            5,
-            4.5,
-            {}},
-        PrefsCase{"blanks_around", " density = 1.04 \nunits= mm", mm, 0.042, 1.04, 16, 4, {}},
-        PrefsCase{"bad_values_default",
-                  "units=furlong\nthickness=0\ndensity=1,05\nwinder-ratio=2.5\nstretch=9\n",
-                  in,
-                  0.042,
-                  1,
-                  16,
-                  4,
-                  {}},
-        PrefsCase{"not_finite", "thickness=1e999\ndensity=-1\n", in, 0.042, 1, 16, 4, {}},
-        PrefsCase{
-            "carriage_returns_end_lines", "x=1\r\r\nunits=mm\r\r", mm, 0.042, 1, 16, 4, {"x=1"}},
-        PrefsCase{"last_wins", "stretch=3\nstretch=6\n", in, 0.042, 1, 16, 6, {}},
-        PrefsCase{"unknown_kept",
-                  "# mine\ncolour=red\nunits=mm\n\nno equals sign\n",
-                  mm,
-                  0.042,
-                  1,
-                  16,
-                  4,
-                  {"# mine", "colour=red", "no equals sign"}}),
-    test::CaseName());
 
 TEST(FormatPreferences, WritesPointsInEveryLocale) {
     test::DecimalCommaLocale locale;
