@@ -126,7 +126,7 @@ CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
         if (torque)
             state.torqueConstant = *torque;
     }
-    CalibrationResult result{state.turnsConstant, std::nullopt};
+    CalibrationResult result{turns, std::nullopt};
     if (save && saveSettings)
         result.saved = saveSettings(state);
     return result;

@@ -61,7 +61,7 @@ bool canUseConstants(int type, double turns, std::optional<double> torque);
 // Applies them as a calibration does: the table entries of type and, when type is the current
 // type, the pages' current constants; with save, saveSettings runs afterwards. Constants that
 // canUseConstants refuses change nothing (refused is set, nothing is saved). The result's
-// constant is the turns constant in effect afterwards.
+// constant is the turns constant applied.
 CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
                                     std::optional<double> torque, bool save,
                                     const SaveSettingsFn& saveSettings);

@@ -26,7 +26,6 @@ ShownTurns breakingTurnsOf(const CalcState& state, int type, double turnsConstan
     CalcState scratch = state;
     scratch.currentType = type;
     scratch.turnsConstant = turnsConstant;
-    scratch.turnsMotor.turns = 0;
     CalcOutcome outcome = computeBreakingTurns(scratch, width, strands, limit, length, useVorlick);
     const double turns = outcome.kind == CalcOutcome::Kind::Value ? scratch.turnsMotor.turns : 0;
     return {std::move(outcome), turns};
