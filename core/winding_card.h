@@ -16,6 +16,9 @@
 
 namespace kestrune {
 
+// The Winder ratio list; any other whole number from 1 up may be typed.
+inline constexpr std::array<int, 7> kWinderRatios{1, 5, 8, 10, 15, 16, 20};
+
 struct WindingMotor {
     int type = TanII;
     int width = 2; // Width list index
@@ -48,9 +51,9 @@ std::optional<int> cranksFor(int turns, int winderRatio);
 WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
                              const MotorConstants& constants);
 
-// The card's table as text: a header line, then one line per row, tab-separated and each line
-// ending in LF, for the clipboard and the page's table. In millimetre units a column with the
-// torque in N·mm follows.
+// The card's table as tab-separated text: the header line and the row lines (without line end)
+// for the page's table, and the whole card, every line ending in LF, for the clipboard. In
+// millimetre units a column with the torque in N·mm follows.
 std::string cardHeader(LengthUnit unit);
 std::string formatCardRow(const CardRow& row, LengthUnit unit);
 std::string formatCardText(const WindingCard& card, LengthUnit unit);
