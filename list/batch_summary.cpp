@@ -3,8 +3,6 @@
 
 #include "batch_summary.h"
 
-#include "core/calibration.h"
-
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -103,6 +101,25 @@ std::vector<BatchSummary> summariseBatches(const std::vector<BatchLogEntry>& ent
         summaries[i].density = statisticOf(values[i].density);
     }
     return summaries;
+}
+
+namespace {
+std::optional<double> meanOf(const std::optional<Statistic>& statistic) {
+    return statistic ? std::optional(statistic->mean) : std::nullopt;
+}
+} // namespace
+
+bool canUseSummary(const BatchSummary& summary) {
+    return summary.turns &&
+           canUseConstants(summary.type, summary.turns->mean, meanOf(summary.torque));
+}
+
+CalibrationResult useSummary(CalcState& state, const BatchSummary& summary, bool save,
+                             const SaveSettingsFn& saveSettings) {
+    if (!summary.turns)
+        return {state.turnsConstant, std::nullopt, true};
+    return useBatchConstants(state, summary.type, summary.turns->mean, meanOf(summary.torque), save,
+                             saveSettings);
 }
 
 } // namespace kestrune

@@ -6,6 +6,7 @@
 // per batch and type their number, mean, spread and range.
 
 #include "batch_log.h"
+#include "core/calibration.h"
 
 #include <cstddef>
 #include <optional>
@@ -50,5 +51,11 @@ struct BatchSummary {
 // entries count nowhere.
 std::vector<BatchSummary> summariseBatches(const std::vector<BatchLogEntry>& entries,
                                            double thickness);
+
+// "Use" for a summary: its mean turns constant, and its mean torque constant when it has torque
+// tests, applied to its type as useBatchConstants does. Ask canUseSummary before asking the user.
+bool canUseSummary(const BatchSummary& summary);
+CalibrationResult useSummary(CalcState& state, const BatchSummary& summary, bool save,
+                             const SaveSettingsFn& saveSettings);
 
 } // namespace kestrune

@@ -106,6 +106,10 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     EXPECT_EQ(formatBatchRow(s[1]),
               "B1\tTan II\t1\t104.0\t–\t104.0\t104.0\t2.750\t–\t2.750\t2.750\t1.023");
     EXPECT_EQ(formatTestRow(log[1], 0.042, LengthUnit::Inch), "Unreadable line\tjunk");
+    CalcState state;
+    ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0], false, {}).refused);
+    EXPECT_EQ(state.table.turns[TanII], s[0].turns->mean);
+    EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
     EXPECT_EQ(formatTestRow({aTest("a\tb", "x\ny"), {}}, 0.042, LengthUnit::Millimetre),
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
 }
