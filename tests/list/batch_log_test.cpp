@@ -37,7 +37,8 @@ TEST(ReadBatchLog, ReadsTests) {
              kHeader + kGood, "\xEF\xBB\xBF" + kHeader + kGood, "\n\r\n" + kGood + "\n",
              "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,3.6,x\r\n",
              "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
-             "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n"}) {
+             "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
+             "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n"}) {
         const auto entries = parseBatchLog(text);
         ASSERT_TRUE(entries && entries->size() == 1 && entries->front().test) << text;
         EXPECT_EQ(parseBatchLog(formatBatchLog(*entries, 0.042)), entries);
