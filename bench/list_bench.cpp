@@ -122,6 +122,7 @@ void loadAndShowBatchLog10k(benchmark::State& state) {
         if (!loadBatchLog(log, file).read())
             state.SkipWithError("read failed");
         std::vector<std::string> rows;
+        rows.reserve(log.size());
         for (const BatchLogEntry& entry : log)
             rows.push_back(formatTestRow(entry, 0.042, LengthUnit::Millimetre));
         for (const BatchSummary& summary : summariseBatches(log, 0.042))

@@ -11,7 +11,7 @@ namespace kestrune {
 namespace {
 
 BreakTest aTest(std::string batch = "B1", std::string note = "") {
-    return {batch, "2026-03-14", TanII, 2, 2, 12.5, 1300, 2.75, 2.2, std::move(note)};
+    return {std::move(batch), "2026-03-14", TanII, 2, 2, 12.5, 1300, 2.75, 2.2, std::move(note)};
 }
 
 const std::string kHeader = batchLogHeader() + "\n";
@@ -24,7 +24,8 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
           std::string("\"5\" long\"\""), std::string("a\rb\r"), std::string("\na\n"),
           std::string("a\r\nb\r\n"), std::string("a\0\xff\xc3", 4),
           std::string(10 << 20, 'x') + ",\""}) {
-        const std::vector<BatchLogEntry> log{{aTest(text, text + "\n" + text), {}}, {aTest(), {}}};
+        const std::vector<BatchLogEntry> log{
+            {aTest(text, std::string(text).append("\n").append(text)), {}}, {aTest(), {}}};
         EXPECT_EQ(parseBatchLog(formatBatchLog(log, 0.042)), log) << text.substr(0, 20);
     }
     EXPECT_EQ(formatBreakTestRecord(aTest("say \"hi\", ok"), 1).substr(0, 17),
@@ -34,7 +35,8 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
 // Each of these reads as one test, and what is written reads back the same.
 TEST(ReadBatchLog, ReadsTests) {
     for (const std::string& text : std::vector<std::string>{
-             kHeader + kGood, "\xEF\xBB\xBF" + kHeader + kGood, "\n\r\n" + kGood + "\n",
+             kHeader + kGood, std::string("\xEF\xBB\xBF").append(kHeader).append(kGood),
+             std::string("\n\r\n").append(kGood).append("\n"),
              "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,3.6,x\r\n",
              "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
              "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
@@ -57,7 +59,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
           std::string("B,2026-02-30,Tan II,1/8,2,1,9,,,"),
           std::string("B,2026-03-14,Tan II,1/8,2,1,9,0,,"), std::string("B,\"open"),
           std::string("\"a\"b,c"), std::string("\0\xff\xfe,\"", 5)}) {
-        const auto entries = parseBatchLog(kHeader + bad + "\n" + kGood);
+        const auto entries =
+            parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
         ASSERT_TRUE(entries && entries->size() == 2) << bad;
         EXPECT_EQ((*entries)[0].unreadable, bad);
         EXPECT_TRUE((*entries)[1].test) << bad;
