@@ -8,6 +8,7 @@
 #include "core/breaking_turns.h"
 #include "core/calibration.h"
 #include "core/number_text.h"
+#include "core/winding_card.h"
 #include "settings/settings_file.h"
 
 #include <benchmark/benchmark.h>
@@ -48,6 +49,19 @@ void BM_Calibration(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_Calibration);
+
+// A change of any input on the Winding page: the card built and written out.
+void BM_WindingCard(benchmark::State& run) {
+    CalcState state;
+    state.table = kDefaultCalibration;
+    WindingMotor motor{TanII, 2, 14, 20, false, 16, 4};
+    for (auto _ : run) {
+        const WindingCard card = buildWindingCard(state, motor, pageConstants(state, motor.type));
+        benchmark::DoNotOptimize(formatCardText(card, LengthUnit::Millimetre));
+        motor.length = motor.length < 40 ? motor.length + 0.5 : 1;
+    }
+}
+BENCHMARK(BM_WindingCard);
 
 void BM_ParseNumber(benchmark::State& run) {
     for (auto _ : run)

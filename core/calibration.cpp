@@ -3,6 +3,8 @@
 
 #include "calibration.h"
 
+#include "units.h"
+
 #include <cmath>
 
 namespace kestrune {
@@ -26,26 +28,42 @@ CalibrationResult install(CalcState& state, Quantity quantity, double constant, 
     return result;
 }
 
+bool isPositive(double value) {
+    return std::isfinite(value) && value > 0;
+}
+
+std::optional<double> positive(double value) {
+    if (!isPositive(value))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 // Both branches are the same quantity; the threshold only decides the order of rounding, and
 // each is evaluated as written so stored constants match to the last bit.
-double turnsConstantFromMeasurement(double v, double widthInches) {
-    const double d = widthInches + widthInches;
+double turnsConstantOfSection(double v, double d) {
     if (d > 0.25)
         return v * std::sqrt(4 * d);
     const double c = 0.25 / d;
     return v / std::sqrt(c);
 }
 
-double torqueConstantFromMeasurement(double v, double widthInches) {
-    const double d = widthInches + widthInches;
+double torqueConstantOfSection(double v, double d) {
     if (d > 0.25) {
         const double a = 4 * d;
         return v / (a * std::sqrt(a));
     }
     const double c = 0.25 / d;
     return (c * std::sqrt(c)) * v;
+}
+
+double turnsConstantFromMeasurement(double v, double widthInches) {
+    return turnsConstantOfSection(v, widthInches + widthInches);
+}
+
+double torqueConstantFromMeasurement(double v, double widthInches) {
+    return torqueConstantOfSection(v, widthInches + widthInches);
 }
 
 CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width, bool save,
@@ -64,6 +82,54 @@ CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width,
         return {state.torqueConstant, std::nullopt};
     return install(state, Quantity::Torque, torqueConstantFromMeasurement(v, *inches), save,
                    saveSettings);
+}
+
+std::optional<double> testTurnsConstant(double turns, double length, double strands,
+                                        double widthInches) {
+    if (!isPositive(turns) || !isPositive(length) || !isPositive(strands) ||
+        !isPositive(widthInches))
+        return std::nullopt;
+    return positive(turnsConstantOfSection(turns / length, strands * widthInches));
+}
+
+std::optional<double> testTorqueConstant(double torque, double strands, double widthInches) {
+    if (!isPositive(torque) || !isPositive(strands) || !isPositive(widthInches))
+        return std::nullopt;
+    return positive(torqueConstantOfSection(torque, strands * widthInches));
+}
+
+std::optional<double> measuredDensity(double weight, double thickness, double widthInches,
+                                      double strands, double length) {
+    if (!isPositive(weight) || !isPositive(thickness) || !isPositive(widthInches) ||
+        !isPositive(strands) || !isPositive(length))
+        return std::nullopt;
+    return positive(weight /
+                    (thickness * widthInches * strands * length * kCubicCentimetresPerCubicInch));
+}
+
+bool canUseConstants(int type, double turns, std::optional<double> torque) {
+    return type >= 0 && type < kRubberTypeCount && isPositive(turns) &&
+           (!torque || isPositive(*torque));
+}
+
+CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
+                                    std::optional<double> torque, bool save,
+                                    const SaveSettingsFn& saveSettings) {
+    if (!canUseConstants(type, turns, torque))
+        return {state.turnsConstant, std::nullopt, true};
+    const auto slot = static_cast<std::size_t>(type);
+    state.table.turns[slot] = turns;
+    if (torque)
+        state.table.torque[slot] = *torque;
+    if (type == state.currentType) {
+        state.turnsConstant = turns;
+        if (torque)
+            state.torqueConstant = *torque;
+    }
+    CalibrationResult result{turns, std::nullopt};
+    if (save && saveSettings)
+        result.saved = saveSettings(state);
+    return result;
 }
 
 } // namespace kestrune

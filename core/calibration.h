@@ -31,8 +31,39 @@ CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width, 
 CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width, bool save,
                                           const SaveSettingsFn& saveSettings);
 
-// The constants alone, for the dialogs and tests.
+// The constants of a measurement on a motor whose strands add up to d inches: v is its turns
+// per inch (or breaking torque in oz/in) at a limit of 100 %.
+double turnsConstantOfSection(double v, double d);
+double torqueConstantOfSection(double v, double d);
+
+// The constants alone of a two-strand loop (d = w + w), for the dialogs and tests.
 double turnsConstantFromMeasurement(double v, double widthInches);
 double torqueConstantFromMeasurement(double v, double widthInches);
+
+// The constants of one break test of any number of strands (d = strands x width): its turns at
+// break over its length, and its breaking torque. For two strands they are the two-strand loop's
+// constants to the last bit. Nothing unless every input and the constant are finite and above 0.
+std::optional<double> testTurnsConstant(double turns, double length, double strands,
+                                        double widthInches);
+std::optional<double> testTorqueConstant(double torque, double strands, double widthInches);
+
+// The density in g/cm^3 of the rubber of a test motor that weighs weight grams:
+// W / (thickness x width x strands x length x 16.387064), lengths in inches. Nothing unless every
+// input and the density are finite and above 0.
+std::optional<double> measuredDensity(double weight, double thickness, double widthInches,
+                                      double strands, double length);
+
+// Whether "Use" may apply a batch's mean constants to type: a type of the list, a turns constant
+// and (when there is one) a torque constant that are finite and above 0. Asked before the user
+// is, so that a refusal changes nothing and asks nothing.
+bool canUseConstants(int type, double turns, std::optional<double> torque);
+
+// Applies them as a calibration does: the table entries of type and, when type is the current
+// type, the pages' current constants; with save, saveSettings runs afterwards. Constants that
+// canUseConstants refuses change nothing (refused is set, nothing is saved). The result's
+// constant is the turns constant applied.
+CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
+                                    std::optional<double> torque, bool save,
+                                    const SaveSettingsFn& saveSettings);
 
 } // namespace kestrune

@@ -80,7 +80,83 @@ bool magnitudeIsLarge(std::string_view number) {
     return exponent >= 0;
 }
 
+// How far text is a well-formed start of a complete number: the length of the part that follows
+// the grammar, and whether that part is already a complete number.
+struct Scan {
+    std::size_t length = 0;
+    bool complete = false;
+};
+
+Scan scanWhole(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return {i, false};
+    if (i == text.size() || (text[i] != 'e' && text[i] != 'E'))
+        return {i, true};
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t exponentDigits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++exponentDigits;
+    }
+    return {i, exponentDigits > 0};
+}
+
 } // namespace
+
+bool isNumberPrefix(std::string_view text) {
+    return scanWhole(text).length == text.size();
+}
+
+bool isCompleteNumber(std::string_view text) {
+    const Scan scan = scanWhole(text);
+    return scan.complete && scan.length == text.size();
+}
+
+std::optional<double> readCompleteNumber(std::string_view text) {
+    if (!isCompleteNumber(text))
+        return std::nullopt;
+    const double value = parseNumber(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> readWholeNumber(std::string_view text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string formatShortest(double value) {
+    if (!std::isfinite(value))
+        return formatFixed(value, 0);
+    // Enough for any double in its shortest form ("-2.2250738585072014e-308").
+    std::string out(32, '\0');
+    const auto result = std::to_chars(out.data(), out.data() + out.size(), value);
+    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    return out;
+}
 
 double parseNumber(std::string_view text) {
     std::size_t start = 0;

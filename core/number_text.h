@@ -5,6 +5,7 @@
 // Text <-> number for everything Kestrune shows, reads or stores. Never consults the process
 // locale: a decimal-comma desktop must still write "2.70" into kes.cfg and the list rows.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,24 @@ namespace kestrune {
 // and digits, optional exponent) and the rest ignored; no number gives 0. No "inf", "nan" or hex.
 // A magnitude beyond the double range gives +-infinity, one below it +-0, as atof would.
 double parseNumber(std::string_view text);
+
+// What a decimal box holds, read whole: digits with at most one point (at least one digit), an
+// optional leading sign and an optional exponent ("e", optional sign, digits), nothing else: no
+// blanks, no comma, never the locale's decimal sign.
+// A prefix is text that more keys can still make a complete number ("", "-", ".", "2.", "1e-").
+bool isNumberPrefix(std::string_view text);
+bool isCompleteNumber(std::string_view text);
+
+// A complete number as parseNumber reads it, when it is finite; nothing otherwise (empty text,
+// "2,7", "1e", a 400-digit number).
+std::optional<double> readCompleteNumber(std::string_view text);
+
+// Digits only, as a whole number that fits an int; nothing otherwise.
+std::optional<int> readWholeNumber(std::string_view text);
+
+// The shortest text that parseNumber reads back as exactly the same double, for files: "0.042",
+// "107", "1e-07". Finite values only: the non-finite give "inf" and "nan", which read back as 0.
+std::string formatShortest(double value);
 
 // "%i" of a value.
 std::string formatInt(int value);

@@ -147,5 +147,87 @@ TEST(Calibration, SavesTheNewTableOnlyWhenAskedAndReportsTheOutcome) {
     EXPECT_EQ(state.turnsConstant, 95) << "a failed save keeps the constant in effect";
 }
 
+// A two-strand break test is the seed's loop calibration of the same measurement, to the bit.
+TEST(BreakTestConstants, TwoStrandsAreTheLoopCalibrationExactly) {
+    for (const StripWidthInfo& width : kStripWidths) {
+        for (int turns = 1; turns < 3000; turns += 7) {
+            for (double length : {1.0, 3.0, 7.25, 10.0, 13.7, 254.0 / 25.4}) {
+                const double v = turns / length;
+                ASSERT_EQ(*testTurnsConstant(turns, length, 2, width.inches),
+                          turnsConstantFromMeasurement(v, width.inches));
+                ASSERT_EQ(*testTorqueConstant(v / 50, 2, width.inches),
+                          torqueConstantFromMeasurement(v / 50, width.inches));
+            }
+        }
+    }
+}
+
+// Any strand count: the constant fed back through the page formulas gives the test again.
+TEST(BreakTestConstants, InvertThePageFormulasForAnyStrandCount) {
+    for (int strands : {1, 3, 4, 14, 99}) {
+        for (int w = 0; w < kStripWidthCount; ++w) {
+            const double inches = *stripWidthInches(w);
+            CalcState state;
+            state.turnsConstant = *testTurnsConstant(1500, 20, strands, inches);
+            computeBreakingTurns(state, inches, strands, 100, 20, false);
+            EXPECT_NEAR(state.turnsMotor.turns, 1500, 1) << strands << " of " << inches;
+            state.torqueConstant = *testTorqueConstant(4.5, strands, inches);
+            computeBreakingTorque(state, inches, strands, 100, false);
+            EXPECT_NEAR(state.torqueMotor.torque - 0.005, 4.5, 1e-12);
+        }
+    }
+    EXPECT_NEAR(*measuredDensity(3.44128344, 0.042, 0.125, 4, 10), 1.0, 1e-15);
+    for (double bad : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(testTurnsConstant(bad, 10, 2, 0.125), std::nullopt);
+        EXPECT_EQ(testTurnsConstant(100, bad, 2, 0.125), std::nullopt);
+        EXPECT_EQ(testTorqueConstant(bad, 2, 0.125), std::nullopt);
+        EXPECT_EQ(measuredDensity(3, bad, 0.125, 4, 10), std::nullopt);
+    }
+    EXPECT_EQ(testTurnsConstant(100, 1e-320, 2, 0.125), std::nullopt) << "overflows";
+}
+
+// Use acts as a calibration of the batch's type, or changes nothing and saves nothing.
+TEST(UseBatchConstants, ActAsACalibrationOrChangeNothing) {
+    const struct {
+        int type;
+        double turns;
+        std::optional<double> torque;
+        bool refused;
+    } cases[] = {{TanSuperSport, 96.5, 1.55, false},
+                 {TanSport, 88, 1.2, false},
+                 {TanSuperSport, 96.5, {}, false},
+                 {TanSport, 0, 1.2, true},
+                 {TanSport, 88, -1, true},
+                 {TanII, HUGE_VAL, {}, true},
+                 {TanII, 88, std::nan(""), true},
+                 {3, 88, 1.2, true},
+                 {-1, 88, 1.2, true}};
+    for (const auto& c : cases) {
+        CalcState state;
+        state.table = {{107, 90, 0}, {2.7, 1.5, 0}};
+        state.currentType = TanSuperSport;
+        state.turnsConstant = 91;
+        state.torqueConstant = 1.6;
+        const CalcState before = state;
+        std::vector<double> saved;
+        const SaveSettingsFn save = [&](const CalcState& s) {
+            saved.push_back(s.table.turns[1] + s.table.turns[2]);
+            return WriteResult::success();
+        };
+        EXPECT_EQ(canUseConstants(c.type, c.turns, c.torque), !c.refused);
+        EXPECT_EQ(useBatchConstants(state, c.type, c.turns, c.torque, true, save).refused,
+                  c.refused);
+        const auto slot = static_cast<std::size_t>(c.type < 0 ? 0 : c.type % 3);
+        const bool applied = !c.refused, current = applied && c.type == TanSuperSport;
+        EXPECT_EQ(saved, applied ? std::vector{state.table.turns[1] + state.table.turns[2]}
+                                 : std::vector<double>{});
+        EXPECT_EQ(state.table.turns[slot], applied ? c.turns : before.table.turns[slot]);
+        EXPECT_EQ(state.table.torque[slot],
+                  applied && c.torque ? *c.torque : before.table.torque[slot]);
+        EXPECT_EQ(state.turnsConstant, current ? c.turns : before.turnsConstant);
+        EXPECT_EQ(state.torqueConstant, current && c.torque ? *c.torque : before.torqueConstant);
+    }
+}
+
 } // namespace
 } // namespace kestrune

@@ -9,11 +9,13 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -148,6 +150,43 @@ TEST(FormatFixedAgainstPrintf, AgreesOnRandomAndExtremeValues) {
     }
 }
 
+// What a decimal box lets through: complete numbers, starts that more keys can complete, and
+// nothing that no key can mend.
+TEST(DecimalBox, TakesOnlyWhatTheReaderAccepts) {
+    for (const char* text : {"12", "12.", "-.5", "1.5E-3", "1e999", "9999999999999999999"})
+        EXPECT_TRUE(isNumberPrefix(text) && isCompleteNumber(text)) << text;
+    for (const char* text : {"", "-", ".", "+.", "1e", "1.5E-"})
+        EXPECT_TRUE(isNumberPrefix(text) && !isCompleteNumber(text)) << text;
+    for (const char* text : {"1.2.", "2,7", " 2", "2-", ".e5", "inf"})
+        EXPECT_FALSE(isNumberPrefix(text) || isCompleteNumber(text)) << text;
+    EXPECT_EQ(readCompleteNumber("-.5"), -0.5);
+    EXPECT_EQ(readCompleteNumber("1.5E-3"), 0.0015);
+    EXPECT_TRUE(isCompleteNumber(std::string(400, '9')));
+    for (const std::string& notFinite : {std::string(400, '9'), std::string("1e999")})
+        EXPECT_EQ(readCompleteNumber(notFinite), std::nullopt);
+}
+
+TEST(ReadWholeNumber, TakesDigitsThatFitAnInt) {
+    EXPECT_EQ(readWholeNumber("16"), 16);
+    EXPECT_EQ(readWholeNumber("2147483647"), INT_MAX);
+    for (const char* bad : {"", "-1", "+1", "1.0", "2147483648", " 1", "1e2"})
+        EXPECT_EQ(readWholeNumber(bad), std::nullopt) << bad;
+}
+
+TEST(FormatShortest, ReadsBackAsTheSameDouble) {
+    EXPECT_EQ(formatShortest(0.042), "0.042");
+    EXPECT_EQ(formatShortest(107), "107");
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double v = 0;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v))
+            continue;
+        ASSERT_EQ(parseNumber(formatShortest(v)), v) << formatShortest(v);
+    }
+}
+
 TEST(FormatInt, PrintsTheWholeRange) {
     EXPECT_EQ(formatInt(0), "0");
     EXPECT_EQ(formatInt(604), "604");
@@ -169,6 +208,8 @@ TEST(NumbersUnderDecimalCommaLocale, StayWithThePoint) {
     EXPECT_EQ(parseNumber("2.70"), 2.7);
     EXPECT_EQ(parseNumber("2,70"), 2.0);
     EXPECT_EQ(parseNumber("1.5e2"), 150.0);
+    EXPECT_EQ(formatShortest(0.1), "0.1");
+    EXPECT_FALSE(isNumberPrefix("2,7"));
 }
 
 } // namespace

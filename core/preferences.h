@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// What the modeller's pages share and keep between runs: the units, the rubber stock and the
+// winder. Values that would make the pages compute nonsense are never stored.
+
+#include "motor_weight.h"
+#include "units.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrune {
+
+class Preferences {
+public:
+    static constexpr double kDefaultThickness = 0.042; // inches (1/24" strip)
+    static constexpr double kDefaultDensity = 1.00;    // g/cm^3
+    static constexpr int kDefaultWinderRatio = 16;
+    static constexpr double kDefaultStretch = 4;
+    static constexpr double kLeastStretch = 3;
+    static constexpr double kGreatestStretch = 6;
+
+    LengthUnit units() const { return units_; }
+    double thickness() const { return thickness_; }
+    double density() const { return density_; }
+    int winderRatio() const { return winderRatio_; }
+    double stretch() const { return stretch_; }
+    RubberStock stock() const { return {thickness_, density_}; }
+
+    void setUnits(LengthUnit units) { units_ = units; }
+    // Each setter stores a value it accepts and returns whether it did: thickness and density
+    // finite and above 0, a winder ratio of at least 1, a stretch from 3 to 6 times.
+    bool setThickness(double inches);
+    bool setDensity(double gramsPerCubicCentimetre);
+    bool setWinderRatio(int ratio);
+    bool setStretch(double times);
+
+    // Lines of the preferences file this version does not know, written back as they were.
+    std::vector<std::string> otherLines;
+
+private:
+    LengthUnit units_ = LengthUnit::Inch;
+    double thickness_ = kDefaultThickness;
+    double density_ = kDefaultDensity;
+    int winderRatio_ = kDefaultWinderRatio;
+    double stretch_ = kDefaultStretch;
+};
+
+// The process-wide preferences the modeller's pages work with.
+Preferences& preferences();
+
+} // namespace kestrune

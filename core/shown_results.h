@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The Breaking Turns and Breaking Torque pages' own results for any motor, for the pages that
+// show them beside their own numbers. The calculations run on a scratch copy of the state, so
+// the motors the List page shows stay the ones those pages computed.
+
+#include "calc_outcome.h"
+#include "calc_state.h"
+
+namespace kestrune {
+
+struct MotorConstants {
+    double turns = 0;
+    double torque = 0;
+};
+
+// The table's constants of a type; 0 (not calibrated) for a type outside the list.
+MotorConstants tableConstants(const CalcState& state, int type);
+
+// The constants the calculation pages show a type's results with: their current constants when
+// the type is the current type (a Default or a calibration may have set them), otherwise the
+// table's, which a page takes when it is shown with that type.
+MotorConstants pageConstants(const CalcState& state, int type);
+
+struct ShownTurns {
+    CalcOutcome outcome;
+    double turns = 0; // the integral count shown; 0 unless outcome is a Value
+};
+struct ShownTorque {
+    CalcOutcome outcome;
+    double torque = 0; // oz-in, unrounded; 0 unless outcome is a Value
+};
+
+// computeBreakingTurns and computeBreakingTorque of a motor of type with the given constant.
+ShownTurns breakingTurnsOf(const CalcState& state, int type, double turnsConstant, double width,
+                           double strands, double limit, double length, bool useVorlick);
+ShownTorque breakingTorqueOf(const CalcState& state, int type, double torqueConstant, double width,
+                             double strands, double limit, bool useVorlick);
+
+} // namespace kestrune

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "units.h"
+
+#include "number_text.h"
+
+namespace kestrune {
+
+LengthUnit lengthUnitAt(int index) {
+    return index == 1 ? LengthUnit::Millimetre : LengthUnit::Inch;
+}
+
+int lengthUnitIndex(LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? 1 : 0;
+}
+
+double toInches(double length, LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? length / kMillimetresPerInch : length;
+}
+
+double fromInches(double inches, LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? inches * kMillimetresPerInch : inches;
+}
+
+std::string formatLength(double inches, LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? formatFixed(inches * kMillimetresPerInch, 1)
+                                          : formatFixed(inches, 2);
+}
+
+std::string formatOunceInches(double ounceInches) {
+    return formatFixed(ounceInches, 2);
+}
+
+std::string formatNewtonMillimetres(double ounceInches) {
+    return formatFixed(ounceInches * kNewtonMillimetresPerOunceInch, 1);
+}
+
+std::string formatTorque(double ounceInches, LengthUnit unit) {
+    std::string text = formatOunceInches(ounceInches) + " oz-in";
+    if (unit == LengthUnit::Millimetre)
+        text += " (" + formatNewtonMillimetres(ounceInches) + " N·mm)";
+    return text;
+}
+
+std::string formatGrams(double grams) {
+    return formatFixed(grams, 2);
+}
+
+} // namespace kestrune

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Inches or millimetres for the modeller's pages, and how their results are written. Motors are
+// kept in inches and oz-in, as the calculations take them; only what is shown is converted.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+enum class LengthUnit { Inch, Millimetre };
+
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kCubicCentimetresPerCubicInch = 16.387064;
+// 0.28349523125 kg x 9.80665 m/s^2 x 25.4 mm
+inline constexpr double kNewtonMillimetresPerOunceInch = 7.0615518;
+
+// The Units list, in this order.
+inline constexpr std::array<std::string_view, 2> kLengthUnitTexts{"inch", "mm"};
+
+// The unit at a Units list index (anything but 1 is inches) and the index of a unit.
+LengthUnit lengthUnitAt(int index);
+int lengthUnitIndex(LengthUnit unit);
+
+double toInches(double length, LengthUnit unit);
+double fromInches(double inches, LengthUnit unit);
+
+// A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres.
+std::string formatLength(double inches, LengthUnit unit);
+
+// Torque as the pages write it: "6.11 oz-in", and in millimetre units "6.11 oz-in (43.2 N·mm)".
+std::string formatTorque(double ounceInches, LengthUnit unit);
+// Its two numbers alone, for tables: "%.2f" oz-in, "%.1f" N·mm.
+std::string formatOunceInches(double ounceInches);
+std::string formatNewtonMillimetres(double ounceInches);
+
+// A weight in grams, without the unit: "%.2f".
+std::string formatGrams(double grams);
+
+} // namespace kestrune

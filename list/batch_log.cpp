@@ -1,0 +1,249 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "batch_log.h"
+
+#include "batch_summary.h"
+#include "core/iso_date.h"
+#include "core/number_text.h"
+#include "core/start_directory.h"
+#include "csv.h"
+
+#include <array>
+#include <cmath>
+
+namespace kestrune {
+namespace {
+
+constexpr std::array<std::string_view, 13> kHeaderFields{
+    "Batch",          "Date",           "Type",       "Width", "Strands",        "Length (in)",
+    "Turns",          "Torque (oz-in)", "Weight (g)", "Note",  "Turns constant", "Torque constant",
+    "Density (g/cm³)"};
+constexpr std::size_t kTestFields = 10;
+
+// A spreadsheet may save the file with a byte-order mark before the header.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isPositive(double value) {
+    return std::isfinite(value) && value > 0;
+}
+
+template <class Table>
+std::optional<int> indexOfListText(const Table& table, std::string_view text) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].listText == text)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+// An empty field is no value; anything else must be a number above 0.
+bool readOptional(std::string_view field, std::optional<double>& value) {
+    if (field.empty())
+        return true;
+    value = readCompleteNumber(field);
+    return value.has_value();
+}
+
+std::string optionalNumber(std::optional<double> value) {
+    return value ? formatShortest(*value) : std::string();
+}
+
+// The header line as this or a spreadsheet wrote it: no test has "Date" for a date, so a test
+// whose batch is called "Batch" is not taken for one.
+bool isHeader(const std::vector<std::string>& fields) {
+    if (fields.size() < 2 || fields[1] != kHeaderFields[1])
+        return false;
+    std::string_view first = fields.front();
+    if (first.starts_with(kByteOrderMark))
+        first.remove_prefix(kByteOrderMark.size());
+    return first == kHeaderFields.front();
+}
+
+void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness) {
+    if (entry.test)
+        appendBreakTestRecord(out, *entry.test, thickness);
+    else
+        out += entry.unreadable;
+    out += '\n';
+}
+
+// The log's text without the entry at skip (none when skip is past the end), with extra after
+// the rest when there is one.
+std::string logText(const std::vector<BatchLogEntry>& entries, std::size_t skip,
+                    const BatchLogEntry* extra, double thickness) {
+    std::string text = batchLogHeader() + '\n';
+    // Most records are about a hundred bytes; the string grows when they are longer.
+    text.reserve(text.size() + (entries.size() + 1) * 128);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i != skip)
+            appendEntry(text, entries[i], thickness);
+    }
+    if (extra != nullptr)
+        appendEntry(text, *extra, thickness);
+    return text;
+}
+
+template <class Table> std::string_view listTextAt(const Table& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size())
+        return {};
+    return table[static_cast<std::size_t>(index)].listText;
+}
+
+} // namespace
+
+std::string_view typeListText(int type) {
+    return listTextAt(kRubberTypes, type);
+}
+
+std::string_view widthListText(int width) {
+    return listTextAt(kStripWidths, width);
+}
+
+bool isLoggable(const BreakTest& test) {
+    return isIsoDate(test.date) && test.type >= 0 && test.type < kRubberTypeCount &&
+           stripWidthInches(test.width).has_value() && test.strands >= kLeastTestStrands &&
+           test.strands <= kMostTestStrands && isPositive(test.length) && test.turns >= 1 &&
+           (!test.torque || isPositive(*test.torque)) && (!test.weight || isPositive(*test.weight));
+}
+
+std::string batchLogHeader() {
+    std::string line;
+    for (std::size_t i = 0; i < kHeaderFields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        appendCsvField(line, kHeaderFields[i]);
+    }
+    return line;
+}
+
+void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness) {
+    const TestConstants constants = constantsOf(test, thickness);
+    appendCsvField(out, test.batch);
+    for (const std::string_view field :
+         {std::string_view(test.date), typeListText(test.type), widthListText(test.width)}) {
+        out += ',';
+        appendCsvField(out, field);
+    }
+    for (const std::string& field :
+         {formatInt(test.strands), formatShortest(test.length), formatInt(test.turns),
+          optionalNumber(test.torque), optionalNumber(test.weight)}) {
+        out += ',';
+        out += field;
+    }
+    out += ',';
+    appendCsvField(out, test.note);
+    for (const std::optional<double> derived :
+         {constants.turns, constants.torque, constants.density}) {
+        out += ',';
+        out += optionalNumber(derived);
+    }
+}
+
+std::string formatBreakTestRecord(const BreakTest& test, double thickness) {
+    std::string line;
+    appendBreakTestRecord(line, test, thickness);
+    return line;
+}
+
+std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fields) {
+    if (fields.size() != kTestFields && fields.size() != kHeaderFields.size())
+        return std::nullopt;
+    BreakTest test;
+    test.batch = fields[0];
+    test.date = fields[1];
+    const std::optional<int> type = indexOfListText(kRubberTypes, fields[2]);
+    const std::optional<int> width = indexOfListText(kStripWidths, fields[3]);
+    const std::optional<int> strands = readWholeNumber(fields[4]);
+    const std::optional<double> length = readCompleteNumber(fields[5]);
+    const std::optional<int> turns = readWholeNumber(fields[6]);
+    if (!type || !width || !strands || !length || !turns || !readOptional(fields[7], test.torque) ||
+        !readOptional(fields[8], test.weight))
+        return std::nullopt;
+    test.type = *type;
+    test.width = *width;
+    test.strands = *strands;
+    test.length = *length;
+    test.turns = *turns;
+    test.note = fields[9];
+    if (!isLoggable(test))
+        return std::nullopt;
+    return test;
+}
+
+std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
+    std::vector<BatchLogEntry> entries;
+    bool first = true;
+    while (!text.empty()) {
+        CsvRecord record = readCsvRecord(text);
+        std::optional<BreakTest> test =
+            record.fields ? readBreakTestFields(*record.fields) : std::nullopt;
+        // Only a test spans lines (a note with line breaks): anything else that does is an
+        // opening quote gone astray, and the lines after it stay lines of their own.
+        if (!test && record.raw.find('\n') != std::string_view::npos)
+            record = readCsvLine(text);
+        text.remove_prefix(record.length);
+        if (record.raw.empty())
+            continue;
+        if (first && record.fields && isHeader(*record.fields)) {
+            first = false;
+            continue;
+        }
+        first = false;
+        if (entries.size() == kMaxBatchLogEntries)
+            return std::nullopt;
+        if (test)
+            entries.push_back({std::move(test), {}});
+        else
+            entries.push_back({std::nullopt, std::string(record.raw)});
+    }
+    return entries;
+}
+
+std::string formatBatchLog(const std::vector<BatchLogEntry>& entries, double thickness) {
+    return logText(entries, entries.size(), nullptr, thickness);
+}
+
+std::filesystem::path batchLogFilePath() {
+    return startDirectory() / kBatchLogFileName;
+}
+
+ReadResult loadBatchLog(std::vector<BatchLogEntry>& entries, const std::filesystem::path& file) {
+    entries.clear();
+    ReadResult result = readRegularFile(file, kMaxBatchLogBytes);
+    if (!result.read())
+        return result;
+    std::optional<std::vector<BatchLogEntry>> parsed = parseBatchLog(result.contents);
+    result.contents = std::string();
+    if (!parsed) {
+        result.status = ReadResult::Status::Failed;
+        result.reason = "it holds more than " + std::to_string(kMaxBatchLogEntries) + " lines";
+        return result;
+    }
+    entries = std::move(*parsed);
+    return result;
+}
+
+WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& test,
+                         const std::filesystem::path& file, double thickness) {
+    if (!isLoggable(test))
+        return WriteResult::failure("the test has a value that cannot be logged");
+    BatchLogEntry entry{test, {}};
+    WriteResult result =
+        writeFileAtomically(file, logText(entries, entries.size(), &entry, thickness));
+    if (result.ok)
+        entries.push_back(std::move(entry));
+    return result;
+}
+
+WriteResult deleteBatchLogEntry(std::vector<BatchLogEntry>& entries, std::size_t index,
+                                const std::filesystem::path& file, double thickness) {
+    if (index >= entries.size())
+        return WriteResult::failure("there is no such test");
+    WriteResult result = writeFileAtomically(file, logText(entries, index, nullptr, thickness));
+    if (result.ok)
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(index));
+    return result;
+}
+
+} // namespace kestrune

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Comma-separated records with the quoting spreadsheets use: a field that holds a comma, a
+// double quote, a CR or an LF is written in double quotes, its quotes doubled.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrune {
+
+struct CsvRecord {
+    std::string_view raw;   // the record's bytes, without its line end
+    std::size_t length = 0; // bytes it takes in the text, line end included
+    // Its fields; nothing when the record is not well formed (a quoted field that never closes,
+    // or a closing quote followed by anything but a comma or the line end). Such a record is
+    // the one line it starts on, so one stray quote cannot swallow the lines after it.
+    std::optional<std::vector<std::string>> fields;
+};
+
+// The record at the start of text, which must not be empty. A record ends at an LF outside
+// quotes; carriage returns just before the line end belong to it.
+CsvRecord readCsvRecord(std::string_view text);
+
+// The first line of text as a record that is not read into fields.
+CsvRecord readCsvLine(std::string_view text);
+
+// Appends a field, quoted when it needs to be.
+void appendCsvField(std::string& out, std::string_view field);
+
+} // namespace kestrune

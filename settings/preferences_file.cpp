@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "preferences_file.h"
+
+#include "core/number_text.h"
+#include "core/start_directory.h"
+
+namespace kestrune {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Sets the key's value when it is one of ours; false for any other key. A value the setter
+// refuses gives the default.
+bool applyKnown(Preferences& preferences, std::string_view key, std::string_view value) {
+    const std::optional<double> number = readCompleteNumber(value);
+    if (key == "units") {
+        preferences.setUnits(value == "mm" ? LengthUnit::Millimetre : LengthUnit::Inch);
+    } else if (key == "thickness") {
+        if (!number || !preferences.setThickness(*number))
+            preferences.setThickness(Preferences::kDefaultThickness);
+    } else if (key == "density") {
+        if (!number || !preferences.setDensity(*number))
+            preferences.setDensity(Preferences::kDefaultDensity);
+    } else if (key == "winder-ratio") {
+        const std::optional<int> ratio = readWholeNumber(value);
+        if (!ratio || !preferences.setWinderRatio(*ratio))
+            preferences.setWinderRatio(Preferences::kDefaultWinderRatio);
+    } else if (key == "stretch") {
+        if (!number || !preferences.setStretch(*number))
+            preferences.setStretch(Preferences::kDefaultStretch);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::filesystem::path preferencesFilePath() {
+    return startDirectory() / kPreferencesFileName;
+}
+
+Preferences parsePreferences(std::string_view text) {
+    Preferences preferences;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        const std::size_t equals = line.find('=');
+        const bool known = equals != std::string_view::npos &&
+                           applyKnown(preferences, trimmed(line.substr(0, equals)),
+                                      trimmed(line.substr(equals + 1)));
+        if (!known)
+            preferences.otherLines.emplace_back(line);
+    }
+    return preferences;
+}
+
+std::string formatPreferences(const Preferences& preferences) {
+    std::string text = "units=";
+    text += kLengthUnitTexts[static_cast<std::size_t>(lengthUnitIndex(preferences.units()))];
+    text += "\nthickness=" + formatShortest(preferences.thickness());
+    text += "\ndensity=" + formatShortest(preferences.density());
+    text += "\nwinder-ratio=" + formatInt(preferences.winderRatio());
+    text += "\nstretch=" + formatShortest(preferences.stretch());
+    text += '\n';
+    for (const std::string& line : preferences.otherLines)
+        text += line + '\n';
+    return text;
+}
+
+ReadResult loadPreferences(Preferences& preferences, const std::filesystem::path& file) {
+    ReadResult result = readRegularFile(file, kMaxPreferencesFileBytes);
+    preferences = result.read() ? parsePreferences(result.contents) : Preferences();
+    result.contents = std::string();
+    return result;
+}
+
+WriteResult savePreferences(const Preferences& preferences, const std::filesystem::path& file) {
+    return writeFileAtomically(file, formatPreferences(preferences));
+}
+
+} // namespace kestrune

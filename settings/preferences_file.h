@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// kes-prefs.cfg: the modeller's pages' preferences, beside kes.cfg, one "key=value" line each:
+//   units=inch|mm, thickness=<inches>, density=<g/cm^3>, winder-ratio=<whole>, stretch=<times>
+// Numbers are written with a point in their shortest exact form. Lines of other keys, and any
+// other line, are kept and written back after the known ones.
+
+#include "core/file_io.h"
+#include "core/preferences.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+inline constexpr std::string_view kPreferencesFileName = "kes-prefs.cfg";
+
+// A file of this size holds no preferences but something else: refused rather than kept.
+inline constexpr std::size_t kMaxPreferencesFileBytes = std::size_t{1} << 20;
+
+// kes-prefs.cfg of the folder the program started in.
+std::filesystem::path preferencesFilePath();
+
+// The preferences a file's text gives. A line ends at LF (carriage returns before it belong to
+// the line end); blanks around key and value are ignored; a known key whose value is missing or bad
+// gives that key's default, and when a key comes twice the last line counts. Empty lines are
+// dropped; every other line is kept in otherLines.
+Preferences parsePreferences(std::string_view text);
+
+// The file's text: the five known keys in the order above, then the kept lines.
+std::string formatPreferences(const Preferences& preferences);
+
+// Fills preferences from the file, or with the defaults when there is none or it cannot be read
+// (the result says why).
+ReadResult loadPreferences(Preferences& preferences, const std::filesystem::path& file);
+
+// Writes them; on failure the old file stays as it was.
+WriteResult savePreferences(const Preferences& preferences, const std::filesystem::path& file);
+
+} // namespace kestrune

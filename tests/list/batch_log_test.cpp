@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "list/batch_rows.h"
+#include "tests/support/locale_guard.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrune {
+namespace {
+
+BreakTest aTest(std::string batch = "B1", std::string note = "") {
+    return {std::move(batch), "2026-03-14", TanII, 2, 2, 12.5, 1300, 2.75, 2.2, std::move(note)};
+}
+
+const std::string kHeader = batchLogHeader() + "\n";
+const std::string kGood = "B1,2026-03-14,Tan II,1/8,2,12.5,1300,2.75,,\n";
+
+// Any batch name and note come back as they were, however they must be quoted.
+TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
+    for (const std::string& text :
+         {std::string("Tan 2025 A"), std::string(), std::string("a,b,,"),
+          std::string("\"5\" long\"\""), std::string("a\rb\r"), std::string("\na\n"),
+          std::string("a\r\nb\r\n"), std::string("a\0\xff\xc3", 4),
+          std::string(10 << 20, 'x') + ",\""}) {
+        const std::vector<BatchLogEntry> log{
+            {aTest(text, std::string(text).append("\n").append(text)), {}}, {aTest(), {}}};
+        EXPECT_EQ(parseBatchLog(formatBatchLog(log, 0.042)), log) << text.substr(0, 20);
+    }
+    EXPECT_EQ(formatBreakTestRecord(aTest("say \"hi\", ok"), 1).substr(0, 17),
+              "\"say \"\"hi\"\", ok\",");
+}
+
+// Each of these reads as one test, and what is written reads back the same.
+TEST(ReadBatchLog, ReadsTests) {
+    for (const std::string& text : std::vector<std::string>{
+             kHeader + kGood, std::string("\xEF\xBB\xBF").append(kHeader).append(kGood),
+             std::string("\n\r\n").append(kGood).append("\n"),
+             "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,3.6,x\r\n",
+             "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
+             "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
+             "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n"}) {
+        const auto entries = parseBatchLog(text);
+        ASSERT_TRUE(entries && entries->size() == 1 && entries->front().test) << text;
+        EXPECT_EQ(parseBatchLog(formatBatchLog(*entries, 0.042)), entries);
+    }
+}
+
+// A line it cannot read is an entry of its own, written back byte for byte, and the test after
+// it is still read.
+TEST(ReadBatchLog, KeepsWhatItCannotRead) {
+    for (const std::string& bad :
+         {std::string("B,2026-03-14,Tan II,1/8,2,12.5,1300"), // too few fields
+          std::string("B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,"),
+          std::string("B,2026-03-14,Tan III,1/8,2,1,9,,,"),
+          std::string("B,2026-03-14,Tan II,1/8,100,1,9,,,"),
+          std::string("B,2026-03-14,Tan II,1/8,2,1,0,,,"),
+          std::string("B,2026-02-30,Tan II,1/8,2,1,9,,,"),
+          std::string("B,2026-03-14,Tan II,1/8,2,1,9,0,,"), std::string("B,\"open"),
+          std::string("\"a\"b,c"), std::string("\0\xff\xfe,\"", 5)}) {
+        const auto entries =
+            parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
+        ASSERT_TRUE(entries && entries->size() == 2) << bad;
+        EXPECT_EQ((*entries)[0].unreadable, bad);
+        EXPECT_TRUE((*entries)[1].test) << bad;
+        const std::string saved = formatBatchLog(*entries, 0.042);
+        EXPECT_EQ(saved.substr(kHeader.size(), bad.size() + 1), bad + "\n");
+        EXPECT_EQ(parseBatchLog(saved), entries);
+    }
+}
+
+TEST(Statistics, MeanSpreadAndRange) {
+    const struct {
+        std::vector<double> values;
+        double mean;
+        std::optional<double> deviation;
+    } cases[] = {{{107.3}, 107.3, {}},
+                 {{100, 110}, 105, 7.0710678118654755},
+                 {{2.7, 2.7, 2.7}, 2.7, 0},
+                 {{1e9 + 1, 1e9 + 2, 1e9 + 3}, 1e9 + 2, 1},
+                 {{1.5e308, 1.7e308}, 1.6e308, 1.4142135623730951e307}};
+    for (const auto& c : cases) {
+        const std::optional<Statistic> s = statisticOf(c.values);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->count, c.values.size());
+        EXPECT_DOUBLE_EQ(s->mean, c.mean);
+        EXPECT_NEAR(s->deviation.value_or(-1), c.deviation.value_or(-1),
+                    c.deviation.value_or(0) * 1e-12);
+        EXPECT_EQ(s->least, *std::min_element(c.values.begin(), c.values.end()));
+        EXPECT_EQ(s->greatest, *std::max_element(c.values.begin(), c.values.end()));
+    }
+    EXPECT_EQ(statisticOf({}), std::nullopt);
+}
+
+TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
+    BreakTest other = aTest("B2"), noExtras = aTest("B2");
+    other.type = TanSport;
+    noExtras.turns = 1400;
+    noExtras.torque = noExtras.weight = std::nullopt;
+    const std::vector<BatchLogEntry> log{
+        {aTest("B2"), {}}, {std::nullopt, "junk"}, {aTest("B1"), {}}, {other, {}}, {noExtras, {}}};
+    const auto s = summariseBatches(log, 0.042);
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(s[0].batch + s[1].batch + s[2].batch, "B2B1B2");
+    EXPECT_EQ(s[2].type, TanSport);
+    EXPECT_EQ(s[0].tests + s[0].turns->count + 10 * (s[0].torque->count + s[0].density->count),
+              24u);
+    EXPECT_EQ(s[0].turns->mean, (1300 / 12.5 + 1400 / 12.5) / 2) << "1/8 x 2 is the reference";
+    EXPECT_EQ(formatBatchRow(s[1]),
+              "B1\tTan II\t1\t104.0\t–\t104.0\t104.0\t2.750\t–\t2.750\t2.750\t1.023");
+    EXPECT_EQ(formatTestRow(log[1], 0.042, LengthUnit::Inch), "Unreadable line\tjunk");
+    CalcState state;
+    ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0], false, {}).refused);
+    EXPECT_EQ(state.table.turns[TanII], s[0].turns->mean);
+    EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
+    EXPECT_EQ(formatTestRow({aTest("a\tb", "x\ny"), {}}, 0.042, LengthUnit::Millimetre),
+              "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
+}
+
+TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
+    test::TempFolder folder;
+    const auto file = folder / "kes-batches.csv";
+    std::vector<BatchLogEntry> log, again;
+    EXPECT_EQ(loadBatchLog(log, file).status, ReadResult::Status::Missing);
+    test::writeBytes(file, kHeader + "odd line\n");
+    ASSERT_TRUE(loadBatchLog(log, file).read());
+    ASSERT_TRUE(addBreakTest(log, aTest("B\"1", "a,b"), file, 0.042).ok);
+    ASSERT_TRUE(addBreakTest(log, aTest(), file, 0.042).ok);
+    ASSERT_TRUE(loadBatchLog(again, file).read());
+    EXPECT_EQ(again, log);
+    EXPECT_NE(test::readBytes(file).find("\nodd line\n"), std::string::npos);
+    BreakTest bad = aTest();
+    bad.strands = 0;
+    EXPECT_FALSE(addBreakTest(log, bad, file, 0.042).ok);
+    EXPECT_FALSE(deleteBatchLogEntry(log, 3, file, 0.042).ok);
+    EXPECT_FALSE(addBreakTest(log, aTest(), folder.path(), 0.042).ok) << "a folder in the way";
+    EXPECT_FALSE(deleteBatchLogEntry(log, 0, folder.path(), 0.042).ok);
+    EXPECT_EQ(log, again) << "failed changes leave the log equal to the file";
+    ASSERT_TRUE(deleteBatchLogEntry(log, 0, file, 0.042).ok);
+    ASSERT_TRUE(loadBatchLog(again, file).read());
+    EXPECT_EQ(again, log);
+    EXPECT_EQ(log.size(), 2u);
+}
+
+TEST(BatchLogFile, HugeFilesAreRefused) {
+    test::TempFolder folder;
+    const auto file = folder / "kes-batches.csv";
+    std::vector<BatchLogEntry> log{{aTest(), {}}};
+    test::writeBytes(file, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
+    EXPECT_TRUE(loadBatchLog(log, file).read()) << "empty lines make no entries";
+    std::string manyLines;
+    for (std::size_t i = 0; i <= kMaxBatchLogEntries; ++i)
+        manyLines += "x\n";
+    test::writeBytes(file, manyLines);
+    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    test::writeBytes(file, std::string(kMaxBatchLogBytes + 1, 'x'));
+    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(BatchLogUnderDecimalCommaLocale, WritesPoints) {
+    test::DecimalCommaLocale locale;
+    KESTRUNE_REQUIRE_DECIMAL_COMMA(locale);
+    EXPECT_EQ(formatBreakTestRecord(aTest(), 0.042),
+              "B1,2026-03-14,Tan II,1/8,2,12.5,1300,2.75,2.2,,104,2.75,1.0228741867307507");
+}
+
+} // namespace
+} // namespace kestrune

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "settings/preferences_file.h"
+#include "tests/support/locale_guard.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace kestrune {
+namespace {
+
+// Each key or its default, the lines it does not know kept; what is written reads back the same.
+TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
+    constexpr auto mm = LengthUnit::Millimetre, in = LengthUnit::Inch;
+    const struct {
+        std::string text;
+        LengthUnit units;
+        double thickness, density;
+        int ratio;
+        double stretch;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"", in, 0.042, 1, 16, 4, {}},
+        {"units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n",
+         mm,
+         0.0625,
+         1.05,
+         5,
+         4.5,
+         {}},
+        {" density = 1.04 \nunits= mm", mm, 0.042, 1.04, 16, 4, {}},
+        {"units=furlong\nthickness=0\ndensity=1,05\nwinder-ratio=2.5\nstretch=9\n",
+         in,
+         0.042,
+         1,
+         16,
+         4,
+         {}},
+        {"thickness=1e999\ndensity=-1\n", in, 0.042, 1, 16, 4, {}},
+        {"x=1\r\r\nunits=mm\r\r", mm, 0.042, 1, 16, 4, {"x=1"}},
+        {"stretch=3\nstretch=6\n", in, 0.042, 1, 16, 6, {}}, // the last line counts
+        {"# mine\ncolour=red\nunits=mm\n\nno equals sign\n",
+         mm,
+         0.042,
+         1,
+         16,
+         4,
+         {"# mine", "colour=red", "no equals sign"}}};
+    for (const auto& c : cases) {
+        const Preferences p = parsePreferences(c.text);
+        EXPECT_TRUE(p.units() == c.units && p.thickness() == c.thickness &&
+                    p.density() == c.density && p.winderRatio() == c.ratio &&
+                    p.stretch() == c.stretch)
+            << c.text;
+        EXPECT_EQ(p.otherLines, c.kept);
+        EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
+    }
+}
+
+TEST(FormatPreferences, WritesPointsInEveryLocale) {
+    test::DecimalCommaLocale locale;
+    KESTRUNE_REQUIRE_DECIMAL_COMMA(locale);
+    Preferences p;
+    p.setUnits(LengthUnit::Millimetre);
+    p.setThickness(1.0668 / 25.4);
+    p.otherLines = {"colour=red"};
+    EXPECT_EQ(formatPreferences(p), "units=mm\nthickness=0.042\ndensity=1\nwinder-ratio=16\n"
+                                    "stretch=4\ncolour=red\n");
+    EXPECT_EQ(parsePreferences("density=1.05").density(), 1.05);
+}
+
+TEST(PreferencesFile, SavesAndLoadsBesideTheSettings) {
+    test::TempFolder folder;
+    Preferences p;
+    p.setDensity(1.06);
+    ASSERT_TRUE(savePreferences(p, folder / "kes-prefs.cfg").ok);
+    Preferences loaded;
+    EXPECT_TRUE(loadPreferences(loaded, folder / "kes-prefs.cfg").read());
+    EXPECT_EQ(loaded.density(), 1.06);
+    test::writeBytes(folder / "big.cfg", std::string(kMaxPreferencesFileBytes + 1, '\n'));
+    EXPECT_TRUE(loadPreferences(loaded, folder / "big.cfg").failed());
+    EXPECT_EQ(loaded.density(), 1.0) << "an unreadable file gives the defaults";
+    EXPECT_EQ(preferencesFilePath().filename(), "kes-prefs.cfg");
+}
+
+} // namespace
+} // namespace kestrune
