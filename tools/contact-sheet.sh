@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 #
 # Makes a contact sheet: screenshots of Kestrune's real windows, as a person sees them, at several
-# font DPIs and scale factors, in one PNG. Each row is one setting: the five pages of the sheet,
+# font DPIs and scale factors, in one PNG. Each row is one setting: the eight pages of the sheet,
 # the "Calibrate Turns" and "Calibrate Torque" dialogs, and the "Save User Data?" question. A last
 # row shows the List page with a long motor list, once after asking the window manager to maximise
 # the sheet and once scrolled to the end.
@@ -183,9 +183,10 @@ shoot() {
 # number of the shot of the page before, which the new shot must differ from.
 save_shot() {
     local window=$1 dir=$2 n=$3 text=$4 before=""
-    [ -n "${5:-}" ] && before="$dir/$5.png"
-    shoot "$window" "$dir/$n.png" "$before"
-    printf '%s' "$text" >"$dir/$n.label"
+    # Two digits, so the shots of a row sort in the order they were taken.
+    [ -n "${5:-}" ] && before="$dir/$(printf %02d "$5").png"
+    shoot "$window" "$dir/$(printf %02d "$n").png" "$before"
+    printf '%s' "$text" >"$dir/$(printf %02d "$n").label"
 }
 
 # Presses one key n times.
@@ -229,7 +230,7 @@ shoot_setting() {
     wait_gone "$dialog"
     press_times shift+Tab 6
     local page n=5 previous=3
-    for page in Test List Options; do
+    for page in Test List Options "Motor Weight" Winding "Batch Log"; do
         press ctrl+Tab
         save_shot "$sheet" "$dir" $n "$name: $page" $previous
         previous=$n
@@ -239,7 +240,7 @@ shoot_setting() {
     wait_gone "$sheet"
     question=$(wait_other_window "$sheet")
     focus "$question"
-    save_shot "$question" "$dir" 8 "$name: Save User Data?"
+    save_shot "$question" "$dir" $n "$name: Save User Data?"
     # No: nothing is written, and the program ends.
     press Escape
     wait_for_exit

@@ -12,6 +12,9 @@ CPageControl::CPageControl(std::string caption, platform::CWnd* parent, int sele
     AddPage(&test_);
     AddPage(&list_);
     AddPage(&options_);
+    AddPage(&motorWeight_);
+    AddPage(&winding_);
+    AddPage(&batchLog_);
 }
 
 } // namespace kestrune

@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The page sheet: the five pages, in tab order.
+// The page sheet: the five pages of the calculator, then the modeller's three, in tab order.
 
 #include "platform/CPropertySheet.h"
+#include "ui/CBatchLogDlg.h"
 #include "ui/CListDlg.h"
+#include "ui/CMotorWeightDlg.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CTestDlg.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
+#include "ui/CWindingDlg.h"
 
 #include <string>
 
@@ -26,6 +29,9 @@ private:
     CTestDlg test_;
     CListDlg list_;
     COptionsDlg options_;
+    CMotorWeightDlg motorWeight_;
+    CWindingDlg winding_;
+    CBatchLogDlg batchLog_;
 };
 
 } // namespace kestrune

@@ -9,5 +9,8 @@ namespace kestrune {
 inline constexpr unsigned long kHelpApplication = 1;
 inline constexpr unsigned long kHelpCalibrateTurns = 2;
 inline constexpr unsigned long kHelpCalibrateTorque = 3;
+inline constexpr unsigned long kHelpMotorWeight = 4;
+inline constexpr unsigned long kHelpWinding = 5;
+inline constexpr unsigned long kHelpBatchLog = 6;
 
 } // namespace kestrune

@@ -3,9 +3,11 @@
 
 #include "core/calc_state.h"
 #include "core/file_io.h"
+#include "core/preferences.h"
 #include "platform/CPropertyPage.h"
 #include "platform/CPropertySheet.h"
 #include "platform/seams.h"
+#include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"
 #include "tests/support/temp_folder.h"
@@ -75,7 +77,9 @@ TEST_P(ExitTest, SettingsAreWrittenWhenTheAnswerIsYes) {
     const SheetClose& close = std::get<0>(GetParam());
     const Answer& answer = std::get<1>(GetParam());
     const std::filesystem::path file = settingsFilePath();
+    const std::filesystem::path prefsFile = preferencesFilePath();
     std::filesystem::remove(file);
+    std::filesystem::remove(prefsFile);
     bool questionAsked = false;
     answerNextModal([&](QWidget* sheet) { close.act(sheet); });
     answerNextModal([&](QWidget* question) {
@@ -95,8 +99,10 @@ TEST_P(ExitTest, SettingsAreWrittenWhenTheAnswerIsYes) {
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     const bool written = answer.yes;
     EXPECT_EQ(std::filesystem::exists(file), written);
+    EXPECT_EQ(std::filesystem::exists(prefsFile), written);
     if (written) {
         EXPECT_EQ(readBytes(file), formatSettings(calcState().table));
+        EXPECT_EQ(readBytes(prefsFile), formatPreferences(preferences()));
     }
 }
 
@@ -130,7 +136,7 @@ TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     std::filesystem::remove(file);
 }
 
-TEST(CMotorApp, SheetOpensOnBreakingTurnsWithTheFiveTabs) {
+TEST(CMotorApp, SheetOpensOnBreakingTurnsWithItsEightTabs) {
     QStringList tabs;
     int current = -1;
     QString title;
@@ -147,7 +153,8 @@ TEST(CMotorApp, SheetOpensOnBreakingTurnsWithTheFiveTabs) {
     CMotorApp app;
     app.InitInstance();
     EXPECT_EQ(title, QStringLiteral("Kestrune Ver. X.1F"));
-    EXPECT_EQ(tabs, (QStringList{"Breaking Turns", "Breaking Torque", "Test", "List", "Options"}));
+    EXPECT_EQ(tabs, (QStringList{"Breaking Turns", "Breaking Torque", "Test", "List", "Options",
+                                 "Motor Weight", "Winding", "Batch Log"}));
     EXPECT_EQ(current, 0);
 }
 
@@ -190,7 +197,8 @@ TEST(CMotorApp, HelpButtonAndF1ReachTheHelpAtContext1) {
 TEST(HelpDocument, IsCompiledInWithTheContextAnchors) {
     EXPECT_EQ(CMotorApp().identity().helpDocument, helpDocument());
     EXPECT_TRUE(helpDocument().ends_with("</html>\n")) << "the document is cut";
-    for (const char* anchor : {"context-1", "context-2", "context-3"}) {
+    for (const char* anchor :
+         {"context-1", "context-2", "context-3", "context-4", "context-5", "context-6"}) {
         EXPECT_NE(helpDocument().find(anchor), std::string_view::npos) << anchor;
     }
 }

@@ -6,14 +6,19 @@
 // each test starts from a fresh run (no kes.cfg unless the test writes one).
 
 #include "core/calc_state.h"
+#include "core/preferences.h"
 #include "platform/CPropertySheet.h"
+#include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"
+#include "ui/CBatchLogDlg.h"
 #include "ui/CListDlg.h"
+#include "ui/CMotorWeightDlg.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CTestDlg.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
+#include "ui/CWindingDlg.h"
 #include "ui/file_reports.h"
 
 #include <QApplication>
@@ -26,13 +31,24 @@
 
 namespace kestrune::test {
 
-enum PageIndex { TurnsPage = 0, TorquePage = 1, TestPage = 2, ListPage = 3, OptionsPage = 4 };
+enum PageIndex {
+    TurnsPage = 0,
+    TorquePage = 1,
+    TestPage = 2,
+    ListPage = 3,
+    OptionsPage = 4,
+    MotorWeightPage = 5,
+    WindingPage = 6,
+    BatchLogPage = 7,
+};
 
 class PageSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::remove(settingsFilePath());
+        std::filesystem::remove(preferencesFilePath());
         calcState() = CalcState{};
+        preferences() = Preferences{};
     }
     void TearDown() override { clearModalAnswers(); }
 
@@ -56,6 +72,9 @@ protected:
     CTestDlg test_;
     CListDlg list_;
     COptionsDlg options_;
+    CMotorWeightDlg motorWeight_;
+    CWindingDlg winding_;
+    CBatchLogDlg batchLog_;
     platform::CPropertySheet sheet_{"Kestrune Ver. X.1F", nullptr, 0};
 
 private:
@@ -66,7 +85,10 @@ private:
                   static_cast<platform::CPropertyPage*>(&t.torque_),
                   static_cast<platform::CPropertyPage*>(&t.test_),
                   static_cast<platform::CPropertyPage*>(&t.list_),
-                  static_cast<platform::CPropertyPage*>(&t.options_)})
+                  static_cast<platform::CPropertyPage*>(&t.options_),
+                  static_cast<platform::CPropertyPage*>(&t.motorWeight_),
+                  static_cast<platform::CPropertyPage*>(&t.winding_),
+                  static_cast<platform::CPropertyPage*>(&t.batchLog_)})
                 t.sheet_.AddPage(page);
         }
     } pages_{*this};

@@ -126,7 +126,15 @@ constexpr std::array<ControlTemplate, 14> kList{{
     {IDC_LOAD, PB, "Load", 265, 100, 50, 14, kTab, kBeside},
 }};
 
-constexpr std::array<DialogTemplate, 8> kTemplates{{
+// The modeller's pages, as large as the largest of the first five.
+// Motor Weight.
+constexpr std::array<ControlTemplate, 0> kMotorWeight{};
+// Winding.
+constexpr std::array<ControlTemplate, 0> kWinding{};
+// Batch Log.
+constexpr std::array<ControlTemplate, 0> kBatchLog{};
+
+constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},
     {IDD_TORQUE, "Breaking Torque", 272, 135, kPage, kTorque},
     {IDD_TEST, "Test", 186, 95, kPage, {}},
@@ -135,6 +143,9 @@ constexpr std::array<DialogTemplate, 8> kTemplates{{
     {IDD_SAVE_DATA, "", 132, 57, ds::NoTitle, kSaveData},
     {IDD_LIST, "List", 327, 146, kPage, kList},
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
+    {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, kPage, kMotorWeight},
+    {IDD_WINDING, "Winding", 327, 146, kPage, kWinding},
+    {IDD_BATCH_LOG, "Batch Log", 327, 146, kPage, kBatchLog},
 }};
 
 } // namespace

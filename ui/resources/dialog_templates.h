@@ -18,6 +18,10 @@ inline constexpr int IDD_CALIB_TORQUE = 134;
 inline constexpr int IDD_SAVE_DATA = 137;
 inline constexpr int IDD_LIST = 138;
 inline constexpr int IDD_OPTIONS = 139;
+// The modeller's pages, after Options.
+inline constexpr int IDD_MOTOR_WEIGHT = 140;
+inline constexpr int IDD_WINDING = 141;
+inline constexpr int IDD_BATCH_LOG = 142;
 
 // Controls. The OK and Cancel buttons (also Yes and No) are platform::IDOK and IDCANCEL.
 inline constexpr int IDC_STATIC = -1;
@@ -46,6 +50,8 @@ inline constexpr int IDC_PRINT = 1036;
 inline constexpr int IDC_SAVE = 1037;
 inline constexpr int IDC_SAVE_VALUE = IDC_SAVE; // "Save Value" in the calibration dialogs
 inline constexpr int IDC_LOAD = 1040;
+// The modeller's pages keep to ranges of their own: Motor Weight 1100-1129, Winding 1130-1159,
+// Batch Log 1160-1199. A page may reuse the ids above for controls of the same role.
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
