@@ -22,6 +22,8 @@ inline constexpr unsigned NoIntegralHeight = 1U << 4;
 inline constexpr unsigned NoSel = 1U << 5;       // list box: rows show but never stay selected
 inline constexpr unsigned Number = 1U << 6;      // edit: digits only, typed or pasted
 inline constexpr unsigned UseTabStops = 1U << 7; // list box: tabs expand every 32 dialog units
+inline constexpr unsigned Decimal = 1U << 8;     // edit: a number with a point, typed or pasted
+inline constexpr unsigned ReadOnly = 1U << 9;    // edit: a result to select and copy, not to type
 } // namespace style
 
 // Window style bits of a template; a window without any has a title bar and a close box.

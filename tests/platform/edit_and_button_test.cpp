@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/detail/number_grammar.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
@@ -101,7 +102,7 @@ struct DigitsCase {
     const char* typed;
     const char* pasted;
     const char* expected;
-    bool tipShown; // the tip that says what the box takes
+    const char* tip; // a word of the tip that says what the box takes; nullptr: no tip shows
 };
 
 void PrintTo(const DigitsCase& c, std::ostream* out) {
@@ -110,8 +111,10 @@ void PrintTo(const DigitsCase& c, std::ostream* out) {
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
 
+// On a German desktop too: no box takes a decimal comma.
 TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
     const DigitsCase& c = GetParam();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
         QWidget* edit = dialog.GetDlgItem(c.edit);
@@ -123,26 +126,77 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
         }
         EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
         const auto* tip = edit->findChild<QLabel*>(QStringLiteral("refusalTip"));
-        EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tipShown);
+        EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tip != nullptr);
+        if (c.tip != nullptr) {
+            EXPECT_TRUE(tip->text().contains(QLatin1String(c.tip))) << tip->text().toStdString();
+        }
     });
+    QLocale::setDefault(QLocale::system());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Edit, DigitsTest,
     testing::Values(
-        DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120", false},
-        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "15", true},
+        DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120", nullptr},
+        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "15", "digits"},
         DigitsCase{"a_digit_after_a_refusal_takes_the_tip_away", kDigitsEdit, "1.5", "", "15",
-                   false},
-        DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
-        DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
-        DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},
-        DigitsCase{"paste_of_a_cell_loses_its_line_end", kDigitsEdit, "1", "2\n", "12", false},
-        DigitsCase{"paste_loses_the_blanks_around_it", kDigitsEdit, "", " 15 ", "15", false},
-        DigitsCase{"paste_with_a_blank_inside_refused", kDigitsEdit, "", "1 5", "", true},
-        DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", true},
-        DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false}),
+                   nullptr},
+        DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", nullptr},
+        DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", "digits"},
+        DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", "digits"},
+        DigitsCase{"paste_of_a_cell_loses_its_line_end", kDigitsEdit, "1", "2\n", "12", nullptr},
+        DigitsCase{"paste_loses_the_blanks_around_it", kDigitsEdit, "", " 15 ", "15", nullptr},
+        DigitsCase{"paste_with_a_blank_inside_refused", kDigitsEdit, "", "1 5", "", "digits"},
+        DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", "digits"},
+        DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", nullptr},
+        DigitsCase{"decimal_typed", kDecimalEdit, "-12.5e-3", "", "-12.5e-3", nullptr},
+        DigitsCase{"decimal_comma_refused", kDecimalEdit, "12,", "", "12", "point"},
+        DigitsCase{"second_point_refused", kDecimalEdit, "1.2.", "", "1.2", "point"},
+        DigitsCase{"exponent_without_digits_before_refused", kDecimalEdit, "-e", "", "-", "point"},
+        DigitsCase{"decimal_letter_refused", kDecimalEdit, "0x", "", "0", "point"},
+        DigitsCase{"decimal_paste_of_a_cell", kDecimalEdit, "", " 0.042\r\n", "0.042", nullptr},
+        DigitsCase{"pasted_comma_refused_whole", kDecimalEdit, "1", "2,5", "1", "point"},
+        DigitsCase{"paste_making_a_second_point_refused", kDecimalEdit, "1.5", ".2", "1.5",
+                   "point"}),
     [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
+
+TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
+    const std::vector<std::pair<const char*, bool>> cases{
+        {"", true},       {"-", true},     {".", true},     {"-.5", true},   {"5.", true},
+        {"12.5e", true},  {"1E-", true},   {"1e+10", true}, {"1,5", false},  {"1.2.3", false},
+        {"e5", false},    {".e5", false},  {"+-1", false},  {" 1", false},   {"1 ", false},
+        {"1e5.5", false}, {"1e5e", false}, {"inf", false},  {"0x1A", false}, {"\uFF11", false},
+    };
+    for (const auto& [text, taken] : cases)
+        EXPECT_EQ(detail::isDecimalPrefix(QString::fromUtf8(text)), taken) << text;
+}
+
+TEST(Edit, ReadOnlyResultIsCopiedButNeverChangedByTheUser) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        dialog.GetEdit(kResultEdit).SetWindowText("1130");
+        QWidget* result = dialog.GetDlgItem(kResultEdit);
+        QWidget* before = result->previousInFocusChain();
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), result) << "Tab reaches it";
+        QTest::keyClicks(result, "5x");
+        QTest::keyClick(result, Qt::Key_Backspace);
+        QApplication::clipboard()->setText(QStringLiteral("99"));
+        QTest::keyClick(result, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(result, Qt::Key_Home);
+        QTest::keyClick(result, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(result, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(dialog.GetEdit(kResultEdit).GetWindowText(), "1130");
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("11"));
+        EXPECT_EQ(dialog.count(kResultEdit, EN_UPDATE), 1);
+        // It does not look like a box to type into.
+        const QPoint inside(result->width() - 4, result->height() / 2);
+        EXPECT_NE(result->grab().toImage().pixelColor(inside),
+                  dialog.GetDlgItem(kTextEdit)->grab().toImage().pixelColor(inside));
+    });
+}
 
 TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {
     RecordingDialog dialog;
