@@ -5,8 +5,11 @@
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -124,7 +127,9 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         }
-        EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
+        EXPECT_EQ(c.edit == kRatioCombo ? dialog.GetComboBox(c.edit).GetWindowText()
+                                        : dialog.GetEdit(c.edit).GetWindowText(),
+                  c.expected);
         const auto* tip = edit->findChild<QLabel*>(QStringLiteral("refusalTip"));
         EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tip != nullptr);
         if (c.tip != nullptr) {
@@ -157,7 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"decimal_paste_of_a_cell", kDecimalEdit, "", " 0.042\r\n", "0.042", nullptr},
         DigitsCase{"pasted_comma_refused_whole", kDecimalEdit, "1", "2,5", "1", "point"},
         DigitsCase{"paste_making_a_second_point_refused", kDecimalEdit, "1.5", ".2", "1.5",
-                   "point"}),
+                   "point"},
+        DigitsCase{"combo_takes_digits", kRatioCombo, "16", "", "16", nullptr},
+        DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", "digits"},
+        DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", nullptr}),
     [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
 
 TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
@@ -197,6 +205,106 @@ TEST(Edit, ReadOnlyResultIsCopiedButNeverChangedByTheUser) {
                   dialog.GetDlgItem(kTextEdit)->grab().toImage().pixelColor(inside));
     });
 }
+
+TEST(ComboBox, ProgramOperationsNotifyNothing) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ComboBox box = dialog.GetComboBox(kRatioCombo);
+        EXPECT_EQ(box.AddString("5"), 0);
+        EXPECT_EQ(box.AddString("10"), 1);
+        EXPECT_EQ(box.GetCount(), 2);
+        EXPECT_EQ(box.GetLBText(1), "10");
+        EXPECT_EQ(box.GetLBText(2), "");
+        EXPECT_EQ(box.GetLBText(-1), "");
+        box.SetCurSel(1);
+        EXPECT_EQ(box.GetWindowText(), "10");
+        EXPECT_EQ(box.GetCurSel(), 1);
+        // Assistive technology reads the label as its name and the entry as its value.
+        QAccessibleInterface* seen =
+            QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kRatioCombo));
+        EXPECT_EQ(seen->text(QAccessible::Name), QStringLiteral("Ratio"));
+        EXPECT_EQ(seen->text(QAccessible::Value), QStringLiteral("10"));
+        box.SetWindowText("7");
+        EXPECT_EQ(box.GetCurSel(), -1);
+        box.SetWindowText("5");
+        EXPECT_EQ(box.GetCurSel(), 0);
+        box.SetCurSel(-1);
+        EXPECT_EQ(box.GetWindowText(), "");
+        box.SetCurSel(2);
+        EXPECT_EQ(box.GetCurSel(), -1);
+        box.ResetContent();
+        EXPECT_EQ(box.GetCount(), 0);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_SELCHANGE), 0);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), 0);
+        EXPECT_EQ(dialog.GetDlgItem(kRatioCombo)->height(),
+                  dialog.GetDlgItem(kDecimalEdit)->height())
+            << "laid out as an edit of the same template height";
+    });
+}
+
+struct ComboUse {
+    const char* name;
+    std::function<void(QComboBox*)> act; // on entries 5, 10, 16 showing 5
+    const char* text;
+    int curSel;
+    int picks, edits; // CBN_SELCHANGE, CBN_EDITCHANGE
+};
+
+void PrintTo(const ComboUse& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ComboUseTest : public testing::TestWithParam<ComboUse> {};
+
+TEST_P(ComboUseTest, TellsPicksAndTyping) {
+    const ComboUse& c = GetParam();
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ComboBox box = dialog.GetComboBox(kRatioCombo);
+        for (const char* ratio : {"5", "10", "16"})
+            box.AddString(ratio);
+        box.SetCurSel(0);
+        auto* combo = static_cast<QComboBox*>(dialog.GetDlgItem(kRatioCombo));
+        combo->setFocus(Qt::TabFocusReason);
+        c.act(combo);
+        EXPECT_EQ(box.GetWindowText(), c.text);
+        EXPECT_EQ(box.GetCurSel(), c.curSel);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_SELCHANGE), c.picks);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), c.edits);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComboBox, ComboUseTest,
+    testing::Values(
+        ComboUse{"typed_text_stays_as_typed",
+                 [](QComboBox* box) {
+                     QTest::keyClick(box, Qt::Key_End);
+                     QTest::keyClick(box, Qt::Key_Backspace);
+                     QTest::keyClicks(box, "1");
+                 },
+                 "1", -1, 0, 2},
+        ComboUse{"typed_text_of_an_entry_is_that_entry",
+                 [](QComboBox* box) {
+                     QTest::keyClick(box, Qt::Key_End);
+                     QTest::keyClick(box, Qt::Key_Backspace);
+                     QTest::keyClicks(box, "16");
+                 },
+                 "16", 2, 0, 3},
+        ComboUse{"down_key_picks_the_next_entry",
+                 [](QComboBox* box) { QTest::keyClick(box, Qt::Key_Down); }, "10", 1, 1, 0},
+        ComboUse{"up_key_on_the_first_entry_picks_nothing",
+                 [](QComboBox* box) { QTest::keyClick(box, Qt::Key_Up); }, "5", 0, 0, 0},
+        ComboUse{"picked_from_the_list",
+                 [](QComboBox* box) {
+                     box->showPopup();
+                     QAbstractItemView* list = box->view();
+                     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+                     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                       list->visualRect(list->model()->index(2, 0)).center());
+                 },
+                 "16", 2, 1, 0}),
+    [](const testing::TestParamInfo<ComboUse>& param) { return param.param.name; });
 
 TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {
     RecordingDialog dialog;

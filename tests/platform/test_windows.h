@@ -25,11 +25,12 @@ inline constexpr int kCheckBox = 105;
 inline constexpr int kNestedButton = 106;
 inline constexpr int kDecimalEdit = 107;
 inline constexpr int kResultEdit = 108; // read-only
+inline constexpr int kRatioCombo = 109; // digits only in its edit field
 
 inline constexpr unsigned kListStyle =
     style::Border | style::VScroll | style::TabStop | style::Notify | style::NoIntegralHeight;
 
-inline constexpr std::array<ControlTemplate, 18> kTestControls{{
+inline constexpr std::array<ControlTemplate, 20> kTestControls{{
     {IDOK, ControlKind::DefPushButton, "OK", 10, 125, 50, 14, style::TabStop},
     {IDCANCEL, ControlKind::PushButton, "Cancel", 70, 125, 50, 14, style::TabStop},
     {kOneLineList, ControlKind::ListBox, "", 10, 20, 60, 10, kListStyle},
@@ -52,6 +53,9 @@ inline constexpr std::array<ControlTemplate, 18> kTestControls{{
     {kResultEdit, ControlKind::Edit, "", 80, 100, 60, 12,
      style::Border | style::TabStop | style::ReadOnly},
     {-1, ControlKind::Static, "Copy me", 80, 90, 40, 8, 0},
+    {kRatioCombo, ControlKind::ComboBox, "", 150, 100, 45, 12,
+     style::Border | style::TabStop | style::Number},
+    {-1, ControlKind::Static, "Ratio", 150, 90, 30, 8, 0},
 }};
 
 inline constexpr DialogTemplate kTestDialog{500, "Test Dialog", 200, 145, 0, kTestControls};
