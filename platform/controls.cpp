@@ -44,6 +44,10 @@ void ListBox::SetCurSel(int index) {
     control_->setCurSel(index);
 }
 
+bool ListBox::SetTabStops(std::span<const int> dialogUnits) {
+    return control_->setTabStops(dialogUnits);
+}
+
 void Edit::SetWindowText(std::string_view text) {
     control_->setWindowText(detail::qtText(text));
 }

@@ -6,6 +6,7 @@
 // copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte
 // for byte, whatever they hold, and gives back exactly what it was given.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,11 @@ public:
     int GetCurSel() const;
     // Selects the row and scrolls it into view; -1 clears the selection. Raises no notification.
     void SetCurSel(int index);
+    // Tab stops of a list with UseTabStops, in dialog units from the row's left: none = every 32,
+    // one = every that many, more = at those places (the columns of a table) and every 32 after
+    // the last. Places that do not increase are dropped. False for a list without UseTabStops or
+    // one row high, which keep theirs.
+    bool SetTabStops(std::span<const int> dialogUnits);
 
 private:
     detail::ListBoxControl* control_;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/detail/dialog_units.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
@@ -260,6 +261,81 @@ TEST(ListBox, ListMadeTallerAfterItsRowsScrollsToTheWidestRow) {
         QApplication::processEvents();
         const int drawn = box->fontMetrics().horizontalAdvance(QString::fromStdString(wide));
         EXPECT_GE(box->horizontalScrollBar()->maximum() + box->viewport()->width(), drawn);
+    });
+}
+
+// Where the ink of a row's last character begins, in the drawn list.
+int lastInkLeft(QAbstractItemView* box, int row) {
+    const QImage image = box->viewport()->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect area = box->visualRect(box->model()->index(row, 0));
+    const auto inked = [&](int x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const QPoint at(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+            if (image.valid(at) && image.pixelColor(at).lightness() < 128)
+                return true;
+        }
+        return false;
+    };
+    int x = area.right();
+    while (x > area.left() && !inked(x))
+        --x;
+    while (x > area.left() && inked(x - 1))
+        --x;
+    return x;
+}
+
+struct TabStopCase {
+    const char* name;
+    std::vector<int> stops; // dialog units
+    const char* row;        // ends in a tab and an X
+    int xAt;                // where the X stands, in dialog units
+};
+
+void PrintTo(const TabStopCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class TabStopTest : public testing::TestWithParam<TabStopCase> {};
+
+// The row is drawn, measured (its width sets the sideways scrolling) and read with the same stops.
+TEST_P(TabStopTest, RowsAreDrawnAndMeasuredAtTheStops) {
+    const TabStopCase& c = GetParam();
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ListBox list = dialog.GetListBox(kRowList);
+        QAbstractItemView* box = boxOf(dialog, kRowList);
+        ASSERT_TRUE(list.SetTabStops(c.stops));
+        const int stop = detail::DialogUnits(box->font()).x(c.xAt);
+        list.AddString("X");
+        const int plainWidth = box->sizeHintForIndex(box->model()->index(0, 0)).width();
+        list.ResetContent();
+        list.AddString(c.row);
+        const int width = box->sizeHintForIndex(box->model()->index(0, 0)).width();
+        EXPECT_NEAR(width - plainWidth, stop, 1) << "measured";
+        list.AddString("X");
+        QApplication::processEvents();
+        EXPECT_NEAR(lastInkLeft(box, 0) - lastInkLeft(box, 1), stop, 1) << "drawn";
+        EXPECT_EQ(box->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+                  QString::fromUtf8(c.row));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListBox, TabStopTest,
+    testing::Values(
+        TabStopCase{"none_is_every_32", {}, "a\tX", 32},
+        TabStopCase{"one_is_a_spacing", {20}, "a\tb\tX", 40},
+        TabStopCase{"columns_at_their_places", {20, 50}, "a\tb\tX", 50},
+        TabStopCase{"after_the_last_place_every_32", {20, 50}, "a\tb\tc\tX", 64},
+        TabStopCase{"a_wide_cell_takes_the_next_stop", {10, 60}, "WWWWWW\tX", 60},
+        TabStopCase{"places_that_do_not_increase_are_dropped", {40, 30, 40, 70}, "a\tb\tX", 70}),
+    [](const testing::TestParamInfo<TabStopCase>& param) { return param.param.name; });
+
+TEST(ListBox, OneLineListTakesNoTabStops) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        EXPECT_FALSE(dialog.GetListBox(kOneLineList).SetTabStops(std::vector<int>{20}));
     });
 }
 
