@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -190,6 +191,12 @@ INSTANTIATE_TEST_SUITE_P(
                             Qt::Key_Return,
                             IDOK}),
     [](const testing::TestParamInfo<BoxCase>& param) { return param.param.name; });
+
+TEST(Clipboard, TakesTheTextAsGiven) {
+    const std::string card = "%\tTurns\tTorque (N\xC2\xB7mm)\n100\t1130\t51.20\n";
+    SetClipboardText(card);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), card);
+}
 
 struct PlacementCase {
     const char* name;
