@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QScrollBar>
-#include <array>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <string>
@@ -53,19 +52,6 @@ void BM_ListBoxAppend100k(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_ListBoxAppend100k)->Unit(benchmark::kMillisecond);
-
-// The same rows measured at a table's own column stops, as a log with many columns has them.
-void BM_ListBoxAppend100kAtColumnStops(benchmark::State& state) {
-    auto box = shownBox();
-    ListBox list(*box);
-    const std::array<int, 7> columns{30, 55, 75, 100, 125, 150, 175};
-    list.SetTabStops(columns);
-    for (auto _ : state) {
-        fill(list, kRows);
-    }
-    state.SetItemsProcessed(state.iterations() * kRows);
-}
-BENCHMARK(BM_ListBoxAppend100kAtColumnStops)->Unit(benchmark::kMillisecond);
 
 // One insertion as the program makes it: a row on top, then the events (layout, painting).
 void BM_ListBoxInsertOnTopOf100k(benchmark::State& state) {

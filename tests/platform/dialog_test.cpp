@@ -54,14 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                     QTest::keyClick(edit, Qt::Key_Return);
                 },
                 IDOK, 0},
-        EndCase{"enter_in_a_combo_box_presses_the_default_button",
-                [](QWidget* w) {
-                    QWidget* box = findByAccessibleName(w, "Ratio");
-                    box->setFocus();
-                    QTest::keyClicks(box, "7");
-                    QTest::keyClick(box, Qt::Key_Return);
-                },
-                IDOK, 0},
         EndCase{"cancel_button", [](QWidget* w) { clickButton(w, "Cancel"); }, IDCANCEL, 1},
         EndCase{"escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, IDCANCEL, 1},
         EndCase{"close_box", [](QWidget* w) { w->close(); }, IDCANCEL, 1}),

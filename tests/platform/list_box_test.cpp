@@ -264,78 +264,58 @@ TEST(ListBox, ListMadeTallerAfterItsRowsScrollsToTheWidestRow) {
     });
 }
 
-// Where the ink of a row's last character begins, in the drawn list.
+// Where the ink of a row's last character begins.
 int lastInkLeft(QAbstractItemView* box, int row) {
     const QImage image = box->viewport()->grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
     const QRect area = box->visualRect(box->model()->index(row, 0));
-    const auto inked = [&](int x) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            const QPoint at(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-            if (image.valid(at) && image.pixelColor(at).lightness() < 128)
-                return true;
-        }
-        return false;
+    std::vector<bool> inked;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        bool ink = false;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            ink = ink || image.pixelColor(x, y).lightness() < 128;
+        inked.push_back(ink);
+    }
+    const auto last = std::find(std::find(inked.rbegin(), inked.rend(), true), inked.rend(), false);
+    return area.left() + static_cast<int>(inked.rend() - last);
+}
+
+// Drawn and measured (the width sets the sideways scrolling) at the same stops, read with its tabs.
+TEST(ListBox, RowsAreDrawnAndMeasuredAtTheirTabStops) {
+    struct Case {
+        std::vector<int> stops;
+        const char* row;
+        int xAt; // where the X after the last tab stands, in dialog units
     };
-    int x = area.right();
-    while (x > area.left() && !inked(x))
-        --x;
-    while (x > area.left() && inked(x - 1))
-        --x;
-    return x;
-}
-
-struct TabStopCase {
-    const char* name;
-    std::vector<int> stops; // dialog units
-    const char* row;        // ends in a tab and an X
-    int xAt;                // where the X stands, in dialog units
-};
-
-void PrintTo(const TabStopCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class TabStopTest : public testing::TestWithParam<TabStopCase> {};
-
-// The row is drawn, measured (its width sets the sideways scrolling) and read with the same stops.
-TEST_P(TabStopTest, RowsAreDrawnAndMeasuredAtTheStops) {
-    const TabStopCase& c = GetParam();
+    const std::vector<Case> cases{
+        {{}, "a\tX", 32},                  // none: every 32
+        {{20}, "a\tb\tX", 40},             // one: a spacing
+        {{20, 50}, "a\tb\tX", 50},         // the columns of a table
+        {{20, 50}, "a\tb\tc\tX", 64},      // after the last, every 32
+        {{10, 60}, "WWWWWW\tX", 60},       // a wide cell takes the next stop
+        {{40, 30, 40, 70}, "a\tb\tX", 70}, // places that do not increase are dropped
+    };
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
+        EXPECT_FALSE(dialog.GetListBox(kOneLineList).SetTabStops(cases[1].stops));
         ListBox list = dialog.GetListBox(kRowList);
         QAbstractItemView* box = boxOf(dialog, kRowList);
-        ASSERT_TRUE(list.SetTabStops(c.stops));
-        const int stop = detail::DialogUnits(box->font()).x(c.xAt);
-        list.AddString("X");
-        const int plainWidth = box->sizeHintForIndex(box->model()->index(0, 0)).width();
-        list.ResetContent();
-        list.AddString(c.row);
-        const int width = box->sizeHintForIndex(box->model()->index(0, 0)).width();
-        EXPECT_NEAR(width - plainWidth, stop, 1) << "measured";
-        list.AddString("X");
-        QApplication::processEvents();
-        EXPECT_NEAR(lastInkLeft(box, 0) - lastInkLeft(box, 1), stop, 1) << "drawn";
-        EXPECT_EQ(box->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
-                  QString::fromUtf8(c.row));
-    });
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ListBox, TabStopTest,
-    testing::Values(
-        TabStopCase{"none_is_every_32", {}, "a\tX", 32},
-        TabStopCase{"one_is_a_spacing", {20}, "a\tb\tX", 40},
-        TabStopCase{"columns_at_their_places", {20, 50}, "a\tb\tX", 50},
-        TabStopCase{"after_the_last_place_every_32", {20, 50}, "a\tb\tc\tX", 64},
-        TabStopCase{"a_wide_cell_takes_the_next_stop", {10, 60}, "WWWWWW\tX", 60},
-        TabStopCase{"places_that_do_not_increase_are_dropped", {40, 30, 40, 70}, "a\tb\tX", 70}),
-    [](const testing::TestParamInfo<TabStopCase>& param) { return param.param.name; });
-
-TEST(ListBox, OneLineListTakesNoTabStops) {
-    RecordingDialog dialog;
-    runDialog(dialog, [&](QWidget*) {
-        EXPECT_FALSE(dialog.GetListBox(kOneLineList).SetTabStops(std::vector<int>{20}));
+        const auto width = [box] {
+            return box->sizeHintForIndex(box->model()->index(0, 0)).width();
+        };
+        for (const Case& c : cases) {
+            ASSERT_TRUE(list.SetTabStops(c.stops));
+            const int stop = detail::DialogUnits(box->font()).x(c.xAt);
+            fill(list, 0);
+            list.AddString("X");
+            const int plain = width();
+            fill(list, 0);
+            list.AddString(c.row);
+            EXPECT_NEAR(width() - plain, stop, 1) << c.row << " measured";
+            list.AddString("X");
+            QApplication::processEvents();
+            EXPECT_NEAR(lastInkLeft(box, 0) - lastInkLeft(box, 1), stop, 1) << c.row << " drawn";
+            EXPECT_EQ(box->model()->index(0, 0).data(Qt::AccessibleTextRole), QString(c.row));
+        }
     });
 }
 

@@ -171,99 +171,59 @@ public:
     bool InitInstance() override { return false; }
 };
 
-struct HelpCase {
-    const char* name;
-    int page;
-    unsigned long expected; // the second page's own topic is 7
-};
-
-void PrintTo(const HelpCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class SheetHelpTest : public testing::TestWithParam<HelpCase> {};
-
-TEST_P(SheetHelpTest, F1AsksForTheActivePagesTopic) {
-    std::vector<unsigned long> shown;
-    setHelpHook([&](unsigned long context) { shown.push_back(context); });
-    TestApp app;
-    Sheet s;
-    s.two.SetHelpContext(7);
-    app.m_pMainWnd = &s.sheet;
-    s.run([&](QWidget*, QTabWidget* tabs) {
-        clickTab(tabs, GetParam().page);
-        QWidget* edit = GetParam().page == 0 ? s.one.GetDlgItem(201) : s.two.GetDlgItem(201);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_F1);
-    });
-    setHelpHook({});
-    EXPECT_EQ(shown, std::vector<unsigned long>{GetParam().expected});
-}
-
-INSTANTIATE_TEST_SUITE_P(PropertySheet, SheetHelpTest,
-                         testing::Values(HelpCase{"a_page_asks_the_applications_topic", 0, 1},
-                                         HelpCase{"a_page_with_its_own_topic", 1, 7}),
-                         [](const testing::TestParamInfo<HelpCase>& param) {
-                             return param.param.name;
-                         });
-
-struct TabsCase {
-    const char* name;
-    qreal points;
-    std::vector<std::string_view> captions;
-    bool pageWidth; // the tabs fit the pages: the sheet is no wider than they are
-};
-
-void PrintTo(const TabsCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class SheetTabsTest : public testing::TestWithParam<TabsCase> {};
-
-// Every tab shows whole without scrolling the tab row; a sheet whose tabs fit its pages keeps
-// the pages' width.
-TEST_P(SheetTabsTest, EveryTabStaysInSight) {
-    const TabsCase& c = GetParam();
-    const QFont original = QApplication::font();
-    QFont font = original;
-    font.setPointSizeF(c.points);
-    QApplication::setFont(font);
-    std::vector<std::string> log;
-    std::deque<DialogTemplate> templates;
-    std::deque<LoggingPage> pages;
-    CPropertySheet sheet("Pages");
-    for (const std::string_view caption : c.captions) {
-        templates.push_back({603, caption, 150, 80, kPage, kPageControls});
-        pages.emplace_back(templates.back(), log);
-        sheet.AddPage(&pages.back());
+// The first page has the application's topic, the second one of its own.
+TEST(PropertySheet, F1AsksForTheActivePagesTopic) {
+    for (const auto& [page, topic] : std::vector<std::pair<int, unsigned long>>{{0, 1}, {1, 7}}) {
+        std::vector<unsigned long> shown;
+        setHelpHook([&](unsigned long context) { shown.push_back(context); });
+        TestApp app;
+        Sheet s;
+        s.two.SetHelpContext(7);
+        app.m_pMainWnd = &s.sheet;
+        s.run([&, page = page](QWidget*, QTabWidget* tabs) {
+            clickTab(tabs, page);
+            QWidget* edit = (page == 0 ? s.one : s.two).GetDlgItem(201);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_F1);
+        });
+        setHelpHook({});
+        EXPECT_EQ(shown, std::vector<unsigned long>{topic}) << page;
     }
-    answerNextModal([&](QWidget* window) {
-        const auto* tabs = window->findChild<QTabWidget*>();
-        const QTabBar* bar = tabs->tabBar();
-        for (int i = 0; i < bar->count(); ++i)
-            EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << i;
-        EXPECT_TRUE(window->rect().contains(bar->geometry()));
-        for (const QWidget* button : bar->findChildren<QToolButton*>())
-            EXPECT_FALSE(button->isVisible()) << "a scroll button shows";
-        if (c.pageWidth) {
-            EXPECT_EQ(tabs->currentWidget()->width(), tabs->currentWidget()->minimumWidth());
+}
+
+// Every tab shows whole without scroll buttons, at every font size; tabs that fit the pages leave
+// the sheet as wide as they are.
+TEST(PropertySheet, EveryTabStaysInSight) {
+    const QFont original = QApplication::font();
+    for (const auto& [points, tabs] : std::vector<std::pair<qreal, int>>{{9, 3}, {9, 8}, {18, 8}}) {
+        QFont font = original;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        Sheet s;
+        std::deque<DialogTemplate> templates;
+        std::deque<LoggingPage> pages;
+        for (const std::string_view caption :
+             {"Options", "Motor Weight", "Winding", "Batch Log", "Breaking Torque"}) {
+            if (s.sheet.GetPageCount() == tabs)
+                break;
+            templates.push_back({603, caption, 150, 80, kPage, kPageControls});
+            s.sheet.AddPage(&pages.emplace_back(templates.back(), s.log));
         }
-        clickButton(window, "Cancel");
-    });
-    sheet.DoModal();
+        s.run([&, points = points, tabs = tabs](QWidget* window, QTabWidget* sheetTabs) {
+            const QTabBar* bar = sheetTabs->tabBar();
+            EXPECT_TRUE(window->rect().contains(bar->geometry()));
+            for (int i = 0; i < bar->count(); ++i)
+                EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << i << " at " << points;
+            for (const QWidget* button : bar->findChildren<QToolButton*>())
+                EXPECT_FALSE(button->isVisible()) << "a scroll button shows";
+            if (tabs == 3) {
+                EXPECT_EQ(sheetTabs->currentWidget()->width(),
+                          sheetTabs->currentWidget()->minimumWidth());
+            }
+        });
+    }
     QApplication::setFont(original);
 }
-
-const std::vector<std::string_view> kEightTabs{"Breaking Turns", "Breaking Torque", "Test",
-                                               "List",           "Options",         "Motor Weight",
-                                               "Winding",        "Batch Log"};
-
-INSTANTIATE_TEST_SUITE_P(
-    PropertySheet, SheetTabsTest,
-    testing::Values(TabsCase{"two_short_tabs_keep_the_page_width", 9, {"One", "Two"}, true},
-                    TabsCase{"eight_tabs", 9, kEightTabs, false},
-                    TabsCase{"eight_tabs_in_a_large_font", 18, kEightTabs, false}),
-    [](const testing::TestParamInfo<TabsCase>& param) { return param.param.name; });
 
 } // namespace
 } // namespace kestrune::test
