@@ -31,7 +31,7 @@ struct Rule {
     qreal y, width;
 };
 
-// Everything at its natural size, top left at (0, 0).
+// The printout laid out at its natural size from (0, 0); painted smaller when the page is smaller.
 class Page {
 public:
     explicit Page(const QPaintDevice& device) : device_(device) {
@@ -42,23 +42,26 @@ public:
         title_ = heads_;
         title_.setPointSizeF(kTitlePoints);
     }
+    // Its pieces point at its fonts.
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
 
     void lay(const Printout& printout) {
         const QFontMetricsF metrics(body_, &device_);
         const qreal gap = metrics.lineSpacing() / 2;
         if (!printout.title.empty()) {
-            line(qtText(printout.title), title_, 0);
+            line(qtText(printout.title), title_);
             y_ += gap;
         }
         for (const std::string& text : printout.lines)
-            line(qtText(text), body_, 0);
+            line(qtText(text), body_);
         if (!printout.header.empty() || !printout.rows.empty()) {
             y_ += gap;
             table(printout, metrics.averageCharWidth() * 3, gap / 2);
         }
         if (!printout.footer.empty()) {
             y_ += gap;
-            line(qtText(printout.footer), body_, 0);
+            line(qtText(printout.footer), body_);
         }
     }
 
@@ -86,7 +89,7 @@ private:
         return metrics.lineSpacing();
     }
 
-    void line(const QString& text, const QFont& font, qreal x) { y_ += put(text, font, x); }
+    void line(const QString& text, const QFont& font) { y_ += put(text, font, 0); }
 
     void rule(qreal width) {
         rules_.push_back({y_, width});
