@@ -3,8 +3,8 @@
 
 #pragma once
 // The places where the program meets the desktop outside its own windows: file dialogs, the
-// help viewer, warnings and the clipboard (printing: print.h). Each can be replaced by a function
-// (tests do); an empty function brings back the real one.
+// help viewer, warnings and the clipboard (printing: print.h). All but the clipboard, which tests
+// read as it is, can be replaced by a function; an empty function brings back the real one.
 
 #include "platform/win_constants.h"
 
