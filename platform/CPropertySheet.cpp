@@ -41,9 +41,14 @@ public:
     }
 };
 
+// Every tab stays in sight: the sheet is at least as wide as all its tabs, whole, need.
 class SheetTabs final : public QTabWidget {
 public:
-    explicit SheetTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new SheetTabBar(this)); }
+    explicit SheetTabs(QWidget* parent) : QTabWidget(parent) {
+        setTabBar(new SheetTabBar(this));
+        setUsesScrollButtons(false);
+        setElideMode(Qt::ElideNone);
+    }
 };
 
 // The keys that turn the pages, whatever control has the focus (a list box would take Ctrl+PgDn
@@ -174,6 +179,12 @@ void CPropertySheet::activate(int index) {
     if (detail::WindowAccess::initDialog(page) && !widget()->isVisible()) {
         detail::focusFirstTabStop(page, page.GetTemplate());
     }
+}
+
+bool CPropertySheet::OnHelpInfo() {
+    if (active_ >= 0 && created_[static_cast<std::size_t>(active_)])
+        return detail::WindowAccess::helpInfo(*pages_[static_cast<std::size_t>(active_)]);
+    return CWnd::OnHelpInfo();
 }
 
 void CPropertySheet::finish(int result) {

@@ -33,6 +33,10 @@ public:
     int GetActiveIndex() const { return active_; }
     bool SetActivePage(int index);
 
+protected:
+    // F1 goes to the active page, which asks for its own help context.
+    bool OnHelpInfo() override;
+
 private:
     void activate(int index);
     void finish(int result);

@@ -4,6 +4,7 @@
 #include "platform/CWnd.h"
 
 #include "platform/CWinApp.h"
+#include "platform/detail/combo_box_control.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
 #include "platform/detail/seam_calls.h"
@@ -54,6 +55,14 @@ Edit CWnd::GetEdit(int id) {
         missingControl("edit box", id);
     }
     return Edit(*static_cast<detail::EditControl*>(control->widget));
+}
+
+ComboBox CWnd::GetComboBox(int id) {
+    const Control* control = findControl(id, ControlKind::ComboBox);
+    if (control == nullptr) {
+        missingControl("combo box", id);
+    }
+    return ComboBox(*static_cast<detail::ComboBoxControl*>(control->widget));
 }
 
 Button CWnd::GetButton(int id) {

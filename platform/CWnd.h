@@ -46,6 +46,7 @@ public:
     // control is a programming error and ends the program with a message.
     ListBox GetListBox(int id);
     Edit GetEdit(int id);
+    ComboBox GetComboBox(int id);
     Button GetButton(int id);
     // The control's widget, nullptr when there is none (for the layer and tests).
     QWidget* GetDlgItem(int id) const;

@@ -3,6 +3,7 @@
 
 #include "platform/controls.h"
 
+#include "platform/detail/combo_box_control.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
 #include "platform/detail/qt_text.h"
@@ -43,6 +44,10 @@ void ListBox::SetCurSel(int index) {
     control_->setCurSel(index);
 }
 
+bool ListBox::SetTabStops(std::span<const int> dialogUnits) {
+    return control_->setTabStops(dialogUnits);
+}
+
 void Edit::SetWindowText(std::string_view text) {
     control_->setWindowText(detail::qtText(text));
 }
@@ -68,6 +73,40 @@ void Edit::SetSel(int start, int end) {
 
 void Edit::ScrollCaret() {
     // A line edit always scrolls its caret into view by itself.
+}
+
+void ComboBox::ResetContent() {
+    control_->clear();
+}
+
+int ComboBox::AddString(std::string_view text) {
+    control_->addItem(detail::qtText(text));
+    return control_->count() - 1;
+}
+
+int ComboBox::GetCount() const {
+    return control_->count();
+}
+
+std::string ComboBox::GetLBText(int index) const {
+    return index >= 0 && index < control_->count() ? detail::stdText(control_->itemText(index))
+                                                   : std::string();
+}
+
+int ComboBox::GetCurSel() const {
+    return control_->curSel();
+}
+
+void ComboBox::SetCurSel(int index) {
+    control_->setCurrentIndex(index >= 0 && index < control_->count() ? index : -1);
+}
+
+std::string ComboBox::GetWindowText() const {
+    return detail::stdText(control_->currentText());
+}
+
+void ComboBox::SetWindowText(std::string_view text) {
+    control_->setEditText(detail::qtText(text));
 }
 
 bool Button::GetCheck() const {

@@ -6,6 +6,7 @@
 // copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte
 // for byte, whatever they hold, and gives back exactly what it was given.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,7 @@ namespace kestrune::platform {
 namespace detail {
 class ListBoxControl;
 class EditControl;
+class ComboBoxControl;
 } // namespace detail
 
 class ListBox {
@@ -36,6 +38,11 @@ public:
     int GetCurSel() const;
     // Selects the row and scrolls it into view; -1 clears the selection. Raises no notification.
     void SetCurSel(int index);
+    // Tab stops of a list with UseTabStops, in dialog units from the row's left: none = every 32,
+    // one = every that many, more = at those places (the columns of a table) and every 32 after
+    // the last. Places that do not increase are dropped. False for a list without UseTabStops or
+    // one row high, which keep theirs.
+    bool SetTabStops(std::span<const int> dialogUnits);
 
 private:
     detail::ListBoxControl* control_;
@@ -54,6 +61,30 @@ public:
 
 private:
     detail::EditControl* control_;
+};
+
+class ComboBox {
+public:
+    explicit ComboBox(detail::ComboBoxControl& control) : control_(&control) {}
+
+    // Takes the entries away and empties the edit field.
+    void ResetContent();
+    // Index of the new entry, appended.
+    int AddString(std::string_view text);
+    int GetCount() const;
+    // The entry's text; empty when index is out of range.
+    std::string GetLBText(int index) const;
+    // The entry the edit field shows, -1 when its text is no entry's.
+    int GetCurSel() const;
+    // Shows the entry in the edit field; -1 (or an index out of range) empties it. Raises no
+    // notification.
+    void SetCurSel(int index);
+    // The edit field's text. Setting it raises no notification.
+    std::string GetWindowText() const;
+    void SetWindowText(std::string_view text);
+
+private:
+    detail::ComboBoxControl* control_;
 };
 
 class Button {

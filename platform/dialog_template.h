@@ -10,7 +10,9 @@
 
 namespace kestrune::platform {
 
-enum class ControlKind { ListBox, Edit, PushButton, DefPushButton, AutoCheckBox, Static };
+// ComboBox: a drop-down list with an edit field, laid out like an edit (its template height is
+// the edit field's; the list drops below it).
+enum class ControlKind { ListBox, Edit, ComboBox, PushButton, DefPushButton, AutoCheckBox, Static };
 
 // Control style bits.
 namespace style {
@@ -20,8 +22,10 @@ inline constexpr unsigned TabStop = 1U << 2;
 inline constexpr unsigned Notify = 1U << 3; // list box: tells its window about selection changes
 inline constexpr unsigned NoIntegralHeight = 1U << 4;
 inline constexpr unsigned NoSel = 1U << 5;       // list box: rows show but never stay selected
-inline constexpr unsigned Number = 1U << 6;      // edit: digits only, typed or pasted
+inline constexpr unsigned Number = 1U << 6;      // edit, combo box: digits only, typed or pasted
 inline constexpr unsigned UseTabStops = 1U << 7; // list box: tabs expand every 32 dialog units
+inline constexpr unsigned Decimal = 1U << 8;     // edit: a number with a point, typed or pasted
+inline constexpr unsigned ReadOnly = 1U << 9;    // edit: a result to select and copy, not to type
 } // namespace style
 
 // Window style bits of a template; a window without any has a title bar and a close box.

@@ -5,7 +5,11 @@
 
 #include "platform/detail/desktop.h"
 #include "platform/detail/help_viewer.h"
+#include "platform/detail/qt_text.h"
 #include "platform/detail/seam_calls.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace kestrune::platform {
 
@@ -45,6 +49,10 @@ int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type
         return IDOK;
     }
     return detail::showMessageBox(captionText, bodyText, type);
+}
+
+void SetClipboardText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(detail::qtText(text));
 }
 
 namespace detail {

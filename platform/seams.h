@@ -3,8 +3,8 @@
 
 #pragma once
 // The places where the program meets the desktop outside its own windows: file dialogs, the
-// help viewer and warnings. Each can be replaced by a function (tests do); an empty function
-// brings back the real one.
+// help viewer, warnings and the clipboard (printing: print.h). All but the clipboard, which tests
+// read as it is, can be replaced by a function; an empty function brings back the real one.
 
 #include "platform/win_constants.h"
 
@@ -36,5 +36,8 @@ void setMessageHook(std::function<void(const std::string& caption, const std::st
 // A message the user must answer, modal over the active window: MB_OK (a warning), MB_YESNO or
 // MB_SAVEDISCARDCANCEL (questions). The button chosen: IDOK, IDYES, IDNO or IDCANCEL.
 int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type = MB_OK);
+
+// Puts UTF-8 text on the desktop's clipboard, where the next paste anywhere takes it from.
+void SetClipboardText(std::string_view text);
 
 } // namespace kestrune::platform

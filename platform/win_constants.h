@@ -23,12 +23,14 @@ inline constexpr unsigned HELP_CONTEXT = 1;
 
 // What a control tells its window.
 enum Notification {
-    LBN_SELCHANGE, // the user changed a list box's selection (never raised by SetCurSel)
-    LBN_SETFOCUS,  // a list box got the keyboard focus
-    LBN_DELETEKEY, // the user pressed Delete in a list box (its window may delete the selection)
-    EN_UPDATE,     // an edit's text changed, typed or set by the program
-    EN_SETFOCUS,   // an edit got the keyboard focus
-    BN_CLICKED,    // a push button was clicked, or a check box toggled by the user
+    LBN_SELCHANGE,  // the user changed a list box's selection (never raised by SetCurSel)
+    LBN_SETFOCUS,   // a list box got the keyboard focus
+    LBN_DELETEKEY,  // the user pressed Delete in a list box (its window may delete the selection)
+    EN_UPDATE,      // an edit's text changed, typed or set by the program
+    EN_SETFOCUS,    // an edit got the keyboard focus
+    BN_CLICKED,     // a push button was clicked, or a check box toggled by the user
+    CBN_SELCHANGE,  // the user picked an entry of a combo box (never raised by SetCurSel)
+    CBN_EDITCHANGE, // the user changed the text of a combo box's edit field
 };
 
 } // namespace kestrune::platform

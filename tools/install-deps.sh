@@ -5,13 +5,16 @@
 # Does nothing when everything is present; otherwise needs root or sudo.
 set -euo pipefail
 
+# qt6-base-dev carries Qt PrintSupport's headers and CMake files too (the package then depends on
+# libqt6printsupport6 through its shared-library dependencies); the tests read the PDFs the program
+# makes back with poppler-utils.
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     locales fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
-    reuse clang-format
+    reuse clang-format poppler-utils
 )
 # `install-deps.sh fuzz`: the clang toolchain with libFuzzer as well.
 if [ "${1:-}" = fuzz ]; then

@@ -4,16 +4,13 @@
 #pragma once
 // The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
 // EN_SETFOCUS when the user enters it (not when its window becomes active again). With style
-// Number it takes digits only, typed or pasted (a paste without its surrounding blanks and line
-// ends); a refused character leaves the text as it was and shows a short tip saying why.
+// Number it takes digits only, with Decimal numbers written with a point (see TypingRule). With
+// ReadOnly it shows a result: the user can select and copy its text but never change it.
 
 #include "platform/win_constants.h"
 
 #include <QLineEdit>
 #include <functional>
-
-class QLabel;
-class QTimer;
 
 namespace kestrune::platform::detail {
 
@@ -27,16 +24,11 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void tell(Notification code) const;
-    void showRefusal();
-    static const QString& refusalText();
 
     std::function<void(Notification)> notify_;
-    QLabel* tip_ = nullptr;
-    QTimer* tipTimer_ = nullptr;
 };
 
 } // namespace kestrune::platform::detail

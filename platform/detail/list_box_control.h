@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <functional>
+#include <span>
 #include <string>
 
 class QKeyEvent;
@@ -35,6 +36,8 @@ public:
     std::string text(int index) const;
     int curSel() const;
     void setCurSel(int index);
+    // See ListBox::SetTabStops; a list that keeps its tab stops says false.
+    virtual bool setTabStops(std::span<const int> /*dialogUnits*/) { return false; }
 
 protected:
     // view: the widget that shows the rows (the derived class itself), which sets the model.

@@ -3,6 +3,7 @@
 
 #include "platform/detail/many_line_list.h"
 
+#include "platform/detail/dialog_units.h"
 #include "platform/detail/list_box_model.h"
 #include "platform/detail/list_box_painting.h"
 #include "platform/detail/row_delegate.h"
@@ -17,10 +18,10 @@ namespace kestrune::platform::detail {
 
 ManyLineList::ManyLineList(unsigned style, qreal tabStop, QWidget* parent)
     : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style),
-      tabStop_((style & style::UseTabStops) ? tabStop : 0) {
+      tabStop_(tabStop), tabStops_((style & style::UseTabStops) ? TabStops(tabStop) : TabStops()) {
     setModel(&rows());
     setItemDelegate(new RowDelegate(
-        tabStop_, [this] { return QSize(std::max(contentWidth(), 1), fontMetrics().height()); },
+        tabStops_, [this] { return QSize(std::max(contentWidth(), 1), fontMetrics().height()); },
         this));
     setUniformItemSizes(true);
     setEditTriggers(NoEditTriggers);
@@ -46,11 +47,23 @@ bool ManyLineList::event(QEvent* event) {
     return handled;
 }
 
+bool ManyLineList::setTabStops(std::span<const int> dialogUnits) {
+    if (!(listStyle() & style::UseTabStops))
+        return false;
+    tabStops_ = TabStops::fromDialogUnits(dialogUnits, DialogUnits(font()), tabStop_);
+    static_cast<RowDelegate*>(itemDelegate())->setTabStops(tabStops_);
+    meter_.reset();
+    widestStale_ = true;
+    scheduleDelayedItemsLayout();
+    viewport()->update();
+    return true;
+}
+
 // --- The widest row -----------------------------------------------------------------------------
 
 int ManyLineList::rowWidth(const std::string& row) const {
     if (!meter_)
-        meter_.emplace(font(), tabStop_);
+        meter_.emplace(font(), tabStops_);
     return static_cast<int>(std::ceil(std::clamp(meter_->width(row), 0.0, 1e9)));
 }
 

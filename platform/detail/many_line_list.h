@@ -19,6 +19,8 @@ public:
     // tabStop: the distance of tab stops in pixels for UseTabStops.
     ManyLineList(unsigned style, qreal tabStop, QWidget* parent);
 
+    bool setTabStops(std::span<const int> dialogUnits) override;
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,7 +40,8 @@ private:
     int contentWidth() const;
     int rowWidth(const std::string& row) const;
 
-    qreal tabStop_;
+    qreal tabStop_; // the spacing of its tab stops until the program sets others
+    TabStops tabStops_;
     mutable std::optional<RowMeter> meter_;
     mutable int widest_ = 0;           // pixels, of the widest row measured
     mutable bool widestStale_ = false; // the widest row went: measure them all when asked

@@ -19,7 +19,7 @@ namespace kestrune::platform::detail {
 OneLineListBox::OneLineListBox(unsigned style, qreal tabStop, QWidget* parent)
     : QAbstractItemView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style) {
     setModel(&rows());
-    setItemDelegate(new RowDelegate((style & style::UseTabStops) ? tabStop : 0,
+    setItemDelegate(new RowDelegate((style & style::UseTabStops) ? TabStops(tabStop) : TabStops(),
                                     [this] { return rowArea().size(); }, this));
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);

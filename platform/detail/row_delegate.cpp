@@ -14,8 +14,8 @@ namespace {
 constexpr int kTextMargin = 6;
 } // namespace
 
-RowDelegate::RowDelegate(qreal tabStop, std::function<QSize()> rowSize, QObject* parent)
-    : QStyledItemDelegate(parent), tabStop_(tabStop), rowSize_(std::move(rowSize)) {}
+RowDelegate::RowDelegate(TabStops tabStops, std::function<QSize()> rowSize, QObject* parent)
+    : QStyledItemDelegate(parent), tabStops_(std::move(tabStops)), rowSize_(std::move(rowSize)) {}
 
 int RowDelegate::textMargins(const QWidget& view) {
     return kTextMargin +
@@ -47,8 +47,7 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
     layout.setWrapMode(QTextOption::NoWrap);
-    if (tabStop_ > 0)
-        layout.setTabStopDistance(tabStop_);
+    tabStops_.applyTo(layout);
     painter->setClipRect(area);
     painter->drawText(QRectF(area), text, layout);
     painter->restore();

@@ -4,6 +4,8 @@
 #pragma once
 // Draws a list box row with its tabs expanded at the list's tab stops.
 
+#include "platform/detail/tab_stops.h"
+
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -11,9 +13,10 @@ namespace kestrune::platform::detail {
 
 class RowDelegate final : public QStyledItemDelegate {
 public:
-    // tabStop: the distance of tab stops in pixels, 0 = tabs are not expanded. rowSize: the size
-    // every row takes (a list view with uniform rows asks for one).
-    RowDelegate(qreal tabStop, std::function<QSize()> rowSize, QObject* parent);
+    // rowSize: the size every row takes (a list view with uniform rows asks for one).
+    RowDelegate(TabStops tabStops, std::function<QSize()> rowSize, QObject* parent);
+
+    void setTabStops(TabStops tabStops) { tabStops_ = std::move(tabStops); }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -23,7 +26,7 @@ public:
     static int textMargins(const QWidget& view);
 
 private:
-    qreal tabStop_;
+    TabStops tabStops_;
     std::function<QSize()> rowSize_;
 };
 

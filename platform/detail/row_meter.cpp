@@ -5,11 +5,10 @@
 
 #include "platform/detail/list_box_model.h"
 
-#include <cmath>
-
 namespace kestrune::platform::detail {
 
-RowMeter::RowMeter(const QFont& font, qreal tabStop) : metrics_(font), tabStop_(tabStop) {
+RowMeter::RowMeter(const QFont& font, TabStops tabStops)
+    : metrics_(font), tabStops_(std::move(tabStops)) {
     for (std::size_t c = 0; c < ascii_.size(); ++c)
         ascii_[c] = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
 }
@@ -32,7 +31,7 @@ qreal RowMeter::width(std::string_view row) const {
         x += advance;
         if (tab == std::string_view::npos)
             return x;
-        x = tabStop_ > 0 ? (std::floor(x / tabStop_) + 1) * tabStop_ : x + ascii_['\t'];
+        x = tabStops_.expands() ? tabStops_.after(x) : x + ascii_['\t'];
         row.remove_prefix(tab + 1);
     }
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/detail/tab_stops.h"
+
 #include <QFontMetricsF>
 #include <array>
 #include <string_view>
@@ -13,14 +15,13 @@ namespace kestrune::platform::detail {
 // tab stops. ASCII comes from a table, so a hundred thousand rows measure in a few milliseconds.
 class RowMeter {
 public:
-    // tabStop 0: tabs are not expanded.
-    RowMeter(const QFont& font, qreal tabStop);
+    RowMeter(const QFont& font, TabStops tabStops);
     qreal width(std::string_view row) const;
 
 private:
     QFontMetricsF metrics_;
     std::array<qreal, 128> ascii_{};
-    qreal tabStop_;
+    TabStops tabStops_;
 };
 
 } // namespace kestrune::platform::detail

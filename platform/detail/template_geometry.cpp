@@ -84,10 +84,11 @@ std::vector<QRect> controlRects(const DialogTemplate& tmpl, const DialogUnits& u
         const ControlTemplate& control = tmpl.controls[i];
         QRect area = units.rect(control.x, control.y, control.cx, control.cy);
         const int needed = i < neededWidths.size() ? neededWidths[i] : 0;
-        const bool grows =
-            control.kind == ControlKind::Static
-                ? !labelWraps(control, units)
-                : control.kind != ControlKind::Edit && control.kind != ControlKind::ListBox;
+        const bool grows = control.kind == ControlKind::Static
+                               ? !labelWraps(control, units)
+                               : control.kind != ControlKind::Edit &&
+                                     control.kind != ControlKind::ComboBox &&
+                                     control.kind != ControlKind::ListBox;
         if (grows)
             area.setWidth(std::max(area.width(), needed));
         if (fitsWholeRows(control))

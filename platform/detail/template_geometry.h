@@ -28,7 +28,8 @@ bool labelWraps(const ControlTemplate& control, const DialogUnits& units);
 // The rectangles of the template's controls, in template order, on a surface of the given size.
 // neededWidths (per control, pixels, 0 = none) is what a control's text takes: a one-line label
 // and a button grow to the right to show it; a one-line list grows with the one-line lists the
-// template lines up with it (same x and width), into the free room on their right only. A list
+// template lines up with it (same x and width), into the free room on their right only. An edit
+// and a combo box keep their template's rectangle. A list
 // box shows whole rows unless NoIntegralHeight. Room beyond the template's size goes to the
 // controls by their layout shares.
 std::vector<QRect> controlRects(const DialogTemplate& tmpl, const DialogUnits& units, QSize surface,

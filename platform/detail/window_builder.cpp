@@ -5,6 +5,7 @@
 
 #include "platform/CWinApp.h"
 #include "platform/detail/button_control.h"
+#include "platform/detail/combo_box_control.h"
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/many_line_list.h"
@@ -15,7 +16,9 @@
 #include "platform/detail/window_access.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <limits>
 
 namespace kestrune::platform::detail {
@@ -31,11 +34,18 @@ std::function<void(Notification)> notifier(CWnd& owner, int id) {
     };
 }
 
+// A control whose name is its label's text, not its own.
+bool namedByLabel(ControlKind kind) {
+    return kind == ControlKind::ListBox || kind == ControlKind::Edit ||
+           kind == ControlKind::ComboBox;
+}
+
 bool overlapsHorizontally(const ControlTemplate& a, const ControlTemplate& b) {
     return a.x < b.x + b.cx && b.x < a.x + a.cx;
 }
 
-// A list box's or edit's label: the nearest Static above it that shares some of its width.
+// A list box's, edit's or combo box's label: the nearest Static above it that shares some of its
+// width.
 const ControlTemplate* labelOf(const ControlTemplate& control, const DialogTemplate& tmpl) {
     const ControlTemplate* best = nullptr;
     int bestGap = std::numeric_limits<int>::max();
@@ -75,6 +85,11 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
         edit->setNotifier(notifier(owner, control.id));
         return edit;
     }
+    case ControlKind::ComboBox: {
+        auto* box = new ComboBoxControl(control.style, &surface);
+        box->setNotifier(notifier(owner, control.id));
+        return box;
+    }
     case ControlKind::PushButton:
     case ControlKind::DefPushButton:
     case ControlKind::AutoCheckBox:
@@ -94,7 +109,7 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
 // The width a control's text takes, where the control grows to show it.
 int neededWidth(const QWidget& widget, const ControlTemplate& control) {
     const bool showsItsText =
-        control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit &&
+        !namedByLabel(control.kind) &&
         !(control.kind == ControlKind::Static && static_cast<const QLabel&>(widget).wordWrap());
     return showsItsText ? widget.sizeHint().width() : 0;
 }
@@ -125,7 +140,7 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
                                                                     : Qt::ClickFocus);
             built.tabChain.push_back(widget);
         }
-        if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
+        if (!namedByLabel(control.kind)) {
             widget->setAccessibleName(qtText(control.text));
         }
         WindowAccess::addControl(owner, control.id, control.kind, widget);
@@ -137,16 +152,19 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
         built.size = built.size.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
     layout->apply();
 
-    // Labels name their list boxes and edits for assistive technology and are their buddies.
+    // Labels name their list boxes, edits and combo boxes for assistive technology and are their
+    // buddies. A combo box's edit field is named too: it is what has the focus in it.
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         const ControlTemplate& control = tmpl.controls[i];
-        if (control.kind != ControlKind::ListBox && control.kind != ControlKind::Edit) {
+        if (!namedByLabel(control.kind)) {
             continue;
         }
         if (const ControlTemplate* label = labelOf(control, tmpl)) {
             const auto at = static_cast<std::size_t>(label - tmpl.controls.data());
             static_cast<QLabel*>(widgets[at])->setBuddy(widgets[i]);
             widgets[i]->setAccessibleName(qtText(label->text));
+            if (auto* box = dynamic_cast<QComboBox*>(widgets[i]))
+                box->lineEdit()->setAccessibleName(qtText(label->text));
         }
     }
     return built;

@@ -7,6 +7,7 @@
 #include "tests/platform/test_windows.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -96,11 +97,17 @@ TEST(Dialog, LabelsNameTheirControls) {
         {kCheckBox, "Tick me"},
         {IDOK, "OK"},
         {kNestedButton, "Nested"},
+        {kDecimalEdit, "Decimal"},
+        {kResultEdit, "Copy me"},
+        {kRatioCombo, "Ratio"},
     };
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget* window) {
         for (const auto& [id, name] : expected) {
-            EXPECT_EQ(dialog.GetDlgItem(id)->accessibleName(), name) << id;
+            // As assistive technology reads it, not only as set on the widget.
+            QAccessibleInterface* seen =
+                QAccessible::queryAccessibleInterface(dialog.GetDlgItem(id));
+            EXPECT_EQ(seen->text(QAccessible::Name), name) << id;
         }
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (label->isWindow()) // a tip, not a label of the dialog

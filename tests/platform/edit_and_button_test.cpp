@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/detail/number_grammar.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -110,8 +112,10 @@ void PrintTo(const DigitsCase& c, std::ostream* out) {
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
 
+// On a German desktop too: no box takes a decimal comma.
 TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
     const DigitsCase& c = GetParam();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
         QWidget* edit = dialog.GetDlgItem(c.edit);
@@ -121,10 +125,15 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         }
-        EXPECT_EQ(dialog.GetEdit(c.edit).GetWindowText(), c.expected);
+        EXPECT_EQ(c.edit == kRatioCombo ? dialog.GetComboBox(c.edit).GetWindowText()
+                                        : dialog.GetEdit(c.edit).GetWindowText(),
+                  c.expected);
         const auto* tip = edit->findChild<QLabel*>(QStringLiteral("refusalTip"));
         EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tipShown);
+        EXPECT_TRUE(!c.tipShown ||
+                    tip->text().contains(c.edit == kDecimalEdit ? "point" : "digits"));
     });
+    QLocale::setDefault(QLocale::system());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,8 +150,105 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"paste_loses_the_blanks_around_it", kDigitsEdit, "", " 15 ", "15", false},
         DigitsCase{"paste_with_a_blank_inside_refused", kDigitsEdit, "", "1 5", "", true},
         DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", true},
-        DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false}),
+        DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false},
+        DigitsCase{"decimal_typed", kDecimalEdit, "-12.5e-3", "", "-12.5e-3", false},
+        DigitsCase{"decimal_comma_refused", kDecimalEdit, "12,", "", "12", true},
+        DigitsCase{"decimal_paste_of_a_cell", kDecimalEdit, "", " 0.042\r\n", "0.042", false},
+        DigitsCase{"pasted_comma_refused_whole", kDecimalEdit, "1", "2,5", "1", true},
+        DigitsCase{"paste_making_a_second_point_refused", kDecimalEdit, "1.5", ".2", "1.5", true},
+        DigitsCase{"combo_takes_digits", kRatioCombo, "16", "", "16", false},
+        DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", true},
+        DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", false}),
     [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
+
+TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
+    const std::vector<std::pair<const char*, bool>> cases{
+        {"", true},       {"-", true},     {".", true},     {"-.5", true},   {"5.", true},
+        {"12.5e", true},  {"1E-", true},   {"1e+10", true}, {"1,5", false},  {"1.2.3", false},
+        {"e5", false},    {".e5", false},  {"+-1", false},  {" 1", false},   {"1 ", false},
+        {"1e5.5", false}, {"1e5e", false}, {"inf", false},  {"0x1A", false}, {"\uFF11", false},
+    };
+    for (const auto& [text, taken] : cases)
+        EXPECT_EQ(detail::isDecimalPrefix(QString::fromUtf8(text)), taken) << text;
+}
+
+TEST(Edit, ReadOnlyResultIsCopiedButNeverChangedByTheUser) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        dialog.GetEdit(kResultEdit).SetWindowText("1130");
+        QWidget* result = dialog.GetDlgItem(kResultEdit);
+        result->previousInFocusChain()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), result) << "Tab reaches it";
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier); // Tab selected it all
+        QTest::keyClicks(result, "5\b");
+        QTest::keyClick(result, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(dialog.GetEdit(kResultEdit).GetWindowText(), "1130");
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1130"));
+        EXPECT_EQ(dialog.count(kResultEdit, EN_UPDATE), 1);
+        // It does not look like a box to type into.
+        const QPoint inside(result->width() - 4, result->height() / 2);
+        EXPECT_NE(result->grab().toImage().pixelColor(inside),
+                  dialog.GetDlgItem(kTextEdit)->grab().toImage().pixelColor(inside));
+    });
+}
+
+TEST(ComboBox, ProgramOperationsNotifyNothing) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ComboBox box = dialog.GetComboBox(kRatioCombo);
+        EXPECT_EQ(box.AddString("5"), 0);
+        EXPECT_EQ(box.AddString("10"), 1);
+        EXPECT_EQ(box.GetCount(), 2);
+        EXPECT_EQ(box.GetLBText(1), "10");
+        EXPECT_EQ(box.GetLBText(2), "");
+        box.SetCurSel(1);
+        EXPECT_EQ(box.GetWindowText(), "10");
+        // Assistive technology reads the label as its name and the entry as its value.
+        QAccessibleInterface* seen =
+            QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kRatioCombo));
+        EXPECT_EQ(seen->text(QAccessible::Name), QStringLiteral("Ratio"));
+        EXPECT_EQ(seen->text(QAccessible::Value), QStringLiteral("10"));
+        box.SetWindowText("7");
+        EXPECT_EQ(box.GetCurSel(), -1);
+        box.SetCurSel(-1);
+        EXPECT_EQ(box.GetWindowText(), "");
+        box.ResetContent();
+        EXPECT_EQ(box.GetCount(), 0);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_SELCHANGE), 0);
+        EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), 0);
+        EXPECT_EQ(dialog.GetDlgItem(kRatioCombo)->height(),
+                  dialog.GetDlgItem(kDecimalEdit)->height())
+            << "laid out as an edit of the same template height";
+    });
+}
+
+// On entries 5, 10 and 16 showing 5: nothing is completed or picked by typing alone.
+TEST(ComboBox, TellsPicksAndTypingApart) {
+    struct Use {
+        const char* keys;
+        const char* text;
+        int curSel, picks, edits; // picks: CBN_SELCHANGE, edits: CBN_EDITCHANGE
+    };
+    for (const Use& use : std::vector<Use>{{"End,Backspace,1", "1", -1, 0, 2},
+                                           {"End,Backspace,1,6", "16", 2, 0, 3},
+                                           {"Down", "10", 1, 1, 0},
+                                           {"Up", "5", 0, 0, 0}}) {
+        RecordingDialog dialog;
+        runDialog(dialog, [&](QWidget*) {
+            ComboBox box = dialog.GetComboBox(kRatioCombo);
+            for (const char* ratio : {"5", "10", "16"})
+                box.AddString(ratio);
+            box.SetCurSel(0);
+            dialog.GetDlgItem(kRatioCombo)->setFocus(Qt::TabFocusReason);
+            QTest::keySequence(dialog.GetDlgItem(kRatioCombo), QKeySequence(use.keys));
+            EXPECT_EQ(box.GetWindowText(), use.text) << use.keys;
+            EXPECT_EQ(box.GetCurSel(), use.curSel) << use.keys;
+            EXPECT_EQ(dialog.count(kRatioCombo, CBN_SELCHANGE), use.picks) << use.keys;
+            EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), use.edits) << use.keys;
+        });
+    }
+}
 
 TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {
     RecordingDialog dialog;

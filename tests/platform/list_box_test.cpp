@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/detail/dialog_units.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 
@@ -260,6 +261,61 @@ TEST(ListBox, ListMadeTallerAfterItsRowsScrollsToTheWidestRow) {
         QApplication::processEvents();
         const int drawn = box->fontMetrics().horizontalAdvance(QString::fromStdString(wide));
         EXPECT_GE(box->horizontalScrollBar()->maximum() + box->viewport()->width(), drawn);
+    });
+}
+
+// Where the ink of a row's last character begins.
+int lastInkLeft(QAbstractItemView* box, int row) {
+    const QImage image = box->viewport()->grab().toImage();
+    const QRect area = box->visualRect(box->model()->index(row, 0));
+    std::vector<bool> inked;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        bool ink = false;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            ink = ink || image.pixelColor(x, y).lightness() < 128;
+        inked.push_back(ink);
+    }
+    const auto last = std::find(std::find(inked.rbegin(), inked.rend(), true), inked.rend(), false);
+    return area.left() + static_cast<int>(inked.rend() - last);
+}
+
+// Drawn and measured (the width sets the sideways scrolling) at the same stops, read with its tabs.
+TEST(ListBox, RowsAreDrawnAndMeasuredAtTheirTabStops) {
+    struct Case {
+        std::vector<int> stops;
+        const char* row;
+        int xAt; // where the X after the last tab stands, in dialog units
+    };
+    const std::vector<Case> cases{
+        {{}, "a\tX", 32},                  // none: every 32
+        {{20}, "a\tb\tX", 40},             // one: a spacing
+        {{20, 50}, "a\tb\tX", 50},         // the columns of a table
+        {{20, 50}, "a\tb\tc\tX", 64},      // after the last, every 32
+        {{10, 60}, "WWWWWW\tX", 60},       // a wide cell takes the next stop
+        {{40, 30, 40, 70}, "a\tb\tX", 70}, // places that do not increase are dropped
+    };
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        EXPECT_FALSE(dialog.GetListBox(kOneLineList).SetTabStops(cases[1].stops));
+        ListBox list = dialog.GetListBox(kRowList);
+        QAbstractItemView* box = boxOf(dialog, kRowList);
+        const auto width = [box] {
+            return box->sizeHintForIndex(box->model()->index(0, 0)).width();
+        };
+        for (const Case& c : cases) {
+            ASSERT_TRUE(list.SetTabStops(c.stops));
+            const int stop = detail::DialogUnits(box->font()).x(c.xAt);
+            fill(list, 0);
+            list.AddString("X");
+            const int plain = width();
+            fill(list, 0);
+            list.AddString(c.row);
+            EXPECT_NEAR(width() - plain, stop, 1) << c.row << " measured";
+            list.AddString("X");
+            QApplication::processEvents();
+            EXPECT_NEAR(lastInkLeft(box, 0) - lastInkLeft(box, 1), stop, 1) << c.row << " drawn";
+            EXPECT_EQ(box->model()->index(0, 0).data(Qt::AccessibleTextRole), QString(c.row));
+        }
     });
 }
 

@@ -13,6 +13,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
+#include <deque>
 #include <gtest/gtest.h>
 
 namespace kestrune::test {
@@ -169,19 +171,58 @@ public:
     bool InitInstance() override { return false; }
 };
 
-TEST(PropertySheet, F1AsksForTheApplicationsTopic) {
-    std::vector<unsigned long> shown;
-    setHelpHook([&](unsigned long context) { shown.push_back(context); });
-    TestApp app;
-    Sheet s;
-    app.m_pMainWnd = &s.sheet;
-    s.run([&](QWidget*, QTabWidget*) {
-        QWidget* edit = s.one.GetDlgItem(201);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_F1);
-    });
-    setHelpHook({});
-    EXPECT_EQ(shown, std::vector<unsigned long>{1});
+// The first page has the application's topic, the second one of its own.
+TEST(PropertySheet, F1AsksForTheActivePagesTopic) {
+    for (const auto& [page, topic] : std::vector<std::pair<int, unsigned long>>{{0, 1}, {1, 7}}) {
+        std::vector<unsigned long> shown;
+        setHelpHook([&](unsigned long context) { shown.push_back(context); });
+        TestApp app;
+        Sheet s;
+        s.two.SetHelpContext(7);
+        app.m_pMainWnd = &s.sheet;
+        s.run([&, page = page](QWidget*, QTabWidget* tabs) {
+            clickTab(tabs, page);
+            QWidget* edit = (page == 0 ? s.one : s.two).GetDlgItem(201);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_F1);
+        });
+        setHelpHook({});
+        EXPECT_EQ(shown, std::vector<unsigned long>{topic}) << page;
+    }
+}
+
+// Every tab shows whole without scroll buttons, at every font size; tabs that fit the pages leave
+// the sheet as wide as they are.
+TEST(PropertySheet, EveryTabStaysInSight) {
+    const QFont original = QApplication::font();
+    for (const auto& [points, tabs] : std::vector<std::pair<qreal, int>>{{9, 3}, {9, 8}, {18, 8}}) {
+        QFont font = original;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        Sheet s;
+        std::deque<DialogTemplate> templates;
+        std::deque<LoggingPage> pages;
+        for (const std::string_view caption :
+             {"Options", "Motor Weight", "Winding", "Batch Log", "Breaking Torque"}) {
+            if (s.sheet.GetPageCount() == tabs)
+                break;
+            templates.push_back({603, caption, 150, 80, kPage, kPageControls});
+            s.sheet.AddPage(&pages.emplace_back(templates.back(), s.log));
+        }
+        s.run([&, points = points, tabs = tabs](QWidget* window, QTabWidget* sheetTabs) {
+            const QTabBar* bar = sheetTabs->tabBar();
+            EXPECT_TRUE(window->rect().contains(bar->geometry()));
+            for (int i = 0; i < bar->count(); ++i)
+                EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << i << " at " << points;
+            for (const QWidget* button : bar->findChildren<QToolButton*>())
+                EXPECT_FALSE(button->isVisible()) << "a scroll button shows";
+            if (tabs == 3) {
+                EXPECT_EQ(sheetTabs->currentWidget()->width(),
+                          sheetTabs->currentWidget()->minimumWidth());
+            }
+        });
+    }
+    QApplication::setFont(original);
 }
 
 } // namespace

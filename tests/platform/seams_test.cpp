@@ -5,15 +5,20 @@
 #include "platform/CWinApp.h"
 #include "platform/detail/file_filter.h"
 #include "platform/detail/help_viewer.h"
+#include "platform/print.h"
 #include "platform/seams.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 #include "tests/support/modal.h"
+#include "tests/support/temp_folder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
@@ -190,6 +195,65 @@ INSTANTIATE_TEST_SUITE_P(
                             Qt::Key_Return,
                             IDOK}),
     [](const testing::TestParamInfo<BoxCase>& param) { return param.param.name; });
+
+TEST(Clipboard, TakesTheTextAsGiven) {
+    const std::string card = "%\tTurns\tTorque (N\xC2\xB7mm)\n100\t1130\t51.20\n";
+    SetClipboardText(card);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), card);
+}
+
+Printout card(int rows) {
+    Printout printout{
+        "Winding card", {"TanII 1/8\" 14 strands"}, {"%", "Turns", "N\xC2\xB7mm"}, {}, "Printed"};
+    for (int i = 0; i < rows; ++i)
+        printout.rows.push_back({std::to_string(100 - i), std::to_string(1130 + i), "row 0"});
+    printout.rows.back().back() = "last row";
+    return printout;
+}
+
+// As a PDF reader sees it: one page, the paper of the locale, every text on the page (text off
+// the page is not extracted).
+TEST(Print, PdfIsOnePageWithEveryText) {
+    struct Case {
+        QLocale locale;
+        int rows;
+        const char* paper;
+    };
+    TempFolder temp;
+    const QString file = QString::fromStdString((temp / "card.pdf").string());
+    const auto ask = [](const char* tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(tool, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000)) << tool;
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    for (const Case& c :
+         std::vector<Case>{{QLocale(QLocale::German), 11, "(A4)"},
+                           {QLocale(QLocale::English, QLocale::UnitedStates), 11, "(letter)"},
+                           {QLocale(QLocale::English, QLocale::UnitedKingdom), 300, "(A4)"}}) {
+        QLocale::setDefault(c.locale);
+        writeBytes(temp / "card.pdf", RenderPdf(card(c.rows)));
+        QLocale::setDefault(QLocale::system());
+        const QString info = ask("pdfinfo", {file});
+        EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n")) && info.contains(c.paper) &&
+                    info.contains(QRegularExpression("Title:\\s+Winding card")))
+            << info.toStdString();
+        const QString text = ask("pdftotext", {file, "-"});
+        for (const char* piece :
+             {"Winding card", "TanII 1/8\" 14", "N\xC2\xB7mm", "last row", "Printed"})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece << " of " << c.rows;
+    }
+}
+
+TEST(Print, TheDesktopsDialogCancelledPrintsNothing) {
+    std::string shown;
+    answerNextModal([&](QWidget* window) {
+        shown = window->metaObject()->className();
+        window->close(); // Esc or Cancel
+    });
+    EXPECT_EQ(PrintDocument(card(1), nullptr), PrintResult::Cancelled);
+    EXPECT_EQ(shown, "QPrintDialog");
+}
 
 struct PlacementCase {
     const char* name;

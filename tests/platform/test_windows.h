@@ -23,13 +23,16 @@ inline constexpr int kDigitsEdit = 103;
 inline constexpr int kTextEdit = 104;
 inline constexpr int kCheckBox = 105;
 inline constexpr int kNestedButton = 106;
+inline constexpr int kDecimalEdit = 107;
+inline constexpr int kResultEdit = 108; // read-only
+inline constexpr int kRatioCombo = 109; // digits only in its edit field
 
 inline constexpr unsigned kListStyle =
     style::Border | style::VScroll | style::TabStop | style::Notify | style::NoIntegralHeight;
 
-inline constexpr std::array<ControlTemplate, 14> kTestControls{{
-    {IDOK, ControlKind::DefPushButton, "OK", 10, 100, 50, 14, style::TabStop},
-    {IDCANCEL, ControlKind::PushButton, "Cancel", 70, 100, 50, 14, style::TabStop},
+inline constexpr std::array<ControlTemplate, 20> kTestControls{{
+    {IDOK, ControlKind::DefPushButton, "OK", 10, 125, 50, 14, style::TabStop},
+    {IDCANCEL, ControlKind::PushButton, "Cancel", 70, 125, 50, 14, style::TabStop},
     {kOneLineList, ControlKind::ListBox, "", 10, 20, 60, 10, kListStyle},
     {-1, ControlKind::Static, "Kind", 10, 10, 30, 8, 0},
     {kRowList, ControlKind::ListBox, "", 80, 20, 100, 40, kListStyle | style::UseTabStops},
@@ -43,10 +46,19 @@ inline constexpr std::array<ControlTemplate, 14> kTestControls{{
     {kTextEdit, ControlKind::Edit, "", 80, 75, 60, 12, style::Border | style::TabStop},
     {-1, ControlKind::Static, "Any text", 80, 65, 40, 8, 0},
     {kCheckBox, ControlKind::AutoCheckBox, "Tick me", 150, 75, 45, 10, style::TabStop},
-    {kNestedButton, ControlKind::PushButton, "Nested", 130, 100, 50, 14, style::TabStop},
+    {kNestedButton, ControlKind::PushButton, "Nested", 130, 125, 50, 14, style::TabStop},
+    {kDecimalEdit, ControlKind::Edit, "", 10, 100, 60, 12,
+     style::Border | style::TabStop | style::Decimal},
+    {-1, ControlKind::Static, "Decimal", 10, 90, 30, 8, 0},
+    {kResultEdit, ControlKind::Edit, "", 80, 100, 60, 12,
+     style::Border | style::TabStop | style::ReadOnly},
+    {-1, ControlKind::Static, "Copy me", 80, 90, 40, 8, 0},
+    {kRatioCombo, ControlKind::ComboBox, "", 150, 100, 45, 12,
+     style::Border | style::TabStop | style::Number},
+    {-1, ControlKind::Static, "Ratio", 150, 90, 30, 8, 0},
 }};
 
-inline constexpr DialogTemplate kTestDialog{500, "Test Dialog", 200, 120, 0, kTestControls};
+inline constexpr DialogTemplate kTestDialog{500, "Test Dialog", 200, 145, 0, kTestControls};
 
 struct Event {
     int id;

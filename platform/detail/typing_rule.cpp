@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/detail/typing_rule.h"
+
+#include "platform/detail/number_grammar.h"
+#include "platform/dialog_template.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolTip>
+
+namespace kestrune::platform::detail {
+
+namespace {
+// Long enough to read, short enough not to linger over the next box.
+constexpr int kTipMilliseconds = 4000;
+} // namespace
+
+void TypingRule::attach(unsigned style, QLineEdit& input, QWidget& box) {
+    if (style & style::Number) {
+        input.setValidator(new TypingRule(
+            isDigits, QStringLiteral("This box takes whole numbers only: the digits 0 to 9."),
+            input, box));
+    } else if (style & style::Decimal) {
+        input.setValidator(new TypingRule(
+            isDecimalPrefix,
+            QStringLiteral("This box takes numbers written with a point, such as 12.5."), input,
+            box));
+    }
+}
+
+TypingRule::TypingRule(bool (*allows)(QStringView), const QString& tip, QLineEdit& input,
+                       QWidget& box)
+    : QValidator(&input), allows_(allows), box_(box) {
+    connect(&input, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    // A tool-tip window of its own: Qt's tool tip vanishes at the release of the very key that
+    // was refused.
+    tip_ = new QLabel(tip, &box, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+    tip_->setObjectName(QStringLiteral("refusalTip"));
+    tip_->setPalette(QToolTip::palette());
+    tip_->setFont(QToolTip::font());
+    tip_->setForegroundRole(QPalette::ToolTipText);
+    tip_->setBackgroundRole(QPalette::ToolTipBase);
+    tip_->setAutoFillBackground(true);
+    tip_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    tip_->setMargin(tip_->fontMetrics().averageCharWidth() / 2 + 1);
+    tip_->setAccessibleName(tip);
+    tipTimer_ = new QTimer(this);
+    tipTimer_->setSingleShot(true);
+    connect(tipTimer_, &QTimer::timeout, tip_, &QWidget::hide);
+    connect(&input, &QLineEdit::inputRejected, this, [this] { showTip(); });
+    connect(&input, &QLineEdit::textEdited, tip_, &QWidget::hide);
+    box.installEventFilter(this);
+}
+
+QValidator::State TypingRule::validate(QString& text, int& pos) const {
+    if (allows_(text))
+        return Acceptable;
+    // What came in at once between what the box held and what it would hold.
+    qsizetype head = 0;
+    while (head < text.size() && head < before_.size() && text[head] == before_[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < text.size() - head && tail < before_.size() - head &&
+           text[text.size() - 1 - tail] == before_[before_.size() - 1 - tail])
+        ++tail;
+    const QString added = text.mid(head, text.size() - head - tail);
+    const QString trimmed = added.trimmed();
+    // Only a paste (more than one character at once) with blanks around it gets a second chance.
+    if (added.size() < 2 || trimmed.size() == added.size())
+        return Invalid;
+    const QString cleaned = text.left(head) + trimmed + text.right(tail);
+    if (!allows_(cleaned))
+        return Invalid;
+    text = cleaned;
+    pos = static_cast<int>(head + trimmed.size());
+    return Acceptable;
+}
+
+bool TypingRule::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &box_ && event->type() == QEvent::FocusOut)
+        tip_->hide();
+    return false;
+}
+
+void TypingRule::showTip() {
+    tip_->adjustSize();
+    tip_->move(box_.mapToGlobal(QPoint(0, box_.height())));
+    tip_->show();
+    tip_->raise();
+    tipTimer_->start(kTipMilliseconds);
+    QAccessibleEvent alert(tip_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+} // namespace kestrune::platform::detail
