@@ -19,41 +19,40 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Length of the leading decimal number at the start of text (after blanks), 0 when none.
-std::size_t scanDecimal(std::string_view text) {
+// How far text follows the number grammar (optional sign, digits with at most one point, an
+// optional exponent): the length of the leading complete number (0 when there is none), and the
+// length of the part that more characters could still make a number ("1e-" of "1e-x").
+struct Scan {
+    std::size_t number = 0;
+    std::size_t prefix = 0;
+};
+
+Scan scanNumber(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
         ++digits;
-    }
     if (i < text.size() && text[i] == '.') {
-        std::size_t afterPoint = i + 1;
-        std::size_t fraction = 0;
-        while (afterPoint < text.size() && isDigit(text[afterPoint])) {
-            ++afterPoint;
-            ++fraction;
-        }
-        if (digits + fraction > 0) {
-            i = afterPoint;
-            digits += fraction;
-        }
+        for (++i; i < text.size() && isDigit(text[i]); ++i)
+            ++digits;
     }
     if (digits == 0)
-        return 0;
+        return {0, i};
+    Scan scan{i, i};
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
-                ++j;
-            i = j;
-        }
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            ++exponentDigits;
+        scan.prefix = i;
+        if (exponentDigits > 0)
+            scan.number = i;
     }
-    return i;
+    return scan;
 }
 
 // Whether an unsigned decimal number that from_chars found out of range overflows (its
@@ -80,53 +79,15 @@ bool magnitudeIsLarge(std::string_view number) {
     return exponent >= 0;
 }
 
-// How far text is a well-formed start of a complete number: the length of the part that follows
-// the grammar, and whether that part is already a complete number.
-struct Scan {
-    std::size_t length = 0;
-    bool complete = false;
-};
-
-Scan scanWhole(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return {i, false};
-    if (i == text.size() || (text[i] != 'e' && text[i] != 'E'))
-        return {i, true};
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t exponentDigits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++exponentDigits;
-    }
-    return {i, exponentDigits > 0};
-}
-
 } // namespace
 
 bool isNumberPrefix(std::string_view text) {
-    return scanWhole(text).length == text.size();
+    return scanNumber(text).prefix == text.size();
 }
 
 bool isCompleteNumber(std::string_view text) {
-    const Scan scan = scanWhole(text);
-    return scan.complete && scan.length == text.size();
+    const std::size_t number = scanNumber(text).number;
+    return number > 0 && number == text.size();
 }
 
 std::optional<double> readCompleteNumber(std::string_view text) {
@@ -163,7 +124,7 @@ double parseNumber(std::string_view text) {
     while (start < text.size() && isBlank(text[start]))
         ++start;
     text.remove_prefix(start);
-    const std::size_t length = scanDecimal(text);
+    const std::size_t length = scanNumber(text).number;
     if (length == 0)
         return 0.0;
     std::string_view number = text.substr(0, length);

@@ -5,6 +5,7 @@
 
 #include "core/file_reasons.h"
 #include "core/start_directory.h"
+#include "core/text_lines.h"
 
 #include <algorithm>
 #include <new>
@@ -20,16 +21,8 @@ std::size_t countListRows(std::string_view text) {
 std::vector<std::string> parseListText(std::string_view text) {
     std::vector<std::string> rows;
     rows.reserve(countListRows(text));
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        // Carriage returns at a line's end belong to the line end (CR LF files, or one cut
-        // short after its CR): a row never ends in one, so what is saved reads back the same.
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        rows.emplace_back(line);
-    }
+    while (!text.empty())
+        rows.emplace_back(takeLine(text));
     return rows;
 }
 

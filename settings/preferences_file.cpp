@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/start_directory.h"
+#include "core/text_lines.h"
 
 namespace kestrune {
 namespace {
@@ -52,11 +53,7 @@ std::filesystem::path preferencesFilePath() {
 Preferences parsePreferences(std::string_view text) {
     Preferences preferences;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const std::string_view line = takeLine(text);
         if (line.empty())
             continue;
         const std::size_t equals = line.find('=');

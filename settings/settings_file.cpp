@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/start_directory.h"
+#include "core/text_lines.h"
 
 #include <cmath>
 
@@ -21,12 +22,7 @@ CalibrationTable parseSettings(std::string_view text) {
     for (double* slot : slots) {
         if (text.empty())
             break;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const double value = parseNumber(line);
+        const double value = parseNumber(takeLine(text));
         *slot = std::isfinite(value) ? value : 0.0;
     }
     return table;
