@@ -17,7 +17,7 @@
 namespace kestrune::platform::detail {
 
 OneLineListBox::OneLineListBox(unsigned style, qreal tabStop, QWidget* parent)
-    : QAbstractItemView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style) {
+    : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style) {
     setModel(&rows());
     setItemDelegate(new RowDelegate((style & style::UseTabStops) ? TabStops(tabStop) : TabStops(),
                                     [this] { return rowArea().size(); }, this));
@@ -27,6 +27,14 @@ OneLineListBox::OneLineListBox(unsigned style, qreal tabStop, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void OneLineListBox::doItemsLayout() {
+    QAbstractItemView::doItemsLayout(); // NOLINT(bugprone-parent-virtual-call): no row layout
+}
+
+void OneLineListBox::updateGeometries() {
+    QAbstractItemView::updateGeometries(); // NOLINT(bugprone-parent-virtual-call): no row layout
 }
 
 int OneLineListBox::border() const {
@@ -207,7 +215,7 @@ void OneLineListBox::keyPressEvent(QKeyEvent* event) {
         event->ignore();
     if (row || (pinnedToFirstRow() && typed))
         return;
-    asUser([&] { QAbstractItemView::keyPressEvent(event); });
+    asUser([&] { QListView::keyPressEvent(event); });
 }
 
 void OneLineListBox::mousePressEvent(QMouseEvent* event) {
@@ -218,15 +226,15 @@ void OneLineListBox::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    asUser([&] { QAbstractItemView::mousePressEvent(event); });
+    asUser([&] { QListView::mousePressEvent(event); });
 }
 
 void OneLineListBox::mouseMoveEvent(QMouseEvent* event) {
-    asUser([&] { QAbstractItemView::mouseMoveEvent(event); });
+    asUser([&] { QListView::mouseMoveEvent(event); });
 }
 
 void OneLineListBox::mouseReleaseEvent(QMouseEvent* event) {
-    asUser([&] { QAbstractItemView::mouseReleaseEvent(event); });
+    asUser([&] { QListView::mouseReleaseEvent(event); });
 }
 
 void OneLineListBox::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -235,7 +243,7 @@ void OneLineListBox::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);
         return;
     }
-    asUser([&] { QAbstractItemView::mouseDoubleClickEvent(event); });
+    asUser([&] { QListView::mouseDoubleClickEvent(event); });
 }
 
 void OneLineListBox::wheelEvent(QWheelEvent* event) {
@@ -249,13 +257,13 @@ void OneLineListBox::wheelEvent(QWheelEvent* event) {
 }
 
 void OneLineListBox::focusInEvent(QFocusEvent* event) {
-    QAbstractItemView::focusInEvent(event);
+    QListView::focusInEvent(event);
     viewport()->update();
     tellFocus(event->reason());
 }
 
 void OneLineListBox::focusOutEvent(QFocusEvent* event) {
-    QAbstractItemView::focusOutEvent(event);
+    QListView::focusOutEvent(event);
     viewport()->update();
 }
 

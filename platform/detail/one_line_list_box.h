@@ -11,13 +11,13 @@
 
 #include "platform/detail/list_box_control.h"
 
-#include <QAbstractItemView>
+#include <QListView>
 #include <functional>
 #include <optional>
 
 namespace kestrune::platform::detail {
 
-class OneLineListBox final : public QAbstractItemView, public ListBoxControl {
+class OneLineListBox final : public QListView, public ListBoxControl {
 public:
     // tabStop: the distance of tab stops in pixels for UseTabStops.
     OneLineListBox(unsigned style, qreal tabStop, QWidget* parent);
@@ -29,6 +29,9 @@ public:
     QModelIndex indexAt(const QPoint& point) const override;
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    // A list view so that screen readers are told it is a list and read its rows; but the list
+    // view's layout of every row is skipped, as only one row is ever shown (see above).
+    void doItemsLayout() override;
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -37,6 +40,7 @@ protected:
     bool isIndexHidden(const QModelIndex& /*index*/) const override { return false; }
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void updateGeometries() override;
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -18,9 +18,9 @@ QAbstractItemView* boxOf(CWnd& window, int id) {
     return qobject_cast<QAbstractItemView*>(window.GetDlgItem(id));
 }
 
-// A box too low for two rows is drawn whole by itself, not as a list view.
+// A box too low for two rows draws its own arrows: the view's scroll bars never show.
 bool isOneLine(const QAbstractItemView* box) {
-    return !box->inherits("QListView");
+    return box->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
 }
 
 void fill(ListBox box, int rows) {
