@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace kestrune::test {
 namespace {
@@ -88,26 +89,29 @@ TEST(Dialog, TabOrderIsTemplateOrder) {
 }
 
 TEST(Dialog, LabelsNameTheirControls) {
-    const std::vector<std::pair<int, QString>> expected{
-        {kOneLineList, "Kind"},
-        {kRowList, "Rows"},
-        {kNoSelList, "Result"},
-        {kDigitsEdit, "Digits"},
-        {kTextEdit, "Any text"},
-        {kCheckBox, "Tick me"},
-        {IDOK, "OK"},
-        {kNestedButton, "Nested"},
-        {kDecimalEdit, "Decimal"},
-        {kResultEdit, "Copy me"},
-        {kRatioCombo, "Ratio"},
+    // The role too: a screen reader says "list" and reads the rows of a one-row box as well.
+    using enum QAccessible::Role;
+    const std::vector<std::tuple<int, QString, QAccessible::Role>> expected{
+        {kOneLineList, "Kind", List},
+        {kRowList, "Rows", List},
+        {kNoSelList, "Result", List},
+        {kDigitsEdit, "Digits", EditableText},
+        {kTextEdit, "Any text", EditableText},
+        {kCheckBox, "Tick me", CheckBox},
+        {IDOK, "OK", PushButton},
+        {kNestedButton, "Nested", PushButton},
+        {kDecimalEdit, "Decimal", EditableText},
+        {kResultEdit, "Copy me", EditableText},
+        {kRatioCombo, "Ratio", ComboBox},
     };
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget* window) {
-        for (const auto& [id, name] : expected) {
+        for (const auto& [id, name, role] : expected) {
             // As assistive technology reads it, not only as set on the widget.
             QAccessibleInterface* seen =
                 QAccessible::queryAccessibleInterface(dialog.GetDlgItem(id));
             EXPECT_EQ(seen->text(QAccessible::Name), name) << id;
+            EXPECT_EQ(seen->role(), role) << id;
         }
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (label->isWindow()) // a tip, not a label of the dialog
