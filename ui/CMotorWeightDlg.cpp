@@ -9,8 +9,6 @@
 #include "ui/help_contexts.h"
 #include "ui/resources/dialog_templates.h"
 
-#include <utility>
-
 namespace kestrune {
 
 using namespace platform;
@@ -57,7 +55,7 @@ bool CMotorWeightDlg::OnInitDialog() {
     showThickness(prefs.thickness());
     showDensity(prefs.density());
     // The motor the Breaking Turns page starts with.
-    length_ = 1.0;
+    motor_.typeLength(1.0);
     showLength();
     initialised_ = true;
     recompute();
@@ -83,38 +81,23 @@ void CMotorWeightDlg::DoDataExchange(CDataExchange& dx) {
 void CMotorWeightDlg::OnLengthUpdate() {
     if (showing_)
         return;
-    typedLast_ = Typed::Length;
-    ownTyped_.reset();
-    length_ = typedPositive(IDC_LENGTH);
-    if (length_)
-        length_ = toInches(*length_, units_);
+    std::optional<double> length = typedPositive(IDC_LENGTH);
+    if (length)
+        length = toInches(*length, units_);
+    motor_.typeLength(length);
     recompute();
 }
 
 void CMotorWeightDlg::OnWeightUpdate() {
     if (showing_)
         return;
-    typedLast_ = Typed::Weight;
-    ownTyped_.reset();
-    weight_ = typedPositive(IDC_WEIGHT);
+    motor_.typeWeight(typedPositive(IDC_WEIGHT));
     recompute();
 }
 
 void CMotorWeightDlg::OnClassSelChange() {
-    const std::optional<double> limit = classLimit(GetListBox(IDC_CLASS).GetCurSel());
-    if (limit && !ownTyped_) {
-        ownTyped_ = typedLast_;
-        ownValue_ = typedLast_ == Typed::Length ? length_ : weight_;
-    }
-    if (limit) {
-        typedLast_ = Typed::Weight;
-        weight_ = *limit;
-        showWeight();
-    } else if (ownTyped_) {
-        typedLast_ = *std::exchange(ownTyped_, std::nullopt);
-        (typedLast_ == Typed::Length ? length_ : weight_) = ownValue_;
-        typedLast_ == Typed::Length ? showLength() : showWeight();
-    }
+    if (motor_.chooseClass(GetListBox(IDC_CLASS).GetCurSel()))
+        motor_.decides() == LinkedMotor::Side::Length ? showLength() : showWeight();
     recompute();
 }
 
@@ -166,18 +149,10 @@ MotorWeightInputs CMotorWeightDlg::readInputs() {
 
 void CMotorWeightDlg::recompute() {
     const MotorWeightInputs inputs = readInputs();
-    const double width = stripWidthInches(inputs.width).value_or(0);
-    if (typedLast_ == Typed::Length) {
-        weight_ =
-            length_ ? motorWeight(inputs.stock, width, inputs.strands, *length_) : std::nullopt;
-        showWeight();
-    } else {
-        length_ =
-            weight_ ? motorLength(inputs.stock, width, inputs.strands, *weight_) : std::nullopt;
-        showLength();
-    }
+    motor_.follow(inputs.stock, stripWidthInches(inputs.width).value_or(0), inputs.strands);
+    motor_.decides() == LinkedMotor::Side::Length ? showWeight() : showLength();
     const MotorWeightResults results =
-        motorWeightResults(calcState(), inputs, length_, weight_, units_);
+        motorWeightResults(calcState(), inputs, motor_.length(), motor_.weight(), units_);
     showText(IDC_WEIGHT_TURNS, results.turns);
     showText(IDC_WEIGHT_TORQUE, results.torque);
     showText(IDC_PER_STRAND, results.perStrand);
@@ -191,16 +166,18 @@ void CMotorWeightDlg::showText(int id, std::string_view text) {
 }
 
 void CMotorWeightDlg::showLength() {
-    showText(IDC_LENGTH, length_ ? formatLength(*length_, units_) : std::string());
+    const std::optional<double> length = motor_.length();
+    showText(IDC_LENGTH, length ? formatLength(*length, units_) : std::string());
 }
 
 void CMotorWeightDlg::showWeight() {
-    showText(IDC_WEIGHT, weight_ ? formatGrams(*weight_) : std::string());
+    const std::optional<double> weight = motor_.weight();
+    showText(IDC_WEIGHT, weight ? formatGrams(*weight) : std::string());
 }
 
 void CMotorWeightDlg::showUnits(LengthUnit unit) {
     units_ = unit;
-    if (length_)
+    if (motor_.length())
         showLength();
     if (thickness_)
         showText(IDC_THICKNESS, formatThickness(*thickness_, unit));

@@ -4,6 +4,7 @@
 #pragma once
 // The Motor Weight page: size a motor to a contest class's weight limit, with its turns and torque.
 
+#include "core/linked_motor.h"
 #include "core/motor_weight.h"
 #include "platform/CPropertyPage.h"
 
@@ -49,20 +50,13 @@ private:
     // The text of a box read whole, as a finite number above 0; nothing otherwise.
     std::optional<double> typedPositive(int id);
 
-    enum class Typed { Length, Weight };
-    Typed typedLast_ = Typed::Length;
+    LinkedMotor motor_;
     bool initialised_ = false;
     bool showing_ = false;
     LengthUnit units_ = LengthUnit::Inch;
-    // The motor, exact: what the user typed and what the page computed from it.
-    std::optional<double> length_; // inches
-    std::optional<double> weight_; // grams
+    // The rubber as the boxes give it, in inches and g/cm^3; nothing while a box holds no value.
     std::optional<double> thickness_;
     std::optional<double> density_;
-    // While a class's limit is in Weight: the box the user had typed last, and its value. Choosing
-    // None brings them back, so stepping through the Class list loses nothing the user typed.
-    std::optional<Typed> ownTyped_;
-    std::optional<double> ownValue_;
     // The preferences as the page last read or wrote them.
     double seenThickness_ = 0;
     double seenDensity_ = 0;

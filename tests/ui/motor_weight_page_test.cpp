@@ -89,8 +89,11 @@ TEST_F(MotorWeight, ResultsAreTheModelsAndTheCalculationPages) {
 }
 
 // From Tan II, 1/8", 4 strands, 80 %, 1 inch, each step changes one control. Then the Batch
-// Log's "Use density" changes the density, and the page shows it when it is shown again.
+// Log's "Use density" changes the density, and the page shows it when it is shown again; Tab
+// reaches every control, each named after its label; Help and F1 open the page's section.
 TEST_F(MotorWeight, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNothing) {
+    std::vector<unsigned long> topics;
+    platform::setHelpHook([&](unsigned long context) { topics.push_back(context); });
     const std::string digits(400, '7');
     const struct {
         int id;
@@ -118,7 +121,7 @@ TEST_F(MotorWeight, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNothi
         {IDC_UNITS, "1", "228.6", "", "", "444", ""},
         {IDC_THICKNESS, "1.2", "228.6", "5.23", "3.81 g/m", "444", ""},
     };
-    runSheet([&](QWidget*) {
+    runSheet([&](QWidget* sheet) {
         activate(MotorWeightPage);
         EXPECT_EQ(text(IDC_LENGTH) + " " + text(IDC_WEIGHT) + " " + text(IDC_WEIGHT_TURNS),
                   "1.00 0.34 60");
@@ -138,14 +141,6 @@ TEST_F(MotorWeight, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNothi
         preferences().setDensity(1.05);
         activate(MotorWeightPage);
         EXPECT_EQ(text(IDC_DENSITY) + " " + text(IDC_WEIGHT), "1.05 5.49");
-    });
-}
-
-TEST_F(MotorWeight, TabReachesEveryControlByItsNameAndHelpOpensItsSection) {
-    std::vector<unsigned long> topics;
-    platform::setHelpHook([&](unsigned long context) { topics.push_back(context); });
-    runSheet([&](QWidget* sheet) {
-        activate(MotorWeightPage);
         clickButton(sheet, "Help");
         QTest::keyClick(motorWeight_.GetDlgItem(IDC_LENGTH), Qt::Key_F1);
         motorWeight_.GetDlgItem(IDC_TYPE)->setFocus(Qt::TabFocusReason);
