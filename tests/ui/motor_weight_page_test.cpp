@@ -8,18 +8,13 @@
 #include "ui/resources/dialog_templates.h"
 
 #include <QLineEdit>
-#include <iomanip>
-#include <sstream>
 
 namespace kestrune::test {
 namespace {
 
-// "%.Nf" by the classic locale's streams, not by the program's own formatting.
+// "%.Nf" as Qt writes it in every locale, not by the program's own formatting.
 std::string fixed(double value, int decimals) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::fixed << std::setprecision(decimals) << value;
-    return out.str();
+    return QString::number(value, 'f', decimals).toStdString();
 }
 
 class MotorWeight : public PageSheetTest {
