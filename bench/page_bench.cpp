@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // One keystroke in the Length box and one Strands step, from the key event to the new result
-// shown, on the real Breaking Turns page; also with 100,000 earlier results in its list.
+// shown, on the real Breaking Turns page; also with 100,000 earlier results in its list. One
+// keystroke in the Motor Weight page's Weight (g), to its length and four results shown.
 
 #include "core/calc_state.h"
 #include "platform/CPropertySheet.h"
 #include "settings/settings_file.h"
+#include "ui/CMotorWeightDlg.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
 #include "ui/resources/dialog_templates.h"
@@ -23,6 +25,8 @@ namespace kestrune {
 namespace {
 
 CTurnsDlg* page = nullptr;
+CMotorWeightDlg* weightPage = nullptr;
+platform::CPropertySheet* pages = nullptr;
 
 void fillResults(int earlier) {
     platform::ListBox results = page->GetListBox(IDC_TURNS_RESULT);
@@ -75,6 +79,19 @@ void BM_StrandsStep(benchmark::State& run) {
 }
 BENCHMARK(BM_StrandsStep)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+void BM_MotorWeightKeystroke(benchmark::State& run) {
+    pages->SetActivePage(2);
+    QWidget* weight = weightPage->GetDlgItem(IDC_WEIGHT);
+    weight->setFocus();
+    QTest::keyClick(weight, Qt::Key_1);
+    bool typed = false;
+    timeKeystrokes(run, [&] {
+        QTest::keyClick(weight, typed ? Qt::Key_Backspace : Qt::Key_2);
+        typed = !typed;
+    });
+}
+BENCHMARK(BM_MotorWeightKeystroke)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace kestrune
 
@@ -86,10 +103,14 @@ int main(int argc, char** argv) {
     loadSettings(calcState(), settingsFilePath());
     CTurnsDlg turns;
     CTorqueDlg torque;
+    CMotorWeightDlg weight;
     platform::CPropertySheet sheet("Kestrune Ver. X.1F", nullptr, 0);
     sheet.AddPage(&turns);
     sheet.AddPage(&torque);
+    sheet.AddPage(&weight);
     page = &turns;
+    weightPage = &weight;
+    pages = &sheet;
     QTimer::singleShot(0, [&] {
         benchmark::RunSpecifiedBenchmarks();
         QApplication::activeModalWidget()->close();

@@ -15,8 +15,8 @@ bool isPositive(double value) {
     return std::isfinite(value) && value > 0;
 }
 
-std::optional<double> positive(double value) {
-    if (!isPositive(value))
+std::optional<double> measure(double value) {
+    if (!isPositive(value) || value > kLargestMotorMeasure)
         return std::nullopt;
     return value;
 }
@@ -28,20 +28,24 @@ bool validStock(const RubberStock& stock, double width, double strands) {
 
 } // namespace
 
+std::string formatDensity(double density) {
+    return formatTrimmed(density, 4, 2);
+}
+
 std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
                                   double length) {
     if (!validStock(stock, width, strands) || !isPositive(length))
         return std::nullopt;
-    return positive(stock.density * stock.thickness * width * strands * length *
-                    kCubicCentimetresPerCubicInch);
+    return measure(stock.density * stock.thickness * width * strands * length *
+                   kCubicCentimetresPerCubicInch);
 }
 
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
                                   double weight) {
     if (!validStock(stock, width, strands) || !isPositive(weight))
         return std::nullopt;
-    return positive(weight / (stock.density * stock.thickness * width * strands *
-                              kCubicCentimetresPerCubicInch));
+    return measure(weight / (stock.density * stock.thickness * width * strands *
+                             kCubicCentimetresPerCubicInch));
 }
 
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit) {
@@ -61,7 +65,7 @@ std::optional<double> classLimit(int weightClass) {
 
 std::string classCheckText(int weightClass, std::optional<double> weight) {
     const std::optional<double> limit = classLimit(weightClass);
-    if (!limit || !weight || !std::isfinite(*weight))
+    if (!limit || !weight || !std::isfinite(*weight) || *weight > kLargestMotorMeasure)
         return {};
     const std::string limitName =
         " the " + std::string(kWeightClasses[static_cast<std::size_t>(weightClass)].shortName) +

@@ -20,10 +20,17 @@ struct RubberStock {
     double density = 1.00;    // g/cm^3
 };
 
+// A density as the pages show it: "1.00", "1.0524" (to 0.0001 g/cm^3, at least two decimals).
+std::string formatDensity(double density);
+
+// The largest length (inches) or weight (grams) of a motor: far beyond any rubber motor, and
+// below the size where a value shown to the hundredth would print hundreds of meaningless digits.
+inline constexpr double kLargestMotorMeasure = 1e9;
+
 // W = density x thickness x width x strands x length x 16.387064, in grams (lengths in inches),
 // and the length of a weight, L = W / (density x thickness x width x strands x 16.387064).
-// Every input must be a finite number above 0; a result that is not one (too large for a
-// double, or too small to be told from 0) is no result either.
+// Every input must be a finite number above 0; a result that is not one (too small to be told
+// from 0) or exceeds kLargestMotorMeasure is no result either.
 std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
                                   double length);
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
@@ -56,7 +63,7 @@ std::optional<double> classLimit(int weightClass);
 // limit", "1.10 g over the F1B limit", "at the F1G limit" when it weighs the limit exactly. A
 // difference that rounds to 0.00 g still says which side it is on: "less than 0.01 g over the
 // F1B limit", since a motor over the limit is over however little. Empty without a class or a
-// weight.
+// weight, or for a weight beyond kLargestMotorMeasure.
 std::string classCheckText(int weightClass, std::optional<double> weight);
 
 // What the Motor Weight page shows for a motor, besides the linked Length and Weight.

@@ -162,4 +162,14 @@ std::string formatFixed(double value, int decimals) {
     return out;
 }
 
+std::string formatTrimmed(double value, int most, int least) {
+    std::string text = formatFixed(value, most);
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos)
+        return text;
+    const std::size_t keep = std::max(text.find_last_not_of('0') + 1, point + 1 + least);
+    text.erase(least == 0 && keep == point + 1 ? point : keep);
+    return text;
+}
+
 } // namespace kestrune

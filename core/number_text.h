@@ -42,4 +42,8 @@ std::string formatInt(int value);
 // "inf"/"nan" for the non-finite.
 std::string formatFixed(double value, int decimals);
 
+// formatFixed with `most` decimals, less the trailing zeros past the first `least`: (1, 4, 2)
+// gives "1.00", (1.05238, 4, 2) "1.0524", (0.042, 5, 0) "0.042", (3, 4, 0) "3".
+std::string formatTrimmed(double value, int most, int least);
+
 } // namespace kestrune

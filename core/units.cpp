@@ -28,6 +28,11 @@ std::string formatLength(double inches, LengthUnit unit) {
                                           : formatFixed(inches, 2);
 }
 
+std::string formatThickness(double inches, LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? formatTrimmed(inches * kMillimetresPerInch, 4, 0)
+                                          : formatTrimmed(inches, 5, 0);
+}
+
 std::string formatOunceInches(double ounceInches) {
     return formatFixed(ounceInches, 2);
 }

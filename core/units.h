@@ -31,6 +31,10 @@ double fromInches(double inches, LengthUnit unit);
 // A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres.
 std::string formatLength(double inches, LengthUnit unit);
 
+// A strip thickness in the unit, without the unit and without trailing zeros, to 0.00001 in or
+// 0.0001 mm: "0.042" in, "1.0668" mm.
+std::string formatThickness(double inches, LengthUnit unit);
+
 // Torque as the pages write it: "6.11 oz-in", and in millimetre units "6.11 oz-in (43.2 N·mm)".
 std::string formatTorque(double ounceInches, LengthUnit unit);
 // Its two numbers alone, for tables: "%.2f" oz-in, "%.1f" N·mm.

@@ -26,6 +26,10 @@ TEST(Units, ConvertAndPrintBothWays) {
     EXPECT_EQ(formatTorque(6.113402589451772, kIn), "6.11 oz-in");
     EXPECT_EQ(formatTorque(6.113402589451772, kMm), "6.11 oz-in (43.2 N·mm)");
     EXPECT_EQ(lengthUnitAt(lengthUnitIndex(kMm)), kMm);
+    EXPECT_EQ(formatThickness(0.042, kIn) + " " + formatThickness(0.042, kMm) + " " +
+                  formatThickness(1 / 25.4, kMm) + " " + formatDensity(1) + " " +
+                  formatDensity(1.05238),
+              "0.042 1.0668 1 1.00 1.0524");
 }
 
 // Weights and their lengths back; bad input, or a result too large for a double, gives none.
@@ -43,6 +47,7 @@ TEST(MotorWeight, GivesAFiniteWeightAndItsLengthBackOrNothing) {
     }
     EXPECT_EQ(motorWeight({0.042, 1e308}, 0.125, 4, 10), std::nullopt);
     EXPECT_EQ(motorLength({}, 0.125, 4, 1e308), std::nullopt);
+    EXPECT_EQ(motorWeight({}, 0.125, 4, 1e308), std::nullopt) << "finite, but no motor";
     EXPECT_FALSE(classLimit(0) || classLimit(6));
 }
 
@@ -58,7 +63,8 @@ TEST(ClassCheck, SaysWhichSideOfTheLimit) {
                  {5, 0.599, "less than 0.01 g under the F1D limit"},
                  {2, 9.994, "0.01 g under the F1G limit"},
                  {0, 9.58, ""},
-                 {2, {}, ""}};
+                 {2, {}, ""},
+                 {1, 1e308, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(classCheckText(c.weightClass, c.weight), c.text);
 }

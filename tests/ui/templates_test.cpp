@@ -35,7 +35,7 @@ TEST(DialogTemplates, HaveTheirCaptionsSizesAndControls) {
         {IDD_SAVE_DATA, "", 132, 57, 3},
         {IDD_LIST, "List", 327, 146, 14},
         {IDD_OPTIONS, "Options", 186, 95, 0},
-        {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 0},
+        {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 29},
         {IDD_WINDING, "Winding", 327, 146, 0},
         {IDD_BATCH_LOG, "Batch Log", 327, 146, 0},
     };
@@ -107,7 +107,7 @@ TEST_P(Built, NoControlOverlapsAnotherOrClipsItsText) {
 INSTANTIATE_TEST_SUITE_P(DialogTemplates, Built,
                          testing::Combine(testing::Values(IDD_TURNS, IDD_TORQUE, IDD_CALIB_TURNS,
                                                           IDD_CALIB_TORQUE, IDD_SAVE_DATA,
-                                                          IDD_LIST),
+                                                          IDD_MOTOR_WEIGHT, IDD_LIST),
                                           testing::Values(9.0, 18.0)),
                          [](const testing::TestParamInfo<std::tuple<int, qreal>>& param) {
                              std::string name;

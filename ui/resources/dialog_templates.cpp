@@ -127,8 +127,40 @@ constexpr std::array<ControlTemplate, 14> kList{{
 }};
 
 // The modeller's pages, as large as the largest of the first five.
-// Motor Weight.
-constexpr std::array<ControlTemplate, 0> kMotorWeight{};
+// Motor Weight: the rubber on the first row, the motor's size on the second, the results below.
+constexpr unsigned kDecimalEdit = st::Border | st::TabStop | st::Decimal;
+constexpr unsigned kResultEdit = st::Border | st::TabStop | st::ReadOnly;
+constexpr std::array<ControlTemplate, 29> kMotorWeight{{
+    {IDC_TYPE, LB, "", 10, 20, 60, 10, kInputList},
+    {IDC_STATIC, TX, "Type", 10, 10, 60, 8, kLabel},
+    {IDC_WIDTH, LB, "", 77, 20, 54, 10, kInputList},
+    {IDC_STATIC, TX, "Width", 77, 10, 54, 8, kLabel},
+    {IDC_STRANDS, LB, "", 138, 20, 54, 10, kInputList},
+    {IDC_STATIC, TX, "Strands", 138, 10, 54, 8, kLabel},
+    {IDC_THICKNESS, ED, "", 199, 20, 54, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Thickness", 199, 10, 54, 8, kLabel},
+    {IDC_DENSITY, ED, "", 260, 20, 54, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Density (g/cm³)", 260, 10, 54, 8, kLabel},
+    {IDC_LENGTH, ED, "", 10, 50, 60, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Length", 10, 40, 60, 8, kLabel},
+    {IDC_WEIGHT, ED, "", 77, 50, 54, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Weight (g)", 77, 40, 54, 8, kLabel},
+    {IDC_CLASS, LB, "", 138, 50, 54, 10, kInputList},
+    {IDC_STATIC, TX, "Class", 138, 40, 54, 8, kLabel},
+    {IDC_LIMIT, LB, "", 199, 50, 54, 10, kInputList},
+    {IDC_STATIC, TX, "Limit (%)", 199, 40, 54, 8, kLabel},
+    {IDC_UNITS, LB, "", 260, 50, 54, 10, kInputList},
+    {IDC_STATIC, TX, "Units", 260, 40, 54, 8, kLabel},
+    {IDC_WEIGHT_TURNS, ED, "", 10, 84, 60, 12, kResultEdit},
+    {IDC_STATIC, TX, "Turns", 10, 74, 60, 8, kLabel},
+    {IDC_WEIGHT_TORQUE, ED, "", 77, 84, 115, 12, kResultEdit},
+    {IDC_STATIC, TX, "Torque", 77, 74, 115, 8, kLabel},
+    {IDC_PER_STRAND, ED, "", 199, 84, 54, 12, kResultEdit},
+    {IDC_STATIC, TX, "Per strand", 199, 74, 54, 8, kLabel},
+    {IDC_CLASS_CHECK, ED, "", 10, 114, 182, 12, kResultEdit},
+    {IDC_STATIC, TX, "Class check", 10, 104, 182, 8, kLabel},
+    {IDC_HELP, PB, "Help", 260, 112, 54, 14, kTab},
+}};
 // Winding.
 constexpr std::array<ControlTemplate, 0> kWinding{};
 // Batch Log.

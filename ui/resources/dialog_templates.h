@@ -52,6 +52,16 @@ inline constexpr int IDC_SAVE_VALUE = IDC_SAVE; // "Save Value" in the calibrati
 inline constexpr int IDC_LOAD = 1040;
 // The modeller's pages keep to ranges of their own: Motor Weight 1100-1129, Winding 1130-1159,
 // Batch Log 1160-1199. A page may reuse the ids above for controls of the same role.
+// Motor Weight.
+inline constexpr int IDC_WEIGHT = 1100;
+inline constexpr int IDC_CLASS = 1101;
+inline constexpr int IDC_THICKNESS = 1102;
+inline constexpr int IDC_DENSITY = 1103;
+inline constexpr int IDC_UNITS = 1104;
+inline constexpr int IDC_WEIGHT_TURNS = 1105;
+inline constexpr int IDC_WEIGHT_TORQUE = 1106;
+inline constexpr int IDC_PER_STRAND = 1107;
+inline constexpr int IDC_CLASS_CHECK = 1108;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
