@@ -67,6 +67,7 @@ struct TurnsMotor {
     double length = 1;
     double limit = 100;
     double turns = 0; // integral; 0 when undefined
+    bool useVorlick = false;
 };
 
 struct TorqueMotor {
