@@ -28,6 +28,12 @@ std::string formatLength(double inches, LengthUnit unit) {
                                           : formatFixed(inches, 2);
 }
 
+std::string formatLengthInput(double inches, LengthUnit unit) {
+    std::string exact = formatShortest(fromInches(inches, unit));
+    std::string rounded = formatLength(inches, unit);
+    return exact.size() <= rounded.size() ? exact : rounded;
+}
+
 std::string formatOunceInches(double ounceInches) {
     return formatFixed(ounceInches, 2);
 }
