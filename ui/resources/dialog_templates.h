@@ -52,6 +52,14 @@ inline constexpr int IDC_SAVE_VALUE = IDC_SAVE; // "Save Value" in the calibrati
 inline constexpr int IDC_LOAD = 1040;
 // The modeller's pages keep to ranges of their own: Motor Weight 1100-1129, Winding 1130-1159,
 // Batch Log 1160-1199. A page may reuse the ids above for controls of the same role.
+// Winding.
+inline constexpr int IDC_WINDER_RATIO = 1130;
+inline constexpr int IDC_STRETCH = 1131;
+inline constexpr int IDC_CARD = 1132;
+inline constexpr int IDC_STRETCHED_LENGTH = 1133;
+inline constexpr int IDC_LENGTH_UNIT = 1134;
+inline constexpr int IDC_SAVE_PDF = 1135;
+inline constexpr int IDC_COPY = 1136;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
