@@ -177,6 +177,15 @@ void CWindingDlg::recomputeCard() {
     for (const CardRow& row : card_.rows)
         card.AddString(formatCardRow(row, unit_));
     GetEdit(IDC_STRETCHED_LENGTH).SetWindowText(formatStretchedLength(card_, unit_));
+    SetDlgItemText(IDC_CARD_NOTE, refusal());
+}
+
+std::string CWindingDlg::refusal() {
+    if (motor_.winderRatio < 1)
+        return "Winder ratio: a whole number from 1 up";
+    if (lengthInches_ == 0 && !GetEdit(IDC_LENGTH).GetWindowText().empty())
+        return "Length: a number above 0";
+    return {};
 }
 
 void CWindingDlg::OnInputChange() {

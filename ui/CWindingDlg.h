@@ -14,6 +14,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kestrune {
@@ -47,6 +48,8 @@ private:
     void showLength(double inches);
     void showPreferences();
     platform::Printout printout() const;
+    // Why the card leaves the cranks or the turns out; empty when it leaves out nothing typed.
+    std::string refusal();
 
     std::optional<TurnsMotor> taken_; // the Breaking Turns motor the inputs last took
     double lengthInches_ = 0;         // the Length box's length; 0 while it holds none

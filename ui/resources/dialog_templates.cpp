@@ -132,7 +132,7 @@ constexpr std::array<ControlTemplate, 0> kMotorWeight{};
 // Winding: the motor's inputs on the left, the winder's beside them with the buttons below, the
 // card on the right with the length to wind at under it.
 constexpr unsigned kCard = st::Border | st::VScroll | st::TabStop | st::UseTabStops;
-constexpr std::array<ControlTemplate, 23> kWinding{{
+constexpr std::array<ControlTemplate, 24> kWinding{{
     {IDC_TYPE, LB, "", 10, 16, 62, 10, kInputList},
     {IDC_STATIC, TX, "Type", 10, 6, 17, 8, kLabel},
     {IDC_WIDTH, LB, "", 10, 44, 40, 10, kInputList},
@@ -153,6 +153,7 @@ constexpr std::array<ControlTemplate, 23> kWinding{{
     {IDC_STATIC, TX, "Card", 140, 6, 17, 8, kLabel},
     {IDC_STRETCHED_LENGTH, ED, "", 140, 130, 70, 12, st::Border | st::TabStop | st::ReadOnly},
     {IDC_STATIC, TX, "Stretched length", 140, 120, 56, 8, kLabel},
+    {IDC_CARD_NOTE, TX, "", 215, 127, 102, 18, kLabel}, // why a column is empty
     {IDC_PRINT, PB, "Print…", 80, 70, 50, 14, kTab},
     {IDC_SAVE_PDF, PB, "Save PDF…", 80, 88, 50, 14, kTab},
     {IDC_COPY, PB, "Copy", 80, 106, 50, 14, kTab},

@@ -60,6 +60,7 @@ inline constexpr int IDC_STRETCHED_LENGTH = 1133;
 inline constexpr int IDC_LENGTH_UNIT = 1134;
 inline constexpr int IDC_SAVE_PDF = 1135;
 inline constexpr int IDC_COPY = 1136;
+inline constexpr int IDC_CARD_NOTE = 1137;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
