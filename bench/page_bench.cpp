@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: MIT
 
 // One keystroke in the Length box and one Strands step, from the key event to the new result
-// shown, on the real Breaking Turns page; also with 100,000 earlier results in its list.
+// shown, on the real Breaking Turns page; also with 100,000 earlier results in its list. A
+// keystroke in the Winding page's Length box and a step of its Winder ratio list until its card
+// is shown, in inches and millimetres (the card then has five columns).
 
 #include "core/calc_state.h"
+#include "core/preferences.h"
 #include "platform/CPropertySheet.h"
 #include "settings/settings_file.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
+#include "ui/CWindingDlg.h"
 #include "ui/resources/dialog_templates.h"
 
 #include <QApplication>
@@ -23,6 +27,8 @@ namespace kestrune {
 namespace {
 
 CTurnsDlg* page = nullptr;
+CWindingDlg* winding = nullptr;
+platform::CPropertySheet* sheet = nullptr;
 
 void fillResults(int earlier) {
     platform::ListBox results = page->GetListBox(IDC_TURNS_RESULT);
@@ -75,6 +81,30 @@ void BM_StrandsStep(benchmark::State& run) {
 }
 BENCHMARK(BM_StrandsStep)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// A key in a box of the Winding page and the key that takes it back, alternately.
+void windingStep(benchmark::State& run, int id, Qt::Key there, Qt::Key back) {
+    preferences().setUnits(run.range(0) != 0 ? LengthUnit::Millimetre : LengthUnit::Inch);
+    sheet->SetActivePage(0);
+    sheet->SetActivePage(2);
+    QWidget* box = winding->GetDlgItem(id);
+    box->setFocus();
+    bool typed = false;
+    timeKeystrokes(run, [&] {
+        QTest::keyClick(box, typed ? back : there);
+        typed = !typed;
+    });
+}
+
+void BM_WindingLengthKeystroke(benchmark::State& run) {
+    windingStep(run, IDC_LENGTH, Qt::Key_2, Qt::Key_Backspace);
+}
+BENCHMARK(BM_WindingLengthKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_WindingRatioStep(benchmark::State& run) {
+    windingStep(run, IDC_WINDER_RATIO, Qt::Key_Down, Qt::Key_Up);
+}
+BENCHMARK(BM_WindingRatioStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace kestrune
 
@@ -86,15 +116,19 @@ int main(int argc, char** argv) {
     loadSettings(calcState(), settingsFilePath());
     CTurnsDlg turns;
     CTorqueDlg torque;
-    platform::CPropertySheet sheet("Kestrune Ver. X.1F", nullptr, 0);
-    sheet.AddPage(&turns);
-    sheet.AddPage(&torque);
+    CWindingDlg windingPage;
+    platform::CPropertySheet pages("Kestrune Ver. X.1F", nullptr, 0);
+    pages.AddPage(&turns);
+    pages.AddPage(&torque);
+    pages.AddPage(&windingPage);
     page = &turns;
+    winding = &windingPage;
+    sheet = &pages;
     QTimer::singleShot(0, [&] {
         benchmark::RunSpecifiedBenchmarks();
         QApplication::activeModalWidget()->close();
     });
-    sheet.DoModal();
+    pages.DoModal();
     benchmark::Shutdown();
     return 0;
 }
