@@ -201,7 +201,7 @@ TEST_F(WindingPageTest, CopyPrintAndSavePdfCarryTheCard) {
         setPrintHook({});
         answerNextModal([](QWidget* dialog) { dialog->close(); });
         clickButton(sheet, "Print…");
-        EXPECT_EQ(told.size() + pendingModalAnswers(), 1U) << "the print dialog, cancelled";
+        EXPECT_EQ(std::ssize(told) + pendingModalAnswers(), 1) << "the print dialog, cancelled";
 
         clickButton(sheet, "Save PDF…");
         QProcess pdftotext;
