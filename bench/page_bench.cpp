@@ -3,14 +3,18 @@
 
 // One keystroke in the Length box and one Strands step, from the key event to the new result
 // shown, on the real Breaking Turns page; also with 100,000 earlier results in its list. One
-// keystroke in the Motor Weight page's Weight (g), to its length and four results shown.
+// keystroke in the Motor Weight page's Weight (g), to its length and four results shown. A
+// keystroke in the Winding page's Length box and a step of its Winder ratio list until its card
+// is shown, in inches and millimetres (the card then has five columns).
 
 #include "core/calc_state.h"
+#include "core/preferences.h"
 #include "platform/CPropertySheet.h"
 #include "settings/settings_file.h"
 #include "ui/CMotorWeightDlg.h"
 #include "ui/CTorqueDlg.h"
 #include "ui/CTurnsDlg.h"
+#include "ui/CWindingDlg.h"
 #include "ui/resources/dialog_templates.h"
 
 #include <QApplication>
@@ -26,7 +30,8 @@ namespace {
 
 CTurnsDlg* page = nullptr;
 CMotorWeightDlg* weightPage = nullptr;
-platform::CPropertySheet* pages = nullptr;
+CWindingDlg* winding = nullptr;
+platform::CPropertySheet* sheet = nullptr;
 
 void fillResults(int earlier) {
     platform::ListBox results = page->GetListBox(IDC_TURNS_RESULT);
@@ -80,7 +85,7 @@ void BM_StrandsStep(benchmark::State& run) {
 BENCHMARK(BM_StrandsStep)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void BM_MotorWeightKeystroke(benchmark::State& run) {
-    pages->SetActivePage(2);
+    sheet->SetActivePage(2);
     QWidget* weight = weightPage->GetDlgItem(IDC_WEIGHT);
     weight->setFocus();
     QTest::keyClick(weight, Qt::Key_1);
@@ -91,6 +96,30 @@ void BM_MotorWeightKeystroke(benchmark::State& run) {
     });
 }
 BENCHMARK(BM_MotorWeightKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A key in a box of the Winding page and the key that takes it back, alternately.
+void windingStep(benchmark::State& run, int id, Qt::Key there, Qt::Key back) {
+    preferences().setUnits(run.range(0) != 0 ? LengthUnit::Millimetre : LengthUnit::Inch);
+    sheet->SetActivePage(0);
+    sheet->SetActivePage(3);
+    QWidget* box = winding->GetDlgItem(id);
+    box->setFocus();
+    bool typed = false;
+    timeKeystrokes(run, [&] {
+        QTest::keyClick(box, typed ? back : there);
+        typed = !typed;
+    });
+}
+
+void BM_WindingLengthKeystroke(benchmark::State& run) {
+    windingStep(run, IDC_LENGTH, Qt::Key_2, Qt::Key_Backspace);
+}
+BENCHMARK(BM_WindingLengthKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_WindingRatioStep(benchmark::State& run) {
+    windingStep(run, IDC_WINDER_RATIO, Qt::Key_Down, Qt::Key_Up);
+}
+BENCHMARK(BM_WindingRatioStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace kestrune
@@ -104,18 +133,21 @@ int main(int argc, char** argv) {
     CTurnsDlg turns;
     CTorqueDlg torque;
     CMotorWeightDlg weight;
-    platform::CPropertySheet sheet("Kestrune Ver. X.1F", nullptr, 0);
-    sheet.AddPage(&turns);
-    sheet.AddPage(&torque);
-    sheet.AddPage(&weight);
+    CWindingDlg windingPage;
+    platform::CPropertySheet pages("Kestrune Ver. X.1F", nullptr, 0);
+    pages.AddPage(&turns);
+    pages.AddPage(&torque);
+    pages.AddPage(&weight);
+    pages.AddPage(&windingPage);
     page = &turns;
     weightPage = &weight;
-    pages = &sheet;
+    winding = &windingPage;
+    sheet = &pages;
     QTimer::singleShot(0, [&] {
         benchmark::RunSpecifiedBenchmarks();
         QApplication::activeModalWidget()->close();
     });
-    sheet.DoModal();
+    pages.DoModal();
     benchmark::Shutdown();
     return 0;
 }

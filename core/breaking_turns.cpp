@@ -27,6 +27,7 @@ CalcOutcome computeBreakingTurns(CalcState& state, double width, double strands,
     motor.width = width;
     motor.strands = strands;
     motor.limit = limit;
+    motor.useVorlick = useVorlick;
 
     const double factor = limit * 0.01;
 

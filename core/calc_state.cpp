@@ -38,10 +38,13 @@ void selectRubberType(CalcState& state, Quantity quantity, int index) {
     if (!isKnownType(index))
         return;
     const auto slot = static_cast<std::size_t>(index);
-    if (quantity == Quantity::Turns)
+    if (quantity == Quantity::Turns) {
         state.turnsConstant = state.table.turns[slot];
-    else
+        state.turnsConstantType = index;
+    } else {
         state.torqueConstant = state.table.torque[slot];
+        state.torqueConstantType = index;
+    }
 }
 
 } // namespace kestrune

@@ -67,6 +67,7 @@ struct TurnsMotor {
     double length = 1;
     double limit = 100;
     double turns = 0; // integral; 0 when undefined
+    bool useVorlick = false;
 };
 
 struct TorqueMotor {
@@ -82,6 +83,9 @@ struct CalcState {
     int currentType = TanII; // any list index; -1 for a Type list without a selection
     double turnsConstant = 0;
     double torqueConstant = 0;
+    // The type each page's constant belongs to; -1 before the page has taken one.
+    int turnsConstantType = -1;
+    int torqueConstantType = -1;
     TurnsMotor turnsMotor;
     TorqueMotor torqueMotor;
 };

@@ -16,9 +16,12 @@ MotorConstants tableConstants(const CalcState& state, int type) {
 }
 
 MotorConstants pageConstants(const CalcState& state, int type) {
-    if (type == state.currentType)
-        return {state.turnsConstant, state.torqueConstant};
-    return tableConstants(state, type);
+    MotorConstants constants = tableConstants(state, type);
+    if (type == state.currentType && type == state.turnsConstantType)
+        constants.turns = state.turnsConstant;
+    if (type == state.currentType && type == state.torqueConstantType)
+        constants.torque = state.torqueConstant;
+    return constants;
 }
 
 ShownTurns breakingTurnsOf(const CalcState& state, int type, double turnsConstant, double width,

@@ -19,9 +19,10 @@ struct MotorConstants {
 // The table's constants of a type; 0 (not calibrated) for a type outside the list.
 MotorConstants tableConstants(const CalcState& state, int type);
 
-// The constants the calculation pages show a type's results with: their current constants when
-// the type is the current type (a Default or a calibration may have set them), otherwise the
-// table's, which a page takes when it is shown with that type.
+// The constants the calculation pages show a type's results with: a page's current constant when
+// the type is the current type and the page has taken its constant for it (a Default or a
+// calibration may have changed it since), otherwise the table's, which the page takes when it is
+// next shown with that type (the Breaking Torque page before it was first opened, say).
 MotorConstants pageConstants(const CalcState& state, int type);
 
 struct ShownTurns {

@@ -33,6 +33,12 @@ std::string formatThickness(double inches, LengthUnit unit) {
                                           : formatTrimmed(inches, 5, 0);
 }
 
+std::string formatLengthInput(double inches, LengthUnit unit) {
+    std::string exact = formatShortest(fromInches(inches, unit));
+    std::string rounded = formatLength(inches, unit);
+    return exact.size() <= rounded.size() ? exact : rounded;
+}
+
 std::string formatOunceInches(double ounceInches) {
     return formatFixed(ounceInches, 2);
 }

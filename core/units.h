@@ -30,6 +30,9 @@ double fromInches(double inches, LengthUnit unit);
 
 // A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres.
 std::string formatLength(double inches, LengthUnit unit);
+// The same for a box the user may type into: the exact value where it is no longer ("10", "254",
+// "10.5"), so a length taken from another page reads as it was typed there.
+std::string formatLengthInput(double inches, LengthUnit unit);
 
 // A strip thickness in the unit, without the unit and without trailing zeros, to 0.00001 in or
 // 0.0001 mm: "0.042" in, "1.0668" mm.

@@ -20,6 +20,8 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
     WindingCard card;
     const std::optional<double> width = stripWidthInches(motor.width);
     const double strands = motor.strands;
+    // A negative length would give negative turns; not above 0 is no length at all.
+    const double length = motor.length > 0 ? motor.length : 0;
     for (int i = 0; i < kLimitCount; ++i) {
         CardRow& row = card.rows[static_cast<std::size_t>(i)];
         row.limit = limitAt(i);
@@ -27,7 +29,7 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
             continue;
         const double limit = row.limit;
         ShownTurns turns = breakingTurnsOf(state, motor.type, constants.turns, *width, strands,
-                                           limit, motor.length, motor.useVorlick);
+                                           limit, length, motor.useVorlick);
         if (turns.outcome.kind == CalcOutcome::Kind::Value)
             row.cranks = cranksFor(static_cast<int>(turns.turns), motor.winderRatio);
         row.turns = std::move(turns.outcome);
@@ -36,32 +38,87 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
         row.torqueOzIn = torque.torque;
         row.torque = std::move(torque.outcome);
     }
-    const double stretched = motor.length * motor.stretch;
-    if (std::isfinite(stretched) && stretched > 0 && motor.length > 0)
+    const double stretched = length * motor.stretch;
+    if (std::isfinite(stretched) && stretched > 0)
         card.stretchedLength = stretched;
     return card;
 }
 
+WindingMotor withTurnsMotor(WindingMotor motor, const TurnsMotor& turns) {
+    if (turns.type >= 0 && turns.type < kRubberTypeCount)
+        motor.type = turns.type;
+    for (int i = 0; i < kStripWidthCount; ++i) {
+        if (kStripWidths[static_cast<std::size_t>(i)].inches == turns.width)
+            motor.width = i;
+    }
+    for (int i = 0; i < kStrandCounts; ++i) {
+        if (strandCountAt(i) == turns.strands)
+            motor.strands = strandCountAt(i);
+    }
+    if (turns.length > 0)
+        motor.length = turns.length;
+    motor.useVorlick = turns.useVorlick;
+    return motor;
+}
+
+bool sameMotorToWind(const TurnsMotor& a, const TurnsMotor& b) {
+    return a.type == b.type && a.width == b.width && a.strands == b.strands &&
+           a.length == b.length && a.useVorlick == b.useVorlick;
+}
+
+namespace {
+
+std::string joined(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line += '\t';
+        line += cells[i];
+    }
+    return line;
+}
+
+std::string withUnit(double inches, LengthUnit unit) {
+    return formatLength(inches, unit) + " " +
+           std::string(kLengthUnitTexts[static_cast<std::size_t>(lengthUnitIndex(unit))]);
+}
+
+std::string constantsText(const WindingMotor& motor, const MotorConstants& constants) {
+    if (motor.useVorlick)
+        return "Vorlick formula, which needs no constants";
+    const auto constant = [](double value, int decimals) {
+        return value == 0 ? std::string("not calibrated") : formatFixed(value, decimals);
+    };
+    return "Standard formula: turns constant " + constant(constants.turns, 0) +
+           ", torque constant " + constant(constants.torque, 2);
+}
+
+} // namespace
+
+std::vector<std::string> cardHeaderCells(LengthUnit unit) {
+    std::vector<std::string> cells{"%", "Turns", "Cranks", "Torque"};
+    if (unit == LengthUnit::Millimetre)
+        cells.emplace_back("N·mm");
+    return cells;
+}
+
+std::vector<std::string> cardRowCells(const CardRow& row, LengthUnit unit) {
+    std::vector<std::string> cells{formatInt(row.limit), row.turns.text,
+                                   row.cranks ? formatInt(*row.cranks) : std::string(),
+                                   row.torque.text};
+    if (unit == LengthUnit::Millimetre)
+        cells.push_back(row.torque.kind == CalcOutcome::Kind::Value
+                            ? formatNewtonMillimetres(row.torqueOzIn)
+                            : std::string());
+    return cells;
+}
+
 std::string cardHeader(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? "%\tTurns\tCranks\tTorque\tN·mm"
-                                          : "%\tTurns\tCranks\tTorque";
+    return joined(cardHeaderCells(unit));
 }
 
 std::string formatCardRow(const CardRow& row, LengthUnit unit) {
-    std::string line = formatInt(row.limit);
-    line += '\t';
-    line += row.turns.text;
-    line += '\t';
-    if (row.cranks)
-        line += formatInt(*row.cranks);
-    line += '\t';
-    line += row.torque.text;
-    if (unit == LengthUnit::Millimetre) {
-        line += '\t';
-        if (row.torque.kind == CalcOutcome::Kind::Value)
-            line += formatNewtonMillimetres(row.torqueOzIn);
-    }
-    return line;
+    return joined(cardRowCells(row, unit));
 }
 
 std::string formatCardText(const WindingCard& card, LengthUnit unit) {
@@ -69,6 +126,33 @@ std::string formatCardText(const WindingCard& card, LengthUnit unit) {
     for (const CardRow& row : card.rows)
         text += formatCardRow(row, unit) + '\n';
     return text;
+}
+
+std::string formatStretchedLength(const WindingCard& card, LengthUnit unit) {
+    return card.stretchedLength ? withUnit(*card.stretchedLength, unit) : std::string();
+}
+
+std::vector<std::string> describeWindingCard(const WindingMotor& motor,
+                                             const MotorConstants& constants,
+                                             const WindingCard& card, LengthUnit unit) {
+    std::string what = "Motor: ";
+    if (motor.type >= 0 && motor.type < kRubberTypeCount)
+        what += std::string(kRubberTypes[static_cast<std::size_t>(motor.type)].listText) + ", ";
+    what += formatInt(motor.strands) + " strands";
+    if (motor.width >= 0 && motor.width < kStripWidthCount)
+        what += " of " +
+                std::string(kStripWidths[static_cast<std::size_t>(motor.width)].displayText) +
+                " strip";
+    what += motor.length > 0 ? ", " + withUnit(motor.length, unit) + " long" : ", no length";
+
+    std::string winder = "Winder ratio ";
+    winder += motor.winderRatio >= 1 ? formatInt(motor.winderRatio) + ":1, cranks rounded down"
+                                     : "not given, no cranks";
+    std::string stretch = "Stretch " + formatShortest(motor.stretch) + " times";
+    if (card.stretchedLength)
+        stretch += ": wind at " + formatStretchedLength(card, unit);
+    return {what, constantsText(motor, constants), winder, stretch,
+            unit == LengthUnit::Millimetre ? "Torque in oz-in and N·mm" : "Torque in oz-in"};
 }
 
 } // namespace kestrune

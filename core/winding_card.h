@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kestrune {
 
@@ -27,6 +28,7 @@ struct WindingMotor {
     bool useVorlick = false;
     int winderRatio = 16; // turns of the motor per crank
     double stretch = 4;   // times the length
+    friend bool operator==(const WindingMotor&, const WindingMotor&) = default;
 };
 
 struct CardRow {
@@ -47,9 +49,19 @@ struct WindingCard {
 std::optional<int> cranksFor(int turns, int winderRatio);
 
 // The card of a motor, computed with the given constants (pageConstants gives the ones the
-// calculation pages show). A Width index outside the list gives rows without results.
+// calculation pages show). A Width index outside the list gives rows without results, a length
+// that is not above 0 rows without turns.
 WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
                              const MotorConstants& constants);
+
+// The Breaking Turns page's motor to wind: its type, width, strands and Vorlick choice, and its
+// length when it has one (an empty Length box there shows no new turns, so the card keeps its
+// length too). The winder and the stretch stay; a type, width or strand count that no list
+// holds leaves that input as it was.
+WindingMotor withTurnsMotor(WindingMotor motor, const TurnsMotor& turns);
+
+// Whether two Breaking Turns motors wind alike; the limit does not count, the card has them all.
+bool sameMotorToWind(const TurnsMotor& a, const TurnsMotor& b);
 
 // The card's table as tab-separated text: the header line and the row lines (without line end)
 // for the page's table, and the whole card, every line ending in LF, for the clipboard. In
@@ -57,5 +69,17 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
 std::string cardHeader(LengthUnit unit);
 std::string formatCardRow(const CardRow& row, LengthUnit unit);
 std::string formatCardText(const WindingCard& card, LengthUnit unit);
+// The same heads and rows cell by cell, for the printed card.
+std::vector<std::string> cardHeaderCells(LengthUnit unit);
+std::vector<std::string> cardRowCells(const CardRow& row, LengthUnit unit);
+
+// "40.00 inch", "1016.0 mm"; empty for a card without a stretched length.
+std::string formatStretchedLength(const WindingCard& card, LengthUnit unit);
+
+// What the printed card says above its table: the motor, the formula with the constants used,
+// the winder and the stretch, and the torque's units.
+std::vector<std::string> describeWindingCard(const WindingMotor& motor,
+                                             const MotorConstants& constants,
+                                             const WindingCard& card, LengthUnit unit);
 
 } // namespace kestrune

@@ -7,9 +7,11 @@
 #include "platform/detail/combo_box_control.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
+#include "platform/detail/qt_text.h"
 #include "platform/detail/seam_calls.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <cstdio>
 #include <cstdlib>
 
@@ -73,6 +75,14 @@ Button CWnd::GetButton(int id) {
         }
     }
     missingControl("button", id);
+}
+
+void CWnd::SetDlgItemText(int id, std::string_view text) {
+    const Control* control = findControl(id, ControlKind::Static);
+    if (control == nullptr) {
+        missingControl("label", id);
+    }
+    static_cast<QLabel*>(control->widget)->setText(detail::qtText(text));
 }
 
 QWidget* CWnd::GetDlgItem(int id) const {

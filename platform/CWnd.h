@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 class QWidget;
@@ -48,6 +49,9 @@ public:
     Edit GetEdit(int id);
     ComboBox GetComboBox(int id);
     Button GetButton(int id);
+    // A label's text, for a Static with an id of its own (a unit beside a box). The label keeps
+    // the width its template text gave it.
+    void SetDlgItemText(int id, std::string_view text);
     // The control's widget, nullptr when there is none (for the layer and tests).
     QWidget* GetDlgItem(int id) const;
 

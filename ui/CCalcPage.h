@@ -30,6 +30,8 @@ protected:
     void startWithType(int type) {
         pageType_ = type;
         initialised_ = true;
+        (quantity_ == Quantity::Turns ? calcState().turnsConstantType
+                                      : calcState().torqueConstantType) = type;
     }
 
 private:

@@ -106,6 +106,8 @@ TEST(BreakingTurnsRecord, StoresInputsAndResult) {
     EXPECT_EQ(m.length, 24);
     // 107 / sqrt(4.5) = 50.44 per inch; 24 inches -> 1210; * 0.85 -> 1028
     EXPECT_EQ(m.turns, 1028);
+    computeBreakingTurns(state, 0.1875, 6, 85, 0, true);
+    EXPECT_TRUE(m.useVorlick) << "the formula is recorded also when there is no length";
 }
 
 TEST(BreakingTurnsRecord, EmptyLengthKeepsThePreviousTurns) {

@@ -30,6 +30,17 @@ TEST(Units, ConvertAndPrintBothWays) {
                   formatThickness(1 / 25.4, kMm) + " " + formatDensity(1) + " " +
                   formatDensity(1.05238),
               "0.042 1.0668 1 1.00 1.0524");
+    const struct {
+        double inches;
+        LengthUnit unit;
+        const char* text;
+    } inputs[] = {{10, kIn, "10"},
+                  {10, kMm, "254"},
+                  {10.5, kIn, "10.5"},
+                  {29.058925759396327, kIn, "29.06"},
+                  {1 / 3.0, kMm, "8.5"}};
+    for (const auto& c : inputs)
+        EXPECT_EQ(formatLengthInput(c.inches, c.unit), c.text) << c.inches;
 }
 
 // Weights and their lengths back; bad input, or a result too large for a double, gives none.
@@ -105,7 +116,21 @@ TEST(WindingCard, RowsAreThePagesResults) {
     state.currentType = TanSuperSport;
     state.turnsConstant = 99;
     state.torqueConstant = 3;
-    EXPECT_EQ(pageConstants(state, TanSuperSport).turns + pageConstants(state, TanII).turns, 206);
+    // A page's own constant counts for the type it took it for, otherwise the table's: the
+    // Breaking Torque page not opened yet, or the type changed on the other page since.
+    const struct {
+        int turnsType, torqueType, type;
+        double turns, torque;
+    } taken[] = {{TanSuperSport, TanSuperSport, TanSuperSport, 99, 3},
+                 {TanSuperSport, -1, TanSuperSport, 99, 0},
+                 {TanII, TanSuperSport, TanSuperSport, 95.5, 3},
+                 {TanSuperSport, TanSuperSport, TanII, 107, 2.7}};
+    for (const auto& c : taken) {
+        state.turnsConstantType = c.turnsType;
+        state.torqueConstantType = c.torqueType;
+        const MotorConstants k = pageConstants(state, c.type);
+        EXPECT_EQ(k.turns + k.torque / 1000, c.turns + c.torque / 1000) << c.torqueType;
+    }
     for (int type = 0; type < kRubberTypeCount; ++type) {
         for (double length : {0.0, 10.0, 23.5, 1e12}) {
             for (bool vorlick : {false, true}) {
@@ -144,6 +169,61 @@ TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
     const WindingCard empty = buildWindingCard(state, {TanII, 7, 4, 0, false, 0, 4}, {107, 2.7});
     EXPECT_EQ(formatCardRow(empty.rows[0], kMm), "100\t\t\t\t");
     EXPECT_EQ(empty.stretchedLength, std::nullopt);
+}
+
+TEST(WindingCard, ALengthNotAbove0GivesNoTurnsAndNoStretchedLength) {
+    for (double bad : {-5.0, -kInf, kNaN}) {
+        const WindingCard card = buildWindingCard({}, {TanII, 2, 4, bad, false, 16, 4}, {107, 2.7});
+        EXPECT_EQ(card.rows[0].turns.kind, CalcOutcome::Kind::NoResult) << bad;
+        EXPECT_FALSE(card.stretchedLength || card.rows[0].cranks) << bad;
+        EXPECT_EQ(card.rows[4].torque.text, "6.11") << "torque needs no length";
+    }
+}
+
+// The Winding page takes the Breaking Turns page's motor, but not what no list of its own holds.
+TEST(WindingCard, TakesTheTurnsPageMotor) {
+    const WindingMotor own{TanSport, 0, 10, 7, false, 5, 3.5};
+    const struct {
+        TurnsMotor turns;
+        WindingMotor taken;
+    } cases[] = {
+        {{TanSuperSport, 0.1875, 6, 12, 80, 0, true}, {TanSuperSport, 3, 6, 12, true, 5, 3.5}},
+        {{TanII, 0.125, 36, 0, 95, 0, false}, {TanII, 2, 36, 7, false, 5, 3.5}}, // empty Length
+        {{-1, 0, 0, 2.5, 80, 0, true}, {TanSport, 0, 10, 2.5, true, 5, 3.5}},    // nothing chosen
+        {{7, 0.2, 5, -1, 80, 0, false}, {TanSport, 0, 10, 7, false, 5, 3.5}},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(withTurnsMotor(own, c.turns) == c.taken) << c.turns.type;
+    TurnsMotor other = cases[0].turns;
+    other.limit = 50;
+    EXPECT_TRUE(sameMotorToWind(cases[0].turns, other)) << "the card has every limit";
+    other.useVorlick = false;
+    EXPECT_FALSE(sameMotorToWind(cases[0].turns, other));
+}
+
+TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
+    CalcState state;
+    const WindingMotor standard{TanII, 2, 4, 10, false, 16, 4};
+    const WindingMotor vorlick{TanSuperSport, 3, 6, 0, true, 0, 3.5};
+    const auto lines = [&](const WindingMotor& m, MotorConstants k, LengthUnit unit) {
+        std::string text;
+        for (const std::string& line :
+             describeWindingCard(m, k, buildWindingCard(state, m, k), unit))
+            text += line + "\n";
+        return text;
+    };
+    EXPECT_EQ(lines(standard, {107, 2.7}, kMm),
+              "Motor: Tan II, 4 strands of 1/8\" strip, 254.0 mm long\n"
+              "Standard formula: turns constant 107, torque constant 2.70\n"
+              "Winder ratio 16:1, cranks rounded down\nStretch 4 times: wind at 1016.0 mm\n"
+              "Torque in oz-in and N·mm\n");
+    EXPECT_EQ(lines(vorlick, {0, 0}, kIn),
+              "Motor: Tan Super Sport, 6 strands of 3/16\" strip, no length\n"
+              "Vorlick formula, which needs no constants\nWinder ratio not given, no cranks\n"
+              "Stretch 3.5 times\nTorque in oz-in\n");
+    EXPECT_NE(lines({TanSport, 2, 4, 10, false, 16, 4}, {0, 0}, kIn)
+                  .find("turns constant not calibrated, torque constant not calibrated"),
+              std::string::npos);
 }
 
 TEST(Preferences, NeverHoldAValueThePagesCannotComputeWith) {

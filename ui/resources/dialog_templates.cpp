@@ -161,8 +161,36 @@ constexpr std::array<ControlTemplate, 29> kMotorWeight{{
     {IDC_STATIC, TX, "Class check", 10, 104, 182, 8, kLabel},
     {IDC_HELP, PB, "Help", 260, 112, 54, 14, kTab},
 }};
-// Winding.
-constexpr std::array<ControlTemplate, 0> kWinding{};
+// Winding: the motor's inputs on the left, the winder's beside them with the buttons below, the
+// card on the right with the length to wind at under it.
+constexpr unsigned kCard = st::Border | st::VScroll | st::TabStop | st::UseTabStops;
+constexpr std::array<ControlTemplate, 24> kWinding{{
+    {IDC_TYPE, LB, "", 10, 16, 62, 10, kInputList},
+    {IDC_STATIC, TX, "Type", 10, 6, 17, 8, kLabel},
+    {IDC_WIDTH, LB, "", 10, 44, 40, 10, kInputList},
+    {IDC_STATIC, TX, "Width", 10, 34, 20, 8, kLabel},
+    {IDC_STRANDS, LB, "", 10, 72, 40, 10, kInputList},
+    {IDC_STATIC, TX, "Strands", 10, 62, 25, 8, kLabel},
+    {IDC_LENGTH, ED, "", 10, 100, 40, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Length", 10, 90, 23, 8, kLabel},
+    {IDC_LENGTH_UNIT, TX, "inch", 53, 102, 16, 8, kLabel},
+    {IDC_VORLICK, CB, "Vorlick", 10, 122, 44, 10, kTab},
+    {IDC_WINDER_RATIO, ControlKind::ComboBox, "", 80, 16, 40, 12,
+     st::Border | st::TabStop | st::Number},
+    {IDC_STATIC, TX, "Winder ratio", 80, 6, 42, 8, kLabel},
+    {IDC_STRETCH, LB, "", 80, 44, 32, 10, kInputList},
+    {IDC_STATIC, TX, "Stretch", 80, 34, 24, 8, kLabel},
+    {IDC_STATIC, TX, "times", 115, 46, 20, 8, kLabel},
+    {IDC_CARD, LB, "", 140, 16, 177, 100, kCard},
+    {IDC_STATIC, TX, "Card", 140, 6, 17, 8, kLabel},
+    {IDC_STRETCHED_LENGTH, ED, "", 140, 130, 70, 12, kResultEdit},
+    {IDC_STATIC, TX, "Stretched length", 140, 120, 56, 8, kLabel},
+    {IDC_CARD_NOTE, TX, "", 215, 127, 102, 18, kLabel}, // why a column is empty
+    {IDC_PRINT, PB, "Print…", 80, 70, 50, 14, kTab},
+    {IDC_SAVE_PDF, PB, "Save PDF…", 80, 88, 50, 14, kTab},
+    {IDC_COPY, PB, "Copy", 80, 106, 50, 14, kTab},
+    {IDC_HELP, PB, "Help", 80, 128, 50, 14, kTab},
+}};
 // Batch Log.
 constexpr std::array<ControlTemplate, 0> kBatchLog{};
 

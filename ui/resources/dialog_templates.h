@@ -62,6 +62,15 @@ inline constexpr int IDC_WEIGHT_TURNS = 1105;
 inline constexpr int IDC_WEIGHT_TORQUE = 1106;
 inline constexpr int IDC_PER_STRAND = 1107;
 inline constexpr int IDC_CLASS_CHECK = 1108;
+// Winding.
+inline constexpr int IDC_WINDER_RATIO = 1130;
+inline constexpr int IDC_STRETCH = 1131;
+inline constexpr int IDC_CARD = 1132;
+inline constexpr int IDC_STRETCHED_LENGTH = 1133;
+inline constexpr int IDC_LENGTH_UNIT = 1134;
+inline constexpr int IDC_SAVE_PDF = 1135;
+inline constexpr int IDC_COPY = 1136;
+inline constexpr int IDC_CARD_NOTE = 1137;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
