@@ -131,8 +131,48 @@ constexpr std::array<ControlTemplate, 14> kList{{
 constexpr std::array<ControlTemplate, 0> kMotorWeight{};
 // Winding.
 constexpr std::array<ControlTemplate, 0> kWinding{};
-// Batch Log.
-constexpr std::array<ControlTemplate, 0> kBatchLog{};
+// Batch Log: a test is typed in two rows of boxes; the tables take the room a larger sheet gives,
+// the Tests list the upper half of it, the Batches list the lower, their buttons beside them.
+constexpr unsigned kBox = st::Border | st::TabStop;
+constexpr unsigned kTable = kMotorList | st::NoIntegralHeight;
+constexpr platform::ControlLayout kWide{0, 0, 100, 0};
+constexpr platform::ControlLayout kUpperTable{0, 0, 100, 50};
+constexpr platform::ControlLayout kLowerTable{0, 50, 100, 50};
+constexpr platform::ControlLayout kLower{0, 50, 0, 0};
+constexpr platform::ControlLayout kLowerBeside{100, 50, 0, 0};
+
+constexpr std::array<ControlTemplate, 30> kBatchLog{{
+    {IDC_BATCH, ED, "", 6, 12, 52, 12, kBox},
+    {IDC_STATIC, TX, "Batch", 6, 3, 40, 8, kLabel},
+    {IDC_DATE, ED, "", 62, 12, 46, 12, kBox},
+    {IDC_STATIC, TX, "Date", 62, 3, 40, 8, kLabel},
+    {IDC_TYPE, LB, "", 112, 12, 70, 12, kInputList},
+    {IDC_STATIC, TX, "Type", 112, 3, 40, 8, kLabel},
+    {IDC_WIDTH, LB, "", 186, 12, 34, 12, kInputList},
+    {IDC_STATIC, TX, "Width", 186, 3, 30, 8, kLabel},
+    {IDC_TEST_STRANDS, ED, "", 224, 12, 28, 12, kBox | st::Number},
+    {IDC_STATIC, TX, "Strands", 224, 3, 28, 8, kLabel},
+    {IDC_LENGTH, ED, "", 256, 12, 36, 12, kBox | st::Decimal},
+    {IDC_STATIC, TX, "Length", 256, 3, 36, 8, kLabel},
+    {IDC_TEST_TURNS, ED, "", 6, 36, 34, 12, kBox | st::Number},
+    {IDC_STATIC, TX, "Turns", 6, 27, 34, 8, kLabel},
+    {IDC_TEST_TORQUE, ED, "", 44, 36, 38, 12, kBox | st::Decimal},
+    {IDC_STATIC, TX, "Torque", 44, 27, 38, 8, kLabel},
+    {IDC_TEST_WEIGHT, ED, "", 86, 36, 38, 12, kBox | st::Decimal},
+    {IDC_STATIC, TX, "Weight (g)", 86, 27, 38, 8, kLabel},
+    {IDC_NOTE, ED, "", 128, 36, 136, 12, kBox, kWide},
+    {IDC_STATIC, TX, "Note", 128, 27, 40, 8, kLabel},
+    {IDC_ADD, PB, "Add", 268, 35, 54, 14, kTab, kBeside},
+    {IDC_TESTS, LB, "", 6, 60, 258, 36, kTable, kUpperTable},
+    {IDC_STATIC, TX, "Tests", 6, 51, 40, 8, kLabel},
+    {IDC_DELETE, PB, "Delete", 268, 60, 54, 14, kTab, kBeside},
+    {IDC_HELP, PB, "Help", 268, 80, 54, 14, kTab, kBeside},
+    {IDC_BATCHES, LB, "", 6, 108, 258, 34, kTable, kLowerTable},
+    {IDC_STATIC, TX, "Batches", 6, 99, 40, 8, kLabel, kLower},
+    {IDC_SAVE_VALUE, CB, "Save Value", 268, 99, 54, 10, kTab, kLowerBeside},
+    {IDC_USE, PB, "Use", 268, 111, 54, 14, kTab, kLowerBeside},
+    {IDC_USE_DENSITY, PB, "Use density", 268, 128, 54, 14, kTab, kLowerBeside},
+}};
 
 constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},

@@ -52,6 +52,18 @@ inline constexpr int IDC_SAVE_VALUE = IDC_SAVE; // "Save Value" in the calibrati
 inline constexpr int IDC_LOAD = 1040;
 // The modeller's pages keep to ranges of their own: Motor Weight 1100-1129, Winding 1130-1159,
 // Batch Log 1160-1199. A page may reuse the ids above for controls of the same role.
+// Batch Log: a test's boxes, the Tests and Batches lists and what applies a batch.
+inline constexpr int IDC_BATCH = 1160;
+inline constexpr int IDC_DATE = 1161;
+inline constexpr int IDC_TEST_STRANDS = 1162; // a box: tests may have any count from 1 to 99
+inline constexpr int IDC_TEST_TURNS = 1163;
+inline constexpr int IDC_TEST_TORQUE = 1164;
+inline constexpr int IDC_TEST_WEIGHT = 1165;
+inline constexpr int IDC_NOTE = 1166;
+inline constexpr int IDC_TESTS = 1167;
+inline constexpr int IDC_BATCHES = 1168;
+inline constexpr int IDC_USE = 1169;
+inline constexpr int IDC_USE_DENSITY = 1170;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
