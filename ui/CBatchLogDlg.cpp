@@ -26,8 +26,8 @@ using namespace platform;
 namespace {
 
 // Columns in dialog units, wide enough for their headers, so they scale with the font.
-constexpr std::array<int, 11> kTestColumns{48, 98, 162, 186, 218, 266, 294, 354, 400, 464, 526};
-constexpr std::array<int, 11> kBatchColumns{48, 112, 136, 196, 236, 264, 300, 362, 402, 430, 466};
+constexpr std::array<int, 11> kTestColumns{54, 100, 164, 188, 220, 268, 296, 356, 402, 466, 528};
+constexpr std::array<int, 11> kBatchColumns{54, 118, 142, 202, 242, 270, 306, 368, 408, 436, 472};
 
 constexpr const char* kLogUnread =
     "The Batch Log shows no tests. Kestrune leaves the file as it is "

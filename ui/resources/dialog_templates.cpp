@@ -131,8 +131,9 @@ constexpr std::array<ControlTemplate, 14> kList{{
 constexpr std::array<ControlTemplate, 0> kMotorWeight{};
 // Winding.
 constexpr std::array<ControlTemplate, 0> kWinding{};
-// Batch Log: a test is typed in two rows of boxes; the tables take the room a larger sheet gives,
-// the Tests list the upper half of it, the Batches list the lower, their buttons beside them.
+// Batch Log: a test is typed in two rows of boxes, below them two tables of a dozen columns each.
+// Tables that show a few rows need the page 40 units higher than the List page; they take the
+// room a larger sheet gives, the Tests list the upper half of it, the Batches list the lower.
 constexpr unsigned kBox = st::Border | st::TabStop;
 constexpr unsigned kTable = kMotorList | st::NoIntegralHeight;
 constexpr platform::ControlLayout kWide{0, 0, 100, 0};
@@ -163,15 +164,15 @@ constexpr std::array<ControlTemplate, 30> kBatchLog{{
     {IDC_NOTE, ED, "", 128, 36, 136, 12, kBox, kWide},
     {IDC_STATIC, TX, "Note", 128, 27, 40, 8, kLabel},
     {IDC_ADD, PB, "Add", 268, 35, 54, 14, kTab, kBeside},
-    {IDC_TESTS, LB, "", 6, 60, 258, 36, kTable, kUpperTable},
+    {IDC_TESTS, LB, "", 6, 60, 258, 58, kTable, kUpperTable},
     {IDC_STATIC, TX, "Tests", 6, 51, 40, 8, kLabel},
     {IDC_DELETE, PB, "Delete", 268, 60, 54, 14, kTab, kBeside},
     {IDC_HELP, PB, "Help", 268, 80, 54, 14, kTab, kBeside},
-    {IDC_BATCHES, LB, "", 6, 108, 258, 34, kTable, kLowerTable},
-    {IDC_STATIC, TX, "Batches", 6, 99, 40, 8, kLabel, kLower},
-    {IDC_SAVE_VALUE, CB, "Save Value", 268, 99, 54, 10, kTab, kLowerBeside},
-    {IDC_USE, PB, "Use", 268, 111, 54, 14, kTab, kLowerBeside},
-    {IDC_USE_DENSITY, PB, "Use density", 268, 128, 54, 14, kTab, kLowerBeside},
+    {IDC_BATCHES, LB, "", 6, 130, 258, 52, kTable, kLowerTable},
+    {IDC_STATIC, TX, "Batches", 6, 121, 40, 9, kLabel, kLower},
+    {IDC_SAVE_VALUE, CB, "Save Value", 268, 121, 54, 10, kTab, kLowerBeside},
+    {IDC_USE, PB, "Use", 268, 133, 54, 14, kTab, kLowerBeside},
+    {IDC_USE_DENSITY, PB, "Use density", 268, 150, 54, 14, kTab, kLowerBeside},
 }};
 
 constexpr std::array<DialogTemplate, 11> kTemplates{{
@@ -185,7 +186,7 @@ constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
     {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, kPage, kMotorWeight},
     {IDD_WINDING, "Winding", 327, 146, kPage, kWinding},
-    {IDD_BATCH_LOG, "Batch Log", 327, 146, kPage, kBatchLog},
+    {IDD_BATCH_LOG, "Batch Log", 327, 186, kPage, kBatchLog},
 }};
 
 } // namespace
