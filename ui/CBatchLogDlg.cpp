@@ -184,7 +184,7 @@ void CBatchLogDlg::OnAddClicked() {
 void CBatchLogDlg::OnDeleteClicked() {
     ListBox tests = GetListBox(IDC_TESTS);
     const int row = tests.GetCurSel();
-    if (row <= 0) // nothing selected, or the header row
+    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size()) // none, or the header row
         return;
     const auto index = static_cast<std::size_t>(row - 1);
     const std::optional<BreakTest>& test = entries_[index].test;
