@@ -3,13 +3,18 @@
 
 // The List page with a long motor list: Load, Save and scrolling through the real page, inside
 // the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
+// The Batch Log page with a long log, shown afresh and added to.
 
 #include "core/file_io.h"
 #include "core/start_directory.h"
+#include "list/batch_log.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
+#include "platform/CPropertySheet.h"
 #include "platform/seams.h"
+#include "ui/CBatchLogDlg.h"
 #include "ui/CPageControl.h"
+#include "ui/resources/dialog_templates.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -150,6 +155,64 @@ void resizeSheet(benchmark::State& state) {
     sheet->resize(small);
 }
 BENCHMARK(resizeSheet)->Unit(benchmark::kMicrosecond);
+
+void writeBatchLog(int tests) {
+    std::vector<BatchLogEntry> log(static_cast<std::size_t>(tests));
+    for (int i = 0; i < tests; ++i) {
+        const int n = i % 100;
+        log[static_cast<std::size_t>(i)].test = {"Batch " + std::to_string(i % 40),
+                                                 "2026-03-14",
+                                                 n % 3,
+                                                 n % 5,
+                                                 2 + n % 30,
+                                                 10 + n * 0.25,
+                                                 900 + n * 7,
+                                                 2.5 + n * 0.01,
+                                                 3.0 + n % 2,
+                                                 "dry, \"new\"\nbox"};
+    }
+    writeFileAtomically(batchLogFilePath(), formatBatchLog(log, 0.042));
+}
+
+// A sheet of the Batch Log page alone, shown afresh (its file read, both tables filled and
+// painted); during() runs in it.
+template <class During> void showBatchLog(During during) {
+    CBatchLogDlg batchLog;
+    platform::CPropertySheet sheet("Kestrune", nullptr, 0);
+    sheet.AddPage(&batchLog);
+    QTimer::singleShot(0, [&] {
+        QApplication::processEvents();
+        during(batchLog);
+        static_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+    });
+    sheet.DoModal();
+}
+
+void showBatchLog(benchmark::State& state) {
+    writeBatchLog(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        showBatchLog([](CBatchLogDlg&) {});
+}
+BENCHMARK(showBatchLog)->Arg(0)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// Add, with the whole log of 10,000 tests written, until the new row has painted.
+void addToBatchLog10k(benchmark::State& state) {
+    writeBatchLog(10'000);
+    showBatchLog([&state](CBatchLogDlg& batchLog) {
+        batchLog.GetEdit(IDC_BATCH).SetWindowText("New");
+        batchLog.GetEdit(IDC_LENGTH).SetWindowText("12.5");
+        auto* add = qobject_cast<QAbstractButton*>(batchLog.GetDlgItem(IDC_ADD));
+        for (auto _ : state) {
+            state.PauseTiming();
+            batchLog.GetEdit(IDC_TEST_TURNS).SetWindowText("1300");
+            state.ResumeTiming();
+            add->click();
+            QApplication::processEvents();
+        }
+        state.counters["tests"] = batchLog.GetListBox(IDC_TESTS).GetCount() - 1;
+    });
+}
+BENCHMARK(addToBatchLog10k)->Unit(benchmark::kMillisecond);
 
 // Runs inside the sheet's modal loop, the List page shown: the benchmarks, then Cancel.
 void runInsideSheet() {

@@ -257,6 +257,25 @@ wait_for_exit() {
     app_pid=""
 }
 
+# A dozen break tests in three batches, so the Batch Log page shows filled tables.
+write_batch_log() {
+    cat >"$work/start/kes-batches.csv" <<'CSV'
+Batch,Date,Type,Width,Strands,Length (in),Turns,Torque (oz-in),Weight (g),Note
+Tan II 2025 A,2026-03-01,Tan II,1/8,2,10,1085,2.71,1.74,loop
+Tan II 2025 A,2026-03-01,Tan II,1/8,2,10,1112,2.78,1.76,
+Tan II 2025 A,2026-03-02,Tan II,1/8,2,10,1049,2.64,1.73,"broke at the knot, early"
+Tan II 2025 A,2026-03-02,Tan II,1/8,2,10.5,1140,2.75,1.82,
+TSS 2024-11,2026-02-14,Tan Super Sport,3/32,4,12,1106,3.02,,humid
+TSS 2024-11,2026-02-14,Tan Super Sport,3/32,4,12,1131,3.10,,
+TSS 2024-11,2026-02-15,Tan Super Sport,3/32,4,12,1098,2.95,,
+TSS 2024-11,2026-02-15,Tan Super Sport,3/32,4,11.5,1077,,,no torque meter
+Club box,2026-01-20,Tan Sport,1/4,2,8,498,4.40,3.38,
+Club box,2026-01-20,Tan Sport,1/4,2,8,512,4.55,3.41,
+Club box,2026-01-21,Tan Sport,1/4,2,8,476,4.21,3.36,"old stock, ""soft"""
+Club box,2026-01-21,Tan Sport,1/4,2,8,505,4.47,3.40,
+CSV
+}
+
 # About 300 motors, and one row (some 700 characters) wider than even the maximised sheet, so
 # the list scrolls both ways.
 write_long_list() {
@@ -347,6 +366,7 @@ main() {
     # A copy, so a relink of the build while this runs changes nothing.
     cp "$program" "$work/bin/kestrune"
     start_display
+    write_batch_log
     local entry n=1
     for entry in "${settings[@]}"; do
         local name=${entry%%|*} vars=${entry#*|}

@@ -13,10 +13,18 @@ CCalcPage::CCalcPage(const platform::DialogTemplate& tmpl, Quantity quantity)
 
 void CCalcPage::DoDataExchange(platform::CDataExchange& dx) {
     exchangeRubberType(dx);
-    const int current = calcState().currentType;
-    if (initialised_ && !dx.saveAndValidate && current != pageType_) {
-        selectRubberType(calcState(), quantity_, current);
-        pageType_ = current;
+    CalcState& state = calcState();
+    const double& constant =
+        quantity_ == Quantity::Turns ? state.turnsConstant : state.torqueConstant;
+    if (!initialised_)
+        return;
+    if (dx.saveAndValidate) {
+        constantLeft_ = constant;
+    } else if (state.currentType != pageType_) {
+        selectRubberType(state, quantity_, state.currentType);
+        pageType_ = state.currentType;
+        recompute();
+    } else if (constant != constantLeft_) {
         recompute();
     }
 }

@@ -17,7 +17,8 @@ protected:
 
     // The Type list shows the current type, whichever the direction. Shown again after the
     // other page chose another type, the page takes that type's constant and recomputes, so
-    // its list and its result never disagree.
+    // its list and its result never disagree; after its constant was set elsewhere (a batch's
+    // constants used on the Batch Log), it recomputes with it.
     void DoDataExchange(platform::CDataExchange& dx) override;
 
     // The page's one calculation step.
@@ -37,7 +38,8 @@ protected:
 private:
     Quantity quantity_;
     bool initialised_ = false;
-    int pageType_ = TanII; // the type whose table constant the page computes with
+    int pageType_ = TanII;    // the type whose table constant the page computes with
+    double constantLeft_ = 0; // the page's constant when the page was last left
 };
 
 } // namespace kestrune

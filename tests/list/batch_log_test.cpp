@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "list/batch_rows.h"
+#include "list/break_test_entry.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -116,6 +117,37 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
     EXPECT_EQ(formatTestRow({aTest("a\tb", "x\ny"), {}}, 0.042, LengthUnit::Millimetre),
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
+}
+
+// A test typed in the boxes is read in the shared units, or refused naming the first bad box.
+TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
+    const BreakTestTexts good{"B1", "2026-03-14", TanII, 2, "2", "317.5", "1300", "2.75", "", ""};
+    const auto read = readBreakTestEntry(good, LengthUnit::Millimetre, 0.042);
+    ASSERT_TRUE(read.test);
+    EXPECT_EQ(*read.test, (BreakTest{"B1", "2026-03-14", TanII, 2, 2, 12.5, 1300, 2.75, {}, ""}));
+    const struct {
+        std::string BreakTestTexts::*box;
+        const char* text;
+        const char* named;
+    } cases[] = {{&BreakTestTexts::batch, " ", "\"Batch\""},
+                 {&BreakTestTexts::date, "2026-02-30", "\"Date\""},
+                 {&BreakTestTexts::strands, "100", "\"Strands\""},
+                 {&BreakTestTexts::strands, "0", "\"Strands\""},
+                 {&BreakTestTexts::length, "0", "\"Length\""},
+                 {&BreakTestTexts::length, "1e999", "\"Length\""},
+                 {&BreakTestTexts::length, "1e-320", "\"Turns\" over \"Length\""},
+                 {&BreakTestTexts::turns, "0", "\"Turns\""},
+                 {&BreakTestTexts::turns, "", "\"Turns\""},
+                 {&BreakTestTexts::torque, "-2", "\"Torque\""},
+                 {&BreakTestTexts::weight, "0", "\"Weight (g)\""},
+                 {&BreakTestTexts::torque, "1e999", "\"Torque\""}};
+    for (const auto& c : cases) {
+        BreakTestTexts texts = good;
+        texts.*c.box = c.text;
+        const auto refused = readBreakTestEntry(texts, LengthUnit::Millimetre, 0.042);
+        EXPECT_FALSE(refused.test) << c.text;
+        EXPECT_NE(refused.refusal.find(c.named), std::string::npos) << refused.refusal;
+    }
 }
 
 TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {

@@ -6,6 +6,7 @@
 
 #include "core/file_io.h"
 #include "core/start_directory.h"
+#include "list/batch_log.h"
 #include "platform/seams.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"
@@ -115,6 +116,15 @@ const std::vector<Operation> kOperations{
          setFileDialogHook({});
      },
      false, false, false},
+    {"batch_log_add", [] { return batchLogFilePath(); },
+     [](QWidget* sheet, const std::function<void()>& write) {
+         openTab(sheet, 7);
+         for (const char* box : {"Batch", "Length", "Turns"})
+             QTest::keyClicks(findByAccessibleName(sheet, box), "12");
+         write();
+         clickButton(sheet, "Add");
+     },
+     false, true, false},
 };
 
 class FaultMatrix : public ::testing::TestWithParam<std::tuple<Operation, Fault>> {

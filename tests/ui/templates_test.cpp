@@ -37,7 +37,7 @@ TEST(DialogTemplates, HaveTheirCaptionsSizesAndControls) {
         {IDD_OPTIONS, "Options", 186, 95, 0},
         {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 29},
         {IDD_WINDING, "Winding", 327, 146, 24},
-        {IDD_BATCH_LOG, "Batch Log", 327, 146, 0},
+        {IDD_BATCH_LOG, "Batch Log", 327, 186, 30},
     };
     for (const Shape& shape : shapes) {
         const DialogTemplate& tmpl = dialogTemplate(shape.id);
@@ -107,7 +107,8 @@ TEST_P(Built, NoControlOverlapsAnotherOrClipsItsText) {
 INSTANTIATE_TEST_SUITE_P(DialogTemplates, Built,
                          testing::Combine(testing::Values(IDD_TURNS, IDD_TORQUE, IDD_CALIB_TURNS,
                                                           IDD_CALIB_TORQUE, IDD_SAVE_DATA,
-                                                          IDD_MOTOR_WEIGHT, IDD_LIST),
+                                                          IDD_MOTOR_WEIGHT, IDD_WINDING, IDD_LIST,
+                                                          IDD_BATCH_LOG),
                                           testing::Values(9.0, 18.0)),
                          [](const testing::TestParamInfo<std::tuple<int, qreal>>& param) {
                              std::string name;

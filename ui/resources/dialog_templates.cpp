@@ -162,37 +162,79 @@ constexpr std::array<ControlTemplate, 29> kMotorWeight{{
     {IDC_HELP, PB, "Help", 260, 112, 54, 14, kTab},
 }};
 // Winding: the motor's inputs on the left, the winder's beside them with the buttons below, the
-// card on the right with the length to wind at under it.
+// card on the right with the length to wind at under it. Labels are 9 units high: at a doubled
+// font an 8-unit label at some rows rounds a pixel below its line of text.
 constexpr unsigned kCard = st::Border | st::VScroll | st::TabStop | st::UseTabStops;
 constexpr std::array<ControlTemplate, 24> kWinding{{
     {IDC_TYPE, LB, "", 10, 16, 62, 10, kInputList},
-    {IDC_STATIC, TX, "Type", 10, 6, 17, 8, kLabel},
+    {IDC_STATIC, TX, "Type", 10, 6, 17, 9, kLabel},
     {IDC_WIDTH, LB, "", 10, 44, 40, 10, kInputList},
-    {IDC_STATIC, TX, "Width", 10, 34, 20, 8, kLabel},
+    {IDC_STATIC, TX, "Width", 10, 34, 20, 9, kLabel},
     {IDC_STRANDS, LB, "", 10, 72, 40, 10, kInputList},
-    {IDC_STATIC, TX, "Strands", 10, 62, 25, 8, kLabel},
+    {IDC_STATIC, TX, "Strands", 10, 62, 25, 9, kLabel},
     {IDC_LENGTH, ED, "", 10, 100, 40, 12, kDecimalEdit},
-    {IDC_STATIC, TX, "Length", 10, 90, 23, 8, kLabel},
-    {IDC_LENGTH_UNIT, TX, "inch", 53, 102, 16, 8, kLabel},
+    {IDC_STATIC, TX, "Length", 10, 90, 23, 9, kLabel},
+    {IDC_LENGTH_UNIT, TX, "inch", 53, 102, 16, 9, kLabel},
     {IDC_VORLICK, CB, "Vorlick", 10, 122, 44, 10, kTab},
     {IDC_WINDER_RATIO, ControlKind::ComboBox, "", 80, 16, 40, 12,
      st::Border | st::TabStop | st::Number},
-    {IDC_STATIC, TX, "Winder ratio", 80, 6, 42, 8, kLabel},
+    {IDC_STATIC, TX, "Winder ratio", 80, 6, 42, 9, kLabel},
     {IDC_STRETCH, LB, "", 80, 44, 32, 10, kInputList},
-    {IDC_STATIC, TX, "Stretch", 80, 34, 24, 8, kLabel},
-    {IDC_STATIC, TX, "times", 115, 46, 20, 8, kLabel},
+    {IDC_STATIC, TX, "Stretch", 80, 34, 24, 9, kLabel},
+    {IDC_STATIC, TX, "times", 115, 46, 20, 9, kLabel},
     {IDC_CARD, LB, "", 140, 16, 177, 100, kCard},
-    {IDC_STATIC, TX, "Card", 140, 6, 17, 8, kLabel},
+    {IDC_STATIC, TX, "Card", 140, 6, 17, 9, kLabel},
     {IDC_STRETCHED_LENGTH, ED, "", 140, 130, 70, 12, kResultEdit},
-    {IDC_STATIC, TX, "Stretched length", 140, 120, 56, 8, kLabel},
+    {IDC_STATIC, TX, "Stretched length", 140, 120, 56, 9, kLabel},
     {IDC_CARD_NOTE, TX, "", 215, 127, 102, 18, kLabel}, // why a column is empty
     {IDC_PRINT, PB, "Print…", 80, 70, 50, 14, kTab},
     {IDC_SAVE_PDF, PB, "Save PDF…", 80, 88, 50, 14, kTab},
     {IDC_COPY, PB, "Copy", 80, 106, 50, 14, kTab},
     {IDC_HELP, PB, "Help", 80, 128, 50, 14, kTab},
 }};
-// Batch Log.
-constexpr std::array<ControlTemplate, 0> kBatchLog{};
+// Batch Log: a test is typed in two rows of boxes, below them two tables of a dozen columns each.
+// Tables that show a few rows need the page 40 units higher than the List page; they take the
+// room a larger sheet gives, the Tests list the upper half of it, the Batches list the lower.
+constexpr unsigned kBox = st::Border | st::TabStop;
+constexpr unsigned kTable = kMotorList | st::NoIntegralHeight;
+constexpr platform::ControlLayout kWide{0, 0, 100, 0};
+constexpr platform::ControlLayout kUpperTable{0, 0, 100, 50};
+constexpr platform::ControlLayout kLowerTable{0, 50, 100, 50};
+constexpr platform::ControlLayout kLower{0, 50, 0, 0};
+constexpr platform::ControlLayout kLowerBeside{100, 50, 0, 0};
+
+constexpr std::array<ControlTemplate, 30> kBatchLog{{
+    {IDC_BATCH, ED, "", 6, 12, 52, 12, kBox},
+    {IDC_STATIC, TX, "Batch", 6, 3, 40, 8, kLabel},
+    {IDC_DATE, ED, "", 62, 12, 46, 12, kBox},
+    {IDC_STATIC, TX, "Date", 62, 3, 40, 8, kLabel},
+    {IDC_TYPE, LB, "", 112, 12, 70, 12, kInputList},
+    {IDC_STATIC, TX, "Type", 112, 3, 40, 8, kLabel},
+    {IDC_WIDTH, LB, "", 186, 12, 34, 12, kInputList},
+    {IDC_STATIC, TX, "Width", 186, 3, 30, 8, kLabel},
+    {IDC_TEST_STRANDS, ED, "", 224, 12, 28, 12, kBox | st::Number},
+    {IDC_STATIC, TX, "Strands", 224, 3, 28, 8, kLabel},
+    {IDC_LENGTH, ED, "", 256, 12, 36, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Length", 256, 3, 36, 8, kLabel},
+    {IDC_TEST_TURNS, ED, "", 6, 36, 34, 12, kBox | st::Number},
+    {IDC_STATIC, TX, "Turns", 6, 27, 34, 8, kLabel},
+    {IDC_TEST_TORQUE, ED, "", 44, 36, 38, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Torque", 44, 27, 38, 8, kLabel},
+    {IDC_TEST_WEIGHT, ED, "", 86, 36, 38, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Weight (g)", 86, 27, 38, 8, kLabel},
+    {IDC_NOTE, ED, "", 128, 36, 136, 12, kBox, kWide},
+    {IDC_STATIC, TX, "Note", 128, 27, 40, 8, kLabel},
+    {IDC_ADD, PB, "Add", 268, 35, 54, 14, kTab, kBeside},
+    {IDC_TESTS, LB, "", 6, 60, 258, 58, kTable, kUpperTable},
+    {IDC_STATIC, TX, "Tests", 6, 51, 40, 8, kLabel},
+    {IDC_DELETE, PB, "Delete", 268, 60, 54, 14, kTab, kBeside},
+    {IDC_HELP, PB, "Help", 268, 80, 54, 14, kTab, kBeside},
+    {IDC_BATCHES, LB, "", 6, 130, 258, 52, kTable, kLowerTable},
+    {IDC_STATIC, TX, "Batches", 6, 121, 40, 9, kLabel, kLower},
+    {IDC_SAVE_VALUE, CB, "Save Value", 268, 121, 54, 10, kTab, kLowerBeside},
+    {IDC_USE, PB, "Use", 268, 133, 54, 14, kTab, kLowerBeside},
+    {IDC_USE_DENSITY, PB, "Use density", 268, 150, 54, 14, kTab, kLowerBeside},
+}};
 
 constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},
@@ -205,7 +247,7 @@ constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_OPTIONS, "Options", 186, 95, kPage, {}},
     {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, kPage, kMotorWeight},
     {IDD_WINDING, "Winding", 327, 146, kPage, kWinding},
-    {IDD_BATCH_LOG, "Batch Log", 327, 146, kPage, kBatchLog},
+    {IDD_BATCH_LOG, "Batch Log", 327, 186, kPage, kBatchLog},
 }};
 
 } // namespace

@@ -71,6 +71,18 @@ inline constexpr int IDC_LENGTH_UNIT = 1134;
 inline constexpr int IDC_SAVE_PDF = 1135;
 inline constexpr int IDC_COPY = 1136;
 inline constexpr int IDC_CARD_NOTE = 1137;
+// Batch Log: a test's boxes, the Tests and Batches lists and what applies a batch.
+inline constexpr int IDC_BATCH = 1160;
+inline constexpr int IDC_DATE = 1161;
+inline constexpr int IDC_TEST_STRANDS = 1162; // a box: tests may have any count from 1 to 99
+inline constexpr int IDC_TEST_TURNS = 1163;
+inline constexpr int IDC_TEST_TORQUE = 1164;
+inline constexpr int IDC_TEST_WEIGHT = 1165;
+inline constexpr int IDC_NOTE = 1166;
+inline constexpr int IDC_TESTS = 1167;
+inline constexpr int IDC_BATCHES = 1168;
+inline constexpr int IDC_USE = 1169;
+inline constexpr int IDC_USE_DENSITY = 1170;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
