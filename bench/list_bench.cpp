@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "bench/sample_batch_log.h"
 #include "list/batch_rows.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
@@ -93,29 +94,10 @@ BENCHMARK(readListFile100k)->Unit(benchmark::kMillisecond);
 
 constexpr std::size_t kTests = 10'000;
 
-// A log of ten thousand break tests in forty batches, notes with commas and line breaks.
-std::vector<BatchLogEntry> longLog() {
-    std::vector<BatchLogEntry> log(kTests);
-    for (std::size_t i = 0; i < kTests; ++i) {
-        const auto n = static_cast<int>(i % 100);
-        log[i].test = {"Batch " + std::to_string(i % 40),
-                       "2026-03-14",
-                       n % 3,
-                       n % 5,
-                       2 + n % 30,
-                       10 + n * 0.25,
-                       900 + n * 7,
-                       2.5 + n * 0.01,
-                       3.0 + n % 2,
-                       "wound at the field, \"dry\"\nsecond line"};
-    }
-    return log;
-}
-
 // What the Batch Log page does when it is first shown: read, summarise, fill both lists.
 void loadAndShowBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
-    if (!writeFileAtomically(file, formatBatchLog(longLog(), 0.042)).ok)
+    if (!writeFileAtomically(file, formatBatchLog(bench::sampleBatchLog(kTests), 0.042)).ok)
         state.SkipWithError("could not write the log to read");
     for (auto _ : state) {
         std::vector<BatchLogEntry> log;
@@ -136,7 +118,7 @@ BENCHMARK(loadAndShowBatchLog10k)->Unit(benchmark::kMillisecond);
 // Add: the whole log of ten thousand tests written again; Delete undoes it for the next round.
 void addTestToBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
-    std::vector<BatchLogEntry> log = longLog();
+    std::vector<BatchLogEntry> log = bench::sampleBatchLog(kTests);
     const BreakTest test{"New", "2026-03-15", 0, 2, 2, 12.5, 1300, 2.75, 2.2, "note"};
     for (auto _ : state) {
         if (!addBreakTest(log, test, file, 0.042).ok)

@@ -5,6 +5,7 @@
 // the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
 // The Batch Log page with a long log, shown afresh and added to.
 
+#include "bench/sample_batch_log.h"
 #include "core/file_io.h"
 #include "core/start_directory.h"
 #include "list/batch_log.h"
@@ -157,21 +158,9 @@ void resizeSheet(benchmark::State& state) {
 BENCHMARK(resizeSheet)->Unit(benchmark::kMicrosecond);
 
 void writeBatchLog(int tests) {
-    std::vector<BatchLogEntry> log(static_cast<std::size_t>(tests));
-    for (int i = 0; i < tests; ++i) {
-        const int n = i % 100;
-        log[static_cast<std::size_t>(i)].test = {"Batch " + std::to_string(i % 40),
-                                                 "2026-03-14",
-                                                 n % 3,
-                                                 n % 5,
-                                                 2 + n % 30,
-                                                 10 + n * 0.25,
-                                                 900 + n * 7,
-                                                 2.5 + n * 0.01,
-                                                 3.0 + n % 2,
-                                                 "dry, \"new\"\nbox"};
-    }
-    writeFileAtomically(batchLogFilePath(), formatBatchLog(log, 0.042));
+    writeFileAtomically(
+        batchLogFilePath(),
+        formatBatchLog(bench::sampleBatchLog(static_cast<std::size_t>(tests)), 0.042));
 }
 
 // A sheet of the Batch Log page alone, shown afresh (its file read, both tables filled and

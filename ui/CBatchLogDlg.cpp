@@ -83,11 +83,7 @@ bool CBatchLogDlg::OnCommand(int controlId, Notification code) {
 
 bool CBatchLogDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    ListBox types = GetListBox(IDC_TYPE);
-    for (const RubberTypeInfo& type : kRubberTypes)
-        types.AddString(type.listText);
-    const int current = calcState().currentType;
-    types.SetCurSel(current >= 0 && current < kRubberTypeCount ? current : TanII);
+    fillTypeList(GetListBox(IDC_TYPE), startingType(calcState().currentType));
     fillWidthList(GetListBox(IDC_WIDTH));
     GetEdit(IDC_DATE).SetWindowText(todayIsoDate());
     GetEdit(IDC_TEST_STRANDS).SetWindowText("2"); // the two-strand test loop

@@ -39,8 +39,7 @@ bool CMotorWeightDlg::OnCommand(int controlId, Notification code) {
 bool CMotorWeightDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     // The page's type is its own: choosing one here leaves the calculation pages' constants alone.
-    const int type = calcState().currentType;
-    fillMotorInputLists(*this, type >= 0 && type < kRubberTypeCount ? type : TanII);
+    fillMotorInputLists(*this, startingType(calcState().currentType));
     ListBox classes = GetListBox(IDC_CLASS);
     for (const WeightClass& weightClass : kWeightClasses)
         classes.AddString(weightClass.listText);

@@ -69,15 +69,9 @@ bool CWindingDlg::OnCommand(int controlId, Notification code) {
 }
 
 bool CWindingDlg::OnInitDialog() {
-    ListBox types = GetListBox(IDC_TYPE);
-    for (const RubberTypeInfo& type : kRubberTypes)
-        types.AddString(type.listText);
-    types.SetCurSel(TanII);
+    fillTypeList(GetListBox(IDC_TYPE), TanII);
     fillWidthList(GetListBox(IDC_WIDTH));
-    ListBox strands = GetListBox(IDC_STRANDS);
-    for (int i = 0; i < kStrandCounts; ++i)
-        strands.AddString(formatInt(strandCountAt(i)));
-    strands.SetCurSel(1); // "4"
+    fillStrandsList(GetListBox(IDC_STRANDS));
     ComboBox ratios = GetComboBox(IDC_WINDER_RATIO);
     for (int ratio : kWinderRatios)
         ratios.AddString(formatInt(ratio));

@@ -20,20 +20,28 @@ void fillWidthList(ListBox list) {
         list.AddString(kStripWidths[static_cast<std::size_t>(i)].listText);
 }
 
-void fillMotorInputLists(platform::CWnd& page, int currentType) {
-    ListBox types = page.GetListBox(IDC_TYPE);
-    types.ResetContent();
-    for (const RubberTypeInfo& type : kRubberTypes)
-        types.AddString(type.listText);
-    types.SetCurSel(currentType);
+void fillTypeList(ListBox list, int type) {
+    list.ResetContent();
+    for (const RubberTypeInfo& info : kRubberTypes)
+        list.AddString(info.listText);
+    list.SetCurSel(type);
+}
 
-    fillWidthList(page.GetListBox(IDC_WIDTH));
+int startingType(int currentType) {
+    return currentType >= 0 && currentType < kRubberTypeCount ? currentType : TanII;
+}
 
-    ListBox strands = page.GetListBox(IDC_STRANDS);
-    strands.ResetContent();
+void fillStrandsList(ListBox list) {
+    list.ResetContent();
     for (int i = 0; i < kStrandCounts; ++i)
-        strands.InsertString(i, formatInt(strandCountAt(i)));
-    strands.SetCurSel(1); // "4"
+        list.AddString(formatInt(strandCountAt(i)));
+    list.SetCurSel(1); // "4"
+}
+
+void fillMotorInputLists(platform::CWnd& page, int currentType) {
+    fillTypeList(page.GetListBox(IDC_TYPE), currentType);
+    fillWidthList(page.GetListBox(IDC_WIDTH));
+    fillStrandsList(page.GetListBox(IDC_STRANDS));
 
     ListBox limits = page.GetListBox(IDC_LIMIT);
     limits.ResetContent();

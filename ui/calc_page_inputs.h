@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What the Breaking Turns and Breaking Torque pages share: their input lists, how the lists
+// What the Breaking Turns and Breaking Torque pages share (and the modeller's pages, their
+// input lists): their input lists, how the lists
 // read as numbers, and the one data exchange of both pages.
 
 #include "core/calc_state.h"
@@ -15,6 +16,12 @@ void fillMotorInputLists(platform::CWnd& page, int currentType);
 
 // Puts the entries of the five widths into a Width list and selects "1/8".
 void fillWidthList(platform::ListBox list);
+// Puts the rubber types into a Type list and selects type (none for -1).
+void fillTypeList(platform::ListBox list, int type);
+// The type a modeller's page starts with: the calculation pages' one, Tan II when they have none.
+int startingType(int currentType);
+// Puts the strand counts into a Strands list and selects "4".
+void fillStrandsList(platform::ListBox list);
 
 struct MotorInputs {
     double width = 0; // 0 when no width is selected
