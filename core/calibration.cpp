@@ -28,10 +28,6 @@ CalibrationResult install(CalcState& state, Quantity quantity, double constant, 
     return result;
 }
 
-bool isPositive(double value) {
-    return std::isfinite(value) && value > 0;
-}
-
 std::optional<double> positive(double value) {
     if (!isPositive(value))
         return std::nullopt;

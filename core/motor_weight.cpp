@@ -11,10 +11,6 @@
 namespace kestrune {
 namespace {
 
-bool isPositive(double value) {
-    return std::isfinite(value) && value > 0;
-}
-
 std::optional<double> measure(double value) {
     if (!isPositive(value) || value > kLargestMotorMeasure)
         return std::nullopt;

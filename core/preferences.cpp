@@ -3,14 +3,7 @@
 
 #include "preferences.h"
 
-#include <cmath>
-
 namespace kestrune {
-namespace {
-bool isPositive(double value) {
-    return std::isfinite(value) && value > 0;
-}
-} // namespace
 
 bool Preferences::setThickness(double inches) {
     if (!isPositive(inches))

@@ -6,6 +6,7 @@
 // kept in inches and oz-in, as the calculations take them; only what is shown is converted.
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,11 @@ inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kCubicCentimetresPerCubicInch = 16.387064;
 // 0.28349523125 kg x 9.80665 m/s^2 x 25.4 mm
 inline constexpr double kNewtonMillimetresPerOunceInch = 7.0615518;
+
+// What every measure of a motor, a test or a piece of rubber must be to give a result.
+inline bool isPositive(double value) {
+    return std::isfinite(value) && value > 0;
+}
 
 // The Units list, in this order.
 inline constexpr std::array<std::string_view, 2> kLengthUnitTexts{"inch", "mm"};

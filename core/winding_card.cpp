@@ -39,7 +39,7 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
         row.torque = std::move(torque.outcome);
     }
     const double stretched = length * motor.stretch;
-    if (std::isfinite(stretched) && stretched > 0)
+    if (isPositive(stretched))
         card.stretchedLength = stretched;
     return card;
 }

@@ -7,6 +7,7 @@
 #include "core/iso_date.h"
 #include "core/number_text.h"
 #include "core/start_directory.h"
+#include "core/units.h"
 #include "csv.h"
 
 #include <array>
@@ -23,10 +24,6 @@ constexpr std::size_t kTestFields = 10;
 
 // A spreadsheet may save the file with a byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isPositive(double value) {
-    return std::isfinite(value) && value > 0;
-}
 
 template <class Table>
 std::optional<int> indexOfListText(const Table& table, std::string_view text) {
