@@ -13,6 +13,7 @@
 #include <new>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <utility>
 
 namespace kestrune {
 namespace fs = std::filesystem;
@@ -131,6 +132,14 @@ bool keepAttributes(int fd, const fs::path& old, const struct stat& existing) {
 } // namespace
 
 WriteResult writeFileAtomically(const fs::path& target, std::string_view contents) {
+    bool given = false;
+    return writeFileAtomically(target, [&]() -> std::string_view {
+        return std::exchange(given, true) ? std::string_view() : contents;
+    });
+}
+
+WriteResult writeFileAtomically(const fs::path& target,
+                                const std::function<std::string_view()>& next) {
     fs::path file = target;
     int error = 0;
     if (!followLinks(file, error))
@@ -158,8 +167,12 @@ WriteResult writeFileAtomically(const fs::path& target, std::string_view content
     const std::string name = file.filename().string();
     removeStaleTemporaryFiles(folder, name);
     TemporaryFile temp(folder, name, exists ? existing.st_mode & 07777 : 0666);
-    if (!temp.valid() || !temp.write(contents))
+    if (!temp.valid())
         return failure(temp.error());
+    for (std::string_view piece = next(); !piece.empty(); piece = next()) {
+        if (!temp.write(piece))
+            return failure(temp.error());
+    }
     if (exists && !keepAttributes(temp.fd(), file, existing))
         return failure(errno);
     if (!temp.commit(file))

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,11 @@ struct ReadResult {
 // it names is written, also when that file is not there yet. A file with other hard links is
 // replaced by a new file, so the other names keep the old contents.
 WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+// The same for contents made a piece at a time, so that a large file is never held whole: next
+// gives the next piece, valid until it is called again, and an empty piece at the end.
+WriteResult writeFileAtomically(const std::filesystem::path& target,
+                                const std::function<std::string_view()>& next);
 
 // Reads a regular file whole. Anything else (a folder, a FIFO, a device, a socket) is refused
 // with a reason, without waiting on it; so is a file larger than maxBytes. A read is whole or it

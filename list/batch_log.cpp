@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace kestrune {
 namespace {
@@ -65,20 +67,26 @@ void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness)
     out += '\n';
 }
 
-// The log's text without the entry at skip (none when skip is past the end), with extra after
-// the rest when there is one.
-std::string logText(const std::vector<BatchLogEntry>& entries, std::size_t skip,
-                    const BatchLogEntry* extra, double thickness) {
-    std::string text = batchLogHeader() + '\n';
-    // Most records are about a hundred bytes; the string grows when they are longer.
-    text.reserve(text.size() + (entries.size() + 1) * 128);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (i != skip)
-            appendEntry(text, entries[i], thickness);
-    }
-    if (extra != nullptr)
-        appendEntry(text, *extra, thickness);
-    return text;
+// The log's text a piece of about 64 KiB at a time, so that a long log is never held whole
+// twice: the header, the entries but the one at skip (none when skip is past the end), and extra
+// after them when there is one.
+std::function<std::string_view()> logPieces(const std::vector<BatchLogEntry>& entries,
+                                            std::size_t skip, const BatchLogEntry* extra,
+                                            double thickness) {
+    constexpr std::size_t kPieceBytes = 64 * 1024;
+    return [&entries, skip, extra, thickness, next = std::size_t{0}, header = true,
+            piece = std::string()]() mutable -> std::string_view {
+        piece.clear();
+        if (std::exchange(header, false))
+            piece = batchLogHeader() + '\n';
+        for (; next < entries.size() && piece.size() < kPieceBytes; ++next) {
+            if (next != skip)
+                appendEntry(piece, entries[next], thickness);
+        }
+        if (next == entries.size() && extra != nullptr)
+            appendEntry(piece, *std::exchange(extra, nullptr), thickness);
+        return piece;
+    };
 }
 
 template <class Table> std::string_view listTextAt(const Table& table, int index) {
@@ -198,7 +206,11 @@ std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
 }
 
 std::string formatBatchLog(const std::vector<BatchLogEntry>& entries, double thickness) {
-    return logText(entries, entries.size(), nullptr, thickness);
+    std::string text;
+    const auto next = logPieces(entries, entries.size(), nullptr, thickness);
+    for (std::string_view piece = next(); !piece.empty(); piece = next())
+        text += piece;
+    return text;
 }
 
 std::filesystem::path batchLogFilePath() {
@@ -227,7 +239,7 @@ WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& t
         return WriteResult::failure("the test has a value that cannot be logged");
     BatchLogEntry entry{test, {}};
     WriteResult result =
-        writeFileAtomically(file, logText(entries, entries.size(), &entry, thickness));
+        writeFileAtomically(file, logPieces(entries, entries.size(), &entry, thickness));
     if (result.ok)
         entries.push_back(std::move(entry));
     return result;
@@ -237,7 +249,7 @@ WriteResult deleteBatchLogEntry(std::vector<BatchLogEntry>& entries, std::size_t
                                 const std::filesystem::path& file, double thickness) {
     if (index >= entries.size())
         return WriteResult::failure("there is no such test");
-    WriteResult result = writeFileAtomically(file, logText(entries, index, nullptr, thickness));
+    WriteResult result = writeFileAtomically(file, logPieces(entries, index, nullptr, thickness));
     if (result.ok)
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(index));
     return result;
