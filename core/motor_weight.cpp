@@ -12,7 +12,7 @@ namespace kestrune {
 namespace {
 
 std::optional<double> measure(double value) {
-    if (!isPositive(value) || value > kLargestMotorMeasure)
+    if (!isPositive(value) || value < kSmallestMotorMeasure || value > kLargestMotorMeasure)
         return std::nullopt;
     return value;
 }

@@ -26,11 +26,13 @@ std::string formatDensity(double density);
 // The largest length (inches) or weight (grams) of a motor: far beyond any rubber motor, and
 // below the size where a value shown to the hundredth would print hundreds of meaningless digits.
 inline constexpr double kLargestMotorMeasure = 1e9;
+// And the smallest: a length or weight of an absurd density or thickness, no motor at all.
+inline constexpr double kSmallestMotorMeasure = 1e-9;
 
 // W = density x thickness x width x strands x length x 16.387064, in grams (lengths in inches),
 // and the length of a weight, L = W / (density x thickness x width x strands x 16.387064).
-// Every input must be a finite number above 0; a result that is not one (too small to be told
-// from 0) or exceeds kLargestMotorMeasure is no result either.
+// Every input must be a finite number above 0; a result outside kSmallestMotorMeasure to
+// kLargestMotorMeasure is no result either.
 std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
                                   double length);
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
