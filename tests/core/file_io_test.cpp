@@ -257,9 +257,8 @@ TEST(WriteFileAtomically, RemovesOnlyStaleTemporaryFilesOfItsTarget) {
               "killed by signal 9");
     // Left by hand as a killed writer leaves it, and names that only look alike.
     writeBytes(folder / ".kes.dta.kestrune-0a1b2c3d", "partial");
-    const char* const kept[] = {".kes.dta.original", ".kes.dta.kestrune-0A1B2C3D",
-                                ".kes.cfg.kestrune-0a1b2c3d"};
-    for (const char* name : kept)
+    for (const char* name :
+         {".kes.dta.original", ".kes.dta.kestrune-0A1B2C3D", ".kes.cfg.kestrune-0a1b2c3d"})
         writeBytes(folder / name, "partial");
     TemporaryFile live(folder.path(), "kes.dta", 0644, named); // another writer at work
     ASSERT_TRUE(live.write("from the other writer\n"));

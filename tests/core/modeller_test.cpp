@@ -159,14 +159,13 @@ TEST(WindingCard, RowsAreThePagesResults) {
 }
 
 TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
-    CalcState state;
-    const WindingCard card = buildWindingCard(state, {TanII, 2, 4, 10, false, 16, 4}, {107, 2.7});
+    const WindingCard card = buildWindingCard({}, {TanII, 2, 4, 10, false, 16, 4}, {107, 2.7});
     EXPECT_EQ(card.stretchedLength, 40);
     const std::string text = formatCardText(card, kMm);
     EXPECT_TRUE(text.starts_with("%\tTurns\tCranks\tTorque\tN·mm\n100\t756\t47\t7.64\t54.0\n"));
     EXPECT_NE(text.find("\n80\t604\t37\t6.11\t43.2\n"), std::string::npos) << text;
     EXPECT_EQ(formatCardText(card, kIn).find("N·mm"), std::string::npos);
-    const WindingCard empty = buildWindingCard(state, {TanII, 7, 4, 0, false, 0, 4}, {107, 2.7});
+    const WindingCard empty = buildWindingCard({}, {TanII, 7, 4, 0, false, 0, 4}, {107, 2.7});
     EXPECT_EQ(formatCardRow(empty.rows[0], kMm), "100\t\t\t\t");
     EXPECT_EQ(empty.stretchedLength, std::nullopt);
 }
@@ -202,13 +201,11 @@ TEST(WindingCard, TakesTheTurnsPageMotor) {
 }
 
 TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
-    CalcState state;
     const WindingMotor standard{TanII, 2, 4, 10, false, 16, 4};
     const WindingMotor vorlick{TanSuperSport, 3, 6, 0, true, 0, 3.5};
-    const auto lines = [&](const WindingMotor& m, MotorConstants k, LengthUnit unit) {
+    const auto lines = [](const WindingMotor& m, MotorConstants k, LengthUnit unit) {
         std::string text;
-        for (const std::string& line :
-             describeWindingCard(m, k, buildWindingCard(state, m, k), unit))
+        for (const std::string& line : describeWindingCard(m, k, buildWindingCard({}, m, k), unit))
             text += line + "\n";
         return text;
     };

@@ -20,11 +20,9 @@ const std::string kGood = "B1,2026-03-14,Tan II,1/8,2,12.5,1300,2.75,,\n";
 
 // Any batch name and note come back as they were, however they must be quoted.
 TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
-    for (const std::string& text :
-         {std::string("Tan 2025 A"), std::string(), std::string("a,b,,"),
-          std::string("\"5\" long\"\""), std::string("a\rb\r"), std::string("\na\n"),
-          std::string("a\r\nb\r\n"), std::string("a\0\xff\xc3", 4),
-          std::string(10 << 20, 'x') + ",\""}) {
+    for (const std::string& text : std::vector<std::string>{
+             "Tan 2025 A", "", "a,b,,", "\"5\" long\"\"", "a\rb\r", "\na\n", "a\r\nb\r\n",
+             std::string("a\0\xff\xc3", 4), std::string(10 << 20, 'x') + ",\""}) {
         const std::vector<BatchLogEntry> log{
             {aTest(text, std::string(text).append("\n").append(text)), {}}, {aTest(), {}}};
         EXPECT_EQ(parseBatchLog(formatBatchLog(log, 0.042)), log) << text.substr(0, 20);
@@ -51,15 +49,12 @@ TEST(ReadBatchLog, ReadsTests) {
 // A line it cannot read is an entry of its own, written back byte for byte, and the test after
 // it is still read.
 TEST(ReadBatchLog, KeepsWhatItCannotRead) {
-    for (const std::string& bad :
-         {std::string("B,2026-03-14,Tan II,1/8,2,12.5,1300"), // too few fields
-          std::string("B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,"),
-          std::string("B,2026-03-14,Tan III,1/8,2,1,9,,,"),
-          std::string("B,2026-03-14,Tan II,1/8,100,1,9,,,"),
-          std::string("B,2026-03-14,Tan II,1/8,2,1,0,,,"),
-          std::string("B,2026-02-30,Tan II,1/8,2,1,9,,,"),
-          std::string("B,2026-03-14,Tan II,1/8,2,1,9,0,,"), std::string("B,\"open"),
-          std::string("\"a\"b,c"), std::string("\0\xff\xfe,\"", 5)}) {
+    for (const std::string& bad : std::vector<std::string>{
+             "B,2026-03-14,Tan II,1/8,2,12.5,1300", // too few fields
+             "B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,", "B,2026-03-14,Tan III,1/8,2,1,9,,,",
+             "B,2026-03-14,Tan II,1/8,100,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,0,,,",
+             "B,2026-02-30,Tan II,1/8,2,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,9,0,,", "B,\"open",
+             "\"a\"b,c", std::string("\0\xff\xfe,\"", 5)}) {
         const auto entries =
             parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
         ASSERT_TRUE(entries && entries->size() == 2) << bad;

@@ -4,6 +4,7 @@
 #include "platform/detail/number_grammar.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
+#include "tests/support/case_name.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,6 +16,8 @@
 
 namespace kestrune::test {
 namespace {
+
+using test::PrintTo;
 
 TEST(Edit, EveryTextChangeIsNotifiedEvenBySetWindowText) {
     RecordingDialog dialog;
@@ -37,10 +40,6 @@ struct Entry {
     bool notified; // EN_SETFOCUS, before anything else
 };
 
-void PrintTo(const Entry& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class EntryTest : public testing::TestWithParam<Entry> {};
 
 // The way the Length box empties itself when the user enters it, and only then.
@@ -57,32 +56,27 @@ TEST_P(EntryTest, FocusIsNotifiedOnlyForADeliberateEntry) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edit, EntryTest,
-    testing::Values(Entry{"click",
-                          [](QWidget* edit, QWidget*) { QTest::mouseClick(edit, Qt::LeftButton); },
-                          true},
-                    Entry{"tab_from_the_control_before",
-                          [](QWidget* edit, QWidget*) {
-                              QWidget* before = edit->previousInFocusChain();
-                              before->setFocus();
-                              QTest::keyClick(before, Qt::Key_Tab);
-                          },
-                          true},
-                    Entry{"window_active_again_after_another",
-                          [](QWidget* edit, QWidget* window) {
-                              edit->setFocus();
-                              QWidget other(window,
-                                            Qt::Window); // as the help opens beside the dialog
-                              other.show();
-                              other.activateWindow();
-                              ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-                              window->activateWindow();
-                              ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-                              ASSERT_TRUE(edit->hasFocus());
-                          },
-                          false}),
-    [](const testing::TestParamInfo<Entry>& param) { return param.param.name; });
+const Entry kEntries[] = {
+    {"click", [](QWidget* edit, QWidget*) { QTest::mouseClick(edit, Qt::LeftButton); }, true},
+    {"tab_from_the_control_before",
+     [](QWidget* edit, QWidget*) {
+         edit->previousInFocusChain()->setFocus();
+         QTest::keyClick(edit->previousInFocusChain(), Qt::Key_Tab);
+     },
+     true},
+    {"window_active_again_after_another",
+     [](QWidget* edit, QWidget* window) {
+         edit->setFocus();
+         QWidget other(window, Qt::Window); // as the help opens beside the dialog
+         other.show();
+         other.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         window->activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+         ASSERT_TRUE(edit->hasFocus());
+     },
+     false}};
+INSTANTIATE_TEST_SUITE_P(Edit, EntryTest, testing::ValuesIn(kEntries), CaseName{});
 
 TEST(Edit, SetSelSelectsBackwardsWithTheCaretAtItsEnd) {
     RecordingDialog dialog;
@@ -105,10 +99,6 @@ struct DigitsCase {
     const char* expected;
     bool tipShown; // the tip that says what the box takes
 };
-
-void PrintTo(const DigitsCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
 
@@ -159,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"combo_takes_digits", kRatioCombo, "16", "", "16", false},
         DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", true},
         DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", false}),
-    [](const testing::TestParamInfo<DigitsCase>& param) { return param.param.name; });
+    CaseName{});
 
 TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
     const std::vector<std::pair<const char*, bool>> cases{
@@ -197,11 +187,10 @@ TEST(ComboBox, ProgramOperationsNotifyNothing) {
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
         ComboBox box = dialog.GetComboBox(kRatioCombo);
-        EXPECT_EQ(box.AddString("5"), 0);
-        EXPECT_EQ(box.AddString("10"), 1);
-        EXPECT_EQ(box.GetCount(), 2);
-        EXPECT_EQ(box.GetLBText(1), "10");
-        EXPECT_EQ(box.GetLBText(2), "");
+        EXPECT_EQ((std::vector{box.AddString("5"), box.AddString("10"), box.GetCount()}),
+                  (std::vector{0, 1, 2}));
+        EXPECT_EQ((std::vector{box.GetLBText(1), box.GetLBText(2)}),
+                  (std::vector<std::string>{"10", ""}));
         box.SetCurSel(1);
         EXPECT_EQ(box.GetWindowText(), "10");
         // Assistive technology reads the label as its name and the entry as its value.
@@ -214,9 +203,9 @@ TEST(ComboBox, ProgramOperationsNotifyNothing) {
         box.SetCurSel(-1);
         EXPECT_EQ(box.GetWindowText(), "");
         box.ResetContent();
-        EXPECT_EQ(box.GetCount(), 0);
-        EXPECT_EQ(dialog.count(kRatioCombo, CBN_SELCHANGE), 0);
-        EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), 0);
+        EXPECT_EQ((std::vector{box.GetCount(), dialog.count(kRatioCombo, CBN_SELCHANGE),
+                               dialog.count(kRatioCombo, CBN_EDITCHANGE)}),
+                  (std::vector{0, 0, 0}));
         EXPECT_EQ(dialog.GetDlgItem(kRatioCombo)->height(),
                   dialog.GetDlgItem(kDecimalEdit)->height())
             << "laid out as an edit of the same template height";

@@ -11,7 +11,6 @@
 #include "tests/ui/list_page.h"
 #include "ui/resources/dialog_templates.h"
 
-#include <charconv>
 #include <sys/stat.h>
 
 namespace kestrune::test {
@@ -19,12 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::PrintTo;
-
-std::string fixed(double value, int decimals) {
-    std::array<char, 400> text{};
-    return {text.data(),
-            std::to_chars(text.begin(), text.end(), value, std::chars_format::fixed, decimals).ptr};
-}
 
 // Batch A: four strands of 3/16 with torques, one weighed. B: a two-strand loop of 1/4.
 struct Typed {
@@ -154,11 +147,9 @@ TEST_P(BatchLogPageTest, AddsSummarisesUsesAndDeletes) {
     EXPECT_EQ(log[2].test->turns, 1150);
 }
 
-INSTANTIATE_TEST_SUITE_P(CBatchLogDlg, BatchLogPageTest,
-                         testing::Values(UnitCase{"inches", LengthUnit::Inch, false},
-                                         UnitCase{"millimetres_decimal_comma",
-                                                  LengthUnit::Millimetre, true}),
-                         CaseName{});
+const UnitCase kUnits[] = {{"inches", LengthUnit::Inch, false},
+                           {"millimetres_decimal_comma", LengthUnit::Millimetre, true}};
+INSTANTIATE_TEST_SUITE_P(CBatchLogDlg, BatchLogPageTest, testing::ValuesIn(kUnits), CaseName{});
 
 struct HostileCase {
     std::string name;
@@ -185,19 +176,16 @@ TEST_P(HostileLogTest, IsToldAndReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(fs::is_regular_file(file) && fs::file_size(file) < 1000, GetParam().replaced);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CBatchLogDlg, HostileLogTest,
-    testing::Values(
-        HostileCase{"fifo", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); },
-                    false},
-        HostileCase{"folder", [](const fs::path& f) { fs::create_directory(f); }, false},
-        HostileCase{"over_64_mib",
-                    [](const fs::path& f) {
-                        writeBytes(f, "x");
-                        fs::resize_file(f, kMaxBatchLogBytes + 1);
-                    },
-                    true}),
-    CaseName{});
+const HostileCase kHostile[] = {
+    {"fifo", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, false},
+    {"folder", [](const fs::path& f) { fs::create_directory(f); }, false},
+    {"over_64_mib",
+     [](const fs::path& f) {
+         writeBytes(f, "x");
+         fs::resize_file(f, kMaxBatchLogBytes + 1);
+     },
+     true}};
+INSTANTIATE_TEST_SUITE_P(CBatchLogDlg, HostileLogTest, testing::ValuesIn(kHostile), CaseName{});
 
 } // namespace
 } // namespace kestrune::test

@@ -7,28 +7,12 @@
 #include "ui/help_contexts.h"
 #include "ui/resources/dialog_templates.h"
 
-#include <QLineEdit>
-
 namespace kestrune::test {
 namespace {
-
-// "%.Nf" as Qt writes it in every locale, not by the program's own formatting.
-std::string fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals).toStdString();
-}
 
 class MotorWeight : public PageSheetTest {
 protected:
     std::string text(int id) { return motorWeight_.GetEdit(id).GetWindowText(); }
-    // Types over a box's text, or steps a list to the entry, as a user does.
-    void enter(platform::CWnd& page, int id, const std::string& input) {
-        QWidget* box = page.GetDlgItem(id);
-        if (qobject_cast<QLineEdit*>(box) == nullptr)
-            return chooseEntry(page, id, std::stoi(input));
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, QString::fromStdString(input));
-    }
 };
 
 // Weight and per strand by the volume; turns and torque as the Breaking Turns and Torque pages

@@ -21,7 +21,10 @@
 #include "ui/CWindingDlg.h"
 #include "ui/file_reports.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
@@ -80,15 +83,9 @@ protected:
 private:
     struct Pages {
         explicit Pages(PageSheetTest& t) {
-            for (platform::CPropertyPage* page :
-                 {static_cast<platform::CPropertyPage*>(&t.turns_),
-                  static_cast<platform::CPropertyPage*>(&t.torque_),
-                  static_cast<platform::CPropertyPage*>(&t.test_),
-                  static_cast<platform::CPropertyPage*>(&t.list_),
-                  static_cast<platform::CPropertyPage*>(&t.options_),
-                  static_cast<platform::CPropertyPage*>(&t.motorWeight_),
-                  static_cast<platform::CPropertyPage*>(&t.winding_),
-                  static_cast<platform::CPropertyPage*>(&t.batchLog_)})
+            for (platform::CPropertyPage* page : std::initializer_list<platform::CPropertyPage*>{
+                     &t.turns_, &t.torque_, &t.test_, &t.list_, &t.options_, &t.motorWeight_,
+                     &t.winding_, &t.batchLog_})
                 t.sheet_.AddPage(page);
         }
     } pages_{*this};
@@ -143,6 +140,26 @@ inline void bringToFront(QWidget* window) {
 // Moves a list box's selection to the entry with the keyboard.
 inline void chooseEntry(platform::CWnd& page, int id, int index) {
     stepList(page, id, index - page.GetListBox(id).GetCurSel());
+}
+
+// Types over an edit's or a combo box's text, clicks a check box or steps a list to the entry
+// (its index typed), as a user does.
+inline void enter(platform::CWnd& page, int id, const std::string& typed) {
+    auto* combo = qobject_cast<QComboBox*>(page.GetDlgItem(id));
+    QWidget* box = combo != nullptr ? combo->lineEdit() : page.GetDlgItem(id);
+    if (qobject_cast<QAbstractButton*>(box) != nullptr)
+        return QTest::mouseClick(box, Qt::LeftButton);
+    if (qobject_cast<QLineEdit*>(box) == nullptr)
+        return chooseEntry(page, id, std::stoi(typed));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keySequence(box, QKeySequence::SelectAll);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, QString::fromStdString(typed));
+}
+
+// "%.Nf" as Qt writes it in every locale, not by the program's own formatting.
+inline std::string fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals).toStdString();
 }
 
 } // namespace kestrune::test

@@ -11,10 +11,7 @@
 #include "tests/ui/page_sheet.h"
 #include "ui/resources/dialog_templates.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QProcess>
 #include <cmath>
 #include <csignal>
@@ -32,10 +29,6 @@ struct Motor {
     bool vorlick;
     double k, kq; // the type's constants in kes.cfg
 };
-
-std::string fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals).toStdString();
-}
 
 // The card's row at the limit, from the formulas as the modeller's tables print them.
 std::string modelRow(const Motor& m, int limit, int ratio, LengthUnit unit) {
@@ -58,19 +51,6 @@ class WindingPageTest : public PageSheetTest {
 protected:
     std::string cardRow(int index) { return winding_.GetListBox(IDC_CARD).GetText(index); }
     std::string text(int id) { return winding_.GetEdit(id).GetWindowText(); }
-    // Types into an edit or a combo box, clicks a check box or picks a list entry, as a user does.
-    void enter(CWnd& page, int id, const char* typed) {
-        auto* combo = qobject_cast<QComboBox*>(page.GetDlgItem(id));
-        QWidget* box = combo != nullptr ? combo->lineEdit() : page.GetDlgItem(id);
-        if (qobject_cast<QAbstractButton*>(box) != nullptr)
-            return QTest::mouseClick(box, Qt::LeftButton);
-        if (qobject_cast<QLineEdit*>(box) == nullptr)
-            return chooseEntry(page, id, std::atoi(typed));
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keySequence(box, QKeySequence::SelectAll);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, typed);
-    }
 };
 
 // The motor is set on the Breaking Turns page; the card must show what that page and the
@@ -91,21 +71,20 @@ TEST_F(WindingPageTest, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
             std::optional<DecimalCommaLocale> locale;
             EXPECT_EQ(comma && locale.emplace().active(), comma);
             std::vector<std::string> shown(kLimitCount);
-            for (CWnd* page : {static_cast<CWnd*>(&turns_), static_cast<CWnd*>(&torque_)}) {
-                activate(page == &turns_ ? TurnsPage : TorquePage);
-                for (auto [id, entry] : {std::pair{IDC_TYPE, m.type},
-                                         {IDC_WIDTH, m.width},
-                                         {IDC_STRANDS, m.strandsIndex}})
-                    chooseEntry(*page, id, entry);
-                if (page->GetButton(IDC_VORLICK).GetCheck() != m.vorlick)
-                    QTest::mouseClick(page->GetDlgItem(IDC_VORLICK), Qt::LeftButton);
-                if (page == &turns_)
-                    enter(*page, IDC_LENGTH, m.length);
+            for (const auto& [index, result] :
+                 {std::pair{TurnsPage, IDC_TURNS_RESULT}, {TorquePage, IDC_TORQUE_RESULT}}) {
+                CWnd& page = index == TurnsPage ? static_cast<CWnd&>(turns_) : torque_;
+                activate(index);
+                chooseEntry(page, IDC_TYPE, m.type);
+                chooseEntry(page, IDC_WIDTH, m.width);
+                chooseEntry(page, IDC_STRANDS, m.strandsIndex);
+                if (page.GetButton(IDC_VORLICK).GetCheck() != m.vorlick)
+                    QTest::mouseClick(page.GetDlgItem(IDC_VORLICK), Qt::LeftButton);
+                if (index == TurnsPage)
+                    enter(page, IDC_LENGTH, m.length);
                 for (int i = 0; i < kLimitCount; ++i) {
-                    chooseEntry(*page, IDC_LIMIT, i);
-                    shown[static_cast<std::size_t>(i)] +=
-                        topLine(*page, page == &turns_ ? IDC_TURNS_RESULT : IDC_TORQUE_RESULT) +
-                        "|";
+                    chooseEntry(page, IDC_LIMIT, i);
+                    shown[static_cast<std::size_t>(i)] += topLine(page, result) + "|";
                 }
             }
             preferences().setUnits(unit);
