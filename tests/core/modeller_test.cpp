@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace kestrune {
 namespace {
@@ -59,6 +60,7 @@ TEST(MotorWeight, GivesAFiniteWeightAndItsLengthBackOrNothing) {
     EXPECT_EQ(motorWeight({0.042, 1e308}, 0.125, 4, 10), std::nullopt);
     EXPECT_EQ(motorLength({}, 0.125, 4, 1e308), std::nullopt);
     EXPECT_EQ(motorWeight({}, 0.125, 4, 1e308), std::nullopt) << "finite, but no motor";
+    EXPECT_EQ(motorLength({0.042, 1e308}, 0.125, 4, 30), std::nullopt) << "positive, but no motor";
     EXPECT_FALSE(classLimit(0) || classLimit(6));
 }
 
@@ -129,7 +131,7 @@ TEST(WindingCard, RowsAreThePagesResults) {
         state.turnsConstantType = c.turnsType;
         state.torqueConstantType = c.torqueType;
         const MotorConstants k = pageConstants(state, c.type);
-        EXPECT_EQ(k.turns + k.torque / 1000, c.turns + c.torque / 1000) << c.torqueType;
+        EXPECT_EQ(std::pair(k.turns, k.torque), std::pair(c.turns, c.torque)) << c.torqueType;
     }
     for (int type = 0; type < kRubberTypeCount; ++type) {
         for (double length : {0.0, 10.0, 23.5, 1e12}) {
@@ -228,7 +230,8 @@ TEST(Preferences, NeverHoldAValueThePagesCannotComputeWith) {
     for (double bad : {0.0, -0.042, kInf, kNaN})
         EXPECT_FALSE(p.setThickness(bad) || p.setDensity(bad) || p.setStretch(bad)) << bad;
     EXPECT_FALSE(p.setStretch(6.5) || p.setWinderRatio(0));
-    EXPECT_EQ(p.thickness() + p.density() + p.stretch() + p.winderRatio(), 0.042 + 1 + 4 + 16);
+    EXPECT_EQ(std::tuple(p.thickness(), p.density(), p.stretch(), p.winderRatio()),
+              std::tuple(0.042, 1.0, 4.0, 16));
     EXPECT_TRUE(p.setThickness(0.0625) && p.setDensity(1.05) && p.setStretch(3) &&
                 p.setWinderRatio(5));
     EXPECT_EQ(p.stock().thickness, 0.0625);

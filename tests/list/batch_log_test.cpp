@@ -152,10 +152,13 @@ TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     EXPECT_EQ(loadBatchLog(log, file).status, ReadResult::Status::Missing);
     test::writeBytes(file, kHeader + "odd line\n");
     ASSERT_TRUE(loadBatchLog(log, file).read());
-    ASSERT_TRUE(addBreakTest(log, aTest("B\"1", "a,b"), file, 0.042).ok);
+    // A long note, so the log is written in more than one piece.
+    ASSERT_TRUE(
+        addBreakTest(log, aTest("B\"1", "a,b" + std::string(100'000, 'n')), file, 0.042).ok);
     ASSERT_TRUE(addBreakTest(log, aTest(), file, 0.042).ok);
     ASSERT_TRUE(loadBatchLog(again, file).read());
     EXPECT_EQ(again, log);
+    EXPECT_EQ(test::readBytes(file), formatBatchLog(log, 0.042));
     EXPECT_NE(test::readBytes(file).find("\nodd line\n"), std::string::npos);
     BreakTest bad = aTest();
     bad.strands = 0;
