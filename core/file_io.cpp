@@ -45,11 +45,16 @@ ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t l
         // One byte more than allowed shows a file that grew past the limit while it was read.
         const std::size_t wanted = maxBytes + 1;
         std::string contents;
-        contents.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, wanted)));
+        // Room for the file as large as it says it is, and the byte that finds its end: reading
+        // into more would make the string grow to twice the file just to be told it ended.
+        contents.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)) + 1);
         std::size_t lineEnds = 0;
         while (contents.size() < wanted && (lines == 0 || lineEnds < lines)) {
             const std::size_t start = contents.size();
-            contents.resize(start + std::min(std::size_t{64} * 1024, wanted - start));
+            constexpr std::size_t kChunk = 64 * 1024;
+            const std::size_t room =
+                contents.capacity() > start ? contents.capacity() - start : kChunk;
+            contents.resize(start + std::min({kChunk, room, wanted - start}));
             const ssize_t got = ::read(fd.get(), contents.data() + start, contents.size() - start);
             contents.resize(start + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
             if (got < 0 && errno == EINTR)

@@ -10,6 +10,7 @@
 #include "core/units.h"
 #include "csv.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -177,7 +178,16 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
 }
 
 std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
+    // Room for every line that is not empty, made once: growing by doubling would hold the old
+    // and the new entries at once, more than the whole file, at the moment a long log is read.
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at < text.size() && lines < kMaxBatchLogEntries;) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        lines += end > at ? 1 : 0;
+        at = end + 1;
+    }
     std::vector<BatchLogEntry> entries;
+    entries.reserve(lines);
     bool first = true;
     while (!text.empty()) {
         CsvRecord record = readCsvRecord(text);
