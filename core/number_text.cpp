@@ -167,7 +167,8 @@ std::string formatTrimmed(double value, int most, int least) {
     const std::size_t point = text.find('.');
     if (point == std::string::npos)
         return text;
-    const std::size_t keep = std::max(text.find_last_not_of('0') + 1, point + 1 + least);
+    const std::size_t keep = std::max(text.find_last_not_of('0') + 1,
+                                      point + 1 + static_cast<std::size_t>(std::max(least, 0)));
     text.erase(least == 0 && keep == point + 1 ? point : keep);
     return text;
 }
