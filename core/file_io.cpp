@@ -51,7 +51,7 @@ ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t l
         std::size_t lineEnds = 0;
         while (contents.size() < wanted && (lines == 0 || lineEnds < lines)) {
             const std::size_t start = contents.size();
-            constexpr std::size_t kChunk = 64 * 1024;
+            constexpr std::size_t kChunk = std::size_t{64} * 1024;
             const std::size_t room =
                 contents.capacity() > start ? contents.capacity() - start : kChunk;
             contents.resize(start + std::min({kChunk, room, wanted - start}));

@@ -74,7 +74,7 @@ void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness)
 std::function<std::string_view()> logPieces(const std::vector<BatchLogEntry>& entries,
                                             std::size_t skip, const BatchLogEntry* extra,
                                             double thickness) {
-    constexpr std::size_t kPieceBytes = 64 * 1024;
+    constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
     return [&entries, skip, extra, thickness, next = std::size_t{0}, header = true,
             piece = std::string()]() mutable -> std::string_view {
         piece.clear();
