@@ -17,8 +17,8 @@
 namespace kestrune::platform::detail {
 
 ManyLineList::ManyLineList(unsigned style, qreal tabStop, QWidget* parent)
-    : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style),
-      tabStop_(tabStop), tabStops_((style & style::UseTabStops) ? TabStops(tabStop) : TabStops()) {
+    : ListBoxView(style, parent), tabStop_(tabStop),
+      tabStops_((style & style::UseTabStops) ? TabStops(tabStop) : TabStops()) {
     setModel(&rows());
     setItemDelegate(new RowDelegate(
         tabStops_, [this] { return QSize(std::max(contentWidth(), 1), fontMetrics().height()); },
@@ -113,27 +113,6 @@ void ManyLineList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     asUser([&] { QListView::keyPressEvent(event); });
-}
-
-void ManyLineList::mousePressEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mousePressEvent(event); });
-}
-
-void ManyLineList::mouseMoveEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseMoveEvent(event); });
-}
-
-void ManyLineList::mouseReleaseEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseReleaseEvent(event); });
-}
-
-void ManyLineList::mouseDoubleClickEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseDoubleClickEvent(event); });
-}
-
-void ManyLineList::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
-    tellFocus(event->reason());
 }
 
 } // namespace kestrune::platform::detail

@@ -9,12 +9,11 @@
 #include "platform/detail/list_box_control.h"
 #include "platform/detail/row_meter.h"
 
-#include <QListView>
 #include <optional>
 
 namespace kestrune::platform::detail {
 
-class ManyLineList final : public QListView, public ListBoxControl {
+class ManyLineList final : public ListBoxView {
 public:
     // tabStop: the distance of tab stops in pixels for UseTabStops.
     ManyLineList(unsigned style, qreal tabStop, QWidget* parent);
@@ -24,11 +23,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
     void rowsCleared() override;

@@ -17,7 +17,7 @@
 namespace kestrune::platform::detail {
 
 OneLineListBox::OneLineListBox(unsigned style, qreal tabStop, QWidget* parent)
-    : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style) {
+    : ListBoxView(style, parent) {
     setModel(&rows());
     setItemDelegate(new RowDelegate((style & style::UseTabStops) ? TabStops(tabStop) : TabStops(),
                                     [this] { return rowArea().size(); }, this));
@@ -226,15 +226,7 @@ void OneLineListBox::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    asUser([&] { QListView::mousePressEvent(event); });
-}
-
-void OneLineListBox::mouseMoveEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseMoveEvent(event); });
-}
-
-void OneLineListBox::mouseReleaseEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseReleaseEvent(event); });
+    ListBoxView::mousePressEvent(event);
 }
 
 void OneLineListBox::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -243,7 +235,7 @@ void OneLineListBox::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);
         return;
     }
-    asUser([&] { QListView::mouseDoubleClickEvent(event); });
+    ListBoxView::mouseDoubleClickEvent(event);
 }
 
 void OneLineListBox::wheelEvent(QWheelEvent* event) {
@@ -257,9 +249,8 @@ void OneLineListBox::wheelEvent(QWheelEvent* event) {
 }
 
 void OneLineListBox::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
-    viewport()->update();
-    tellFocus(event->reason());
+    ListBoxView::focusInEvent(event);
+    viewport()->update(); // the selection shows only while it has focus
 }
 
 void OneLineListBox::focusOutEvent(QFocusEvent* event) {

@@ -11,13 +11,12 @@
 
 #include "platform/detail/list_box_control.h"
 
-#include <QListView>
 #include <functional>
 #include <optional>
 
 namespace kestrune::platform::detail {
 
-class OneLineListBox final : public QListView, public ListBoxControl {
+class OneLineListBox final : public ListBoxView {
 public:
     // tabStop: the distance of tab stops in pixels for UseTabStops.
     OneLineListBox(unsigned style, qreal tabStop, QWidget* parent);
@@ -45,8 +44,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
