@@ -13,19 +13,13 @@
 namespace kestrune::bench {
 
 inline std::vector<BatchLogEntry> sampleBatchLog(std::size_t tests) {
-    std::vector<BatchLogEntry> log(tests);
+    std::vector<BatchLogEntry> log;
+    log.reserve(tests);
     for (std::size_t i = 0; i < tests; ++i) {
         const auto n = static_cast<int>(i % 100);
-        log[i].test = {"Batch " + std::to_string(i % 40),
-                       "2026-03-14",
-                       n % 3,
-                       n % 5,
-                       2 + n % 30,
-                       10 + n * 0.25,
-                       900 + n * 7,
-                       2.5 + n * 0.01,
-                       3.0 + n % 2,
-                       "wound at the field, \"dry\"\nsecond line"};
+        log.emplace_back(BreakTest{"Batch " + std::to_string(i % 40), "2026-03-14", n % 3, n % 5,
+                                   2 + n % 30, 10 + n * 0.25, 900 + n * 7, 2.5 + n * 0.01,
+                                   3.0 + n % 2, "wound at the field, \"dry\"\nsecond line"});
     }
     return log;
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string saved = formatBatchLog(*entries, 0.042);
     for (const BatchLogEntry& entry : *entries) {
-        if (!entry.test && text.find(entry.unreadable) == std::string_view::npos)
+        if (!entry.isTest() && text.find(entry.unreadable()) == std::string_view::npos)
             std::abort();
     }
     if (parseBatchLog(saved) != entries)

@@ -61,10 +61,10 @@ bool isHeader(const std::vector<std::string>& fields) {
 }
 
 void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness) {
-    if (entry.test)
-        appendBreakTestRecord(out, *entry.test, thickness);
+    if (const std::optional<BreakTest> test = entry.test())
+        appendBreakTestRecord(out, *test, thickness);
     else
-        out += entry.unreadable;
+        out += entry.unreadable();
     out += '\n';
 }
 
@@ -107,10 +107,49 @@ std::string_view widthListText(int width) {
 }
 
 bool isLoggable(const BreakTest& test) {
-    return isIsoDate(test.date) && test.type >= 0 && test.type < kRubberTypeCount &&
+    // A record longer than a log may be could not be read back.
+    return test.batch.size() + test.note.size() < kMaxBatchLogBytes && isIsoDate(test.date) &&
+           test.type >= 0 && test.type < kRubberTypeCount &&
            stripWidthInches(test.width).has_value() && test.strands >= kLeastTestStrands &&
            test.strands <= kMostTestStrands && isPositive(test.length) && test.turns >= 1 &&
            (!test.torque || isPositive(*test.torque)) && (!test.weight || isPositive(*test.weight));
+}
+
+BatchLogEntry::BatchLogEntry(const BreakTest& test)
+    : text_(test.batch + test.note), length_(test.length), torque_(test.torque.value_or(0)),
+      weight_(test.weight.value_or(0)), turns_(test.turns),
+      batchBytes_(static_cast<std::uint32_t>(test.batch.size())),
+      type_(static_cast<std::int8_t>(test.type)), width_(static_cast<std::uint8_t>(test.width)),
+      strands_(static_cast<std::uint8_t>(test.strands)) {
+    for (const char c : test.date) {
+        if (c != '-')
+            date_ = date_ * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+}
+
+BatchLogEntry BatchLogEntry::unreadableLine(std::string_view line) {
+    BatchLogEntry entry;
+    entry.text_ = line;
+    return entry;
+}
+
+std::optional<BreakTest> BatchLogEntry::test() const {
+    if (!isTest())
+        return std::nullopt;
+    const auto optional = [](double value) {
+        return value > 0 ? std::optional(value) : std::nullopt;
+    };
+    const auto date = static_cast<int>(date_);
+    return BreakTest{std::string(batch()),
+                     formatIsoDate(date / 10000, date / 100 % 100, date % 100),
+                     type_,
+                     width_,
+                     strands_,
+                     length_,
+                     turns_,
+                     optional(torque_),
+                     optional(weight_),
+                     text_.substr(batchBytes_)};
 }
 
 std::string batchLogHeader() {
@@ -207,10 +246,7 @@ std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
         first = false;
         if (entries.size() == kMaxBatchLogEntries)
             return std::nullopt;
-        if (test)
-            entries.push_back({std::move(test), {}});
-        else
-            entries.push_back({std::nullopt, std::string(record.raw)});
+        entries.push_back(test ? BatchLogEntry(*test) : BatchLogEntry::unreadableLine(record.raw));
     }
     return entries;
 }
@@ -247,7 +283,7 @@ WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& t
                          const std::filesystem::path& file, double thickness) {
     if (!isLoggable(test))
         return WriteResult::failure("the test has a value that cannot be logged");
-    BatchLogEntry entry{test, {}};
+    BatchLogEntry entry(test);
     WriteResult result =
         writeFileAtomically(file, logPieces(entries, entries.size(), &entry, thickness));
     if (result.ok)

@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -52,15 +53,42 @@ std::string_view widthListText(int width);
 
 // What a readable record must hold: a date that exists, a type and width of the lists, 1 to 99
 // strands, a finite length above 0, at least one turn, and a torque and weight, where given,
-// finite and above 0. Batch and note may hold any bytes.
+// finite and above 0. Batch and note may hold any bytes, less than a log file may hold.
 bool isLoggable(const BreakTest& test);
 
-// A test, or a record that could not be read, kept byte for byte (without its line end).
-struct BatchLogEntry {
-    std::optional<BreakTest> test;
-    std::string unreadable;
+// A test as the log keeps it in memory: its numbers packed beside one string holding its batch
+// and note, so that a long log takes little more than its file. Or a record that could not be
+// read, kept byte for byte (without its line end).
+class BatchLogEntry {
+public:
+    // The test must be loggable.
+    explicit BatchLogEntry(const BreakTest& test);
+    static BatchLogEntry unreadableLine(std::string_view line);
+
+    bool isTest() const { return type_ >= 0; }
+    // The test, made again from what is kept; nothing for an unreadable record.
+    std::optional<BreakTest> test() const;
+    // The record as it was read; empty for a test.
+    std::string_view unreadable() const { return isTest() ? std::string_view() : text_; }
+    // A test's batch and type, without making the whole test.
+    std::string_view batch() const { return std::string_view(text_).substr(0, batchBytes_); }
+    int type() const { return type_; }
 
     friend bool operator==(const BatchLogEntry&, const BatchLogEntry&) = default;
+
+private:
+    BatchLogEntry() = default;
+
+    std::string text_; // a test's batch, then its note; an unreadable record's bytes
+    double length_ = 0;
+    double torque_ = 0; // 0: none given (a logged torque is above 0)
+    double weight_ = 0; // 0: none given
+    std::int32_t turns_ = 0;
+    std::uint32_t batchBytes_ = 0;
+    std::uint32_t date_ = 0; // year * 10000 + month * 100 + day
+    std::int8_t type_ = -1;  // -1: an unreadable record
+    std::uint8_t width_ = 0;
+    std::uint8_t strands_ = 0;
 };
 
 // The header line, and the record of a test: the ten fields, then its turns constant, torque

@@ -65,9 +65,10 @@ std::string testsHeader(LengthUnit unit) {
 }
 
 std::string formatTestRow(const BatchLogEntry& entry, double thickness, LengthUnit unit) {
-    if (!entry.test)
-        return "Unreadable line\t" + oneColumn(entry.unreadable);
-    const BreakTest& test = *entry.test;
+    const std::optional<BreakTest> kept = entry.test();
+    if (!kept)
+        return "Unreadable line\t" + oneColumn(entry.unreadable());
+    const BreakTest& test = *kept;
     const TestConstants constants = constantsOf(test, thickness);
     return joinColumns({oneColumn(test.batch), test.date, std::string(typeListText(test.type)),
                         std::string(widthListText(test.width)), formatInt(test.strands),

@@ -75,19 +75,20 @@ std::vector<BatchSummary> summariseBatches(const std::vector<BatchLogEntry>& ent
     std::vector<Values> values;
     std::map<std::pair<std::string_view, int>, std::size_t> where;
     for (const BatchLogEntry& entry : entries) {
-        if (!entry.test)
+        const std::optional<BreakTest> test = entry.test();
+        if (!test)
             continue;
-        const BreakTest& test = *entry.test;
-        const auto [it, added] = where.try_emplace({test.batch, test.type}, summaries.size());
+        // Keyed by the entry's own batch text, which lives as long as the entries.
+        const auto [it, added] = where.try_emplace({entry.batch(), test->type}, summaries.size());
         if (added) {
             BatchSummary& summary = summaries.emplace_back();
-            summary.batch = test.batch;
-            summary.type = test.type;
+            summary.batch = test->batch;
+            summary.type = test->type;
             values.emplace_back();
         }
         summaries[it->second].tests += 1;
         Values& v = values[it->second];
-        const TestConstants constants = constantsOf(test, thickness);
+        const TestConstants constants = constantsOf(*test, thickness);
         if (constants.turns)
             v.turns.push_back(*constants.turns);
         if (constants.torque)

@@ -183,7 +183,7 @@ void CBatchLogDlg::OnDeleteClicked() {
     if (row <= 0 || static_cast<std::size_t>(row) > entries_.size()) // none, or the header row
         return;
     const auto index = static_cast<std::size_t>(row - 1);
-    const std::optional<BreakTest>& test = entries_[index].test;
+    const std::optional<BreakTest> test = entries_[index].test();
     const std::string what =
         test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date
              : "the line of kes-batches.csv that could not be read (row " + formatInt(row) + ")";

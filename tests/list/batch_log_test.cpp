@@ -23,8 +23,9 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
     for (const std::string& text : std::vector<std::string>{
              "Tan 2025 A", "", "a,b,,", "\"5\" long\"\"", "a\rb\r", "\na\n", "a\r\nb\r\n",
              std::string("a\0\xff\xc3", 4), std::string(10 << 20, 'x') + ",\""}) {
-        const std::vector<BatchLogEntry> log{
-            {aTest(text, std::string(text).append("\n").append(text)), {}}, {aTest(), {}}};
+        const BreakTest test = aTest(text, std::string(text).append("\n").append(text));
+        const std::vector<BatchLogEntry> log{BatchLogEntry(test), BatchLogEntry(aTest())};
+        EXPECT_EQ(log[0].test(), test) << "kept in memory as it was typed";
         EXPECT_EQ(parseBatchLog(formatBatchLog(log, 0.042)), log) << text.substr(0, 20);
     }
     EXPECT_EQ(formatBreakTestRecord(aTest("say \"hi\", ok"), 1).substr(0, 17),
@@ -39,10 +40,12 @@ TEST(ReadBatchLog, ReadsTests) {
              "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,3.6,x\r\n",
              "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
              "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
-             "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n"}) {
+             "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n", "B,0001-01-09,Tan II,1/4,9,3,50,,,\n",
+             "B,9999-12-31,Tan II,1/4,99,3,2147483647,1e300,1e-300,\n"}) {
         const auto entries = parseBatchLog(text);
-        ASSERT_TRUE(entries && entries->size() == 1 && entries->front().test) << text;
+        ASSERT_TRUE(entries && entries->size() == 1 && entries->front().isTest()) << text;
         EXPECT_EQ(parseBatchLog(formatBatchLog(*entries, 0.042)), entries);
+        EXPECT_NE(text.find(',' + entries->front().test()->date + ','), std::string::npos);
     }
 }
 
@@ -58,8 +61,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
         const auto entries =
             parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
         ASSERT_TRUE(entries && entries->size() == 2) << bad;
-        EXPECT_EQ((*entries)[0].unreadable, bad);
-        EXPECT_TRUE((*entries)[1].test) << bad;
+        EXPECT_EQ((*entries)[0].unreadable(), bad);
+        EXPECT_TRUE((*entries)[1].isTest()) << bad;
         const std::string saved = formatBatchLog(*entries, 0.042);
         EXPECT_EQ(saved.substr(kHeader.size(), bad.size() + 1), bad + "\n");
         EXPECT_EQ(parseBatchLog(saved), entries);
@@ -95,7 +98,8 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     noExtras.turns = 1400;
     noExtras.torque = noExtras.weight = std::nullopt;
     const std::vector<BatchLogEntry> log{
-        {aTest("B2"), {}}, {std::nullopt, "junk"}, {aTest("B1"), {}}, {other, {}}, {noExtras, {}}};
+        BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableLine("junk"),
+        BatchLogEntry(aTest("B1")), BatchLogEntry(other), BatchLogEntry(noExtras)};
     const auto s = summariseBatches(log, 0.042);
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].batch + s[1].batch + s[2].batch, "B2B1B2");
@@ -110,7 +114,7 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0], false, {}).refused);
     EXPECT_EQ(state.table.turns[TanII], s[0].turns->mean);
     EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
-    EXPECT_EQ(formatTestRow({aTest("a\tb", "x\ny"), {}}, 0.042, LengthUnit::Millimetre),
+    EXPECT_EQ(formatTestRow(BatchLogEntry(aTest("a\tb", "x\ny")), 0.042, LengthUnit::Millimetre),
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
 }
 
@@ -176,7 +180,7 @@ TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
 TEST(BatchLogFile, HugeFilesAreRefused) {
     test::TempFolder folder;
     const auto file = folder / "kes-batches.csv";
-    std::vector<BatchLogEntry> log{{aTest(), {}}};
+    std::vector<BatchLogEntry> log{BatchLogEntry(aTest())};
     test::writeBytes(file, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
     EXPECT_TRUE(loadBatchLog(log, file).read()) << "empty lines make no entries";
     std::string manyLines;

@@ -143,8 +143,8 @@ TEST_P(BatchLogPageTest, AddsSummarisesUsesAndDeletes) {
     std::vector<BatchLogEntry> log;
     ASSERT_TRUE(loadBatchLog(log, batchLogFilePath()).read());
     ASSERT_EQ(log.size(), 4U) << "the unreadable line, B0, A's second test and B";
-    EXPECT_EQ(log[1].test->note, "\"a\",\nb");
-    EXPECT_EQ(log[2].test->turns, 1150);
+    EXPECT_EQ(log[1].test()->note, "\"a\",\nb");
+    EXPECT_EQ(log[2].test()->turns, 1150);
 }
 
 const UnitCase kUnits[] = {{"inches", LengthUnit::Inch, false},
