@@ -28,6 +28,14 @@ int ListBox::DeleteString(int index) {
     return control_->deleteString(index);
 }
 
+void ListBox::SetRowSource(std::function<std::string(int row)> rowText) {
+    control_->setRowSource(std::move(rowText));
+}
+
+int ListBox::SetCount(int count) {
+    return control_->setCount(count);
+}
+
 int ListBox::GetCount() const {
     return control_->count();
 }

@@ -6,6 +6,7 @@
 // copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte
 // for byte, whatever they hold, and gives back exactly what it was given.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,14 @@ public:
     int InsertString(int index, std::string_view text);
     // Rows left, -1 when index is out of range.
     int DeleteString(int index);
+    // A list that keeps no text: from now on it is empty, asks rowText for a row's text whenever
+    // it shows, measures or gives one, and AddString and InsertString refuse (-1). For a long
+    // table of what the program keeps anyway. The program keeps rowText in step with the rows:
+    // after a change of what it gives, SetCount, DeleteString or ResetContent and SetCount.
+    void SetRowSource(std::function<std::string(int row)> rowText);
+    // The rows of a list with a row source are rowText's first count: rows past the old count
+    // are added, rows past the new one removed. The count, -1 for a list that keeps its rows.
+    int SetCount(int count);
     int GetCount() const;
     // The row's text with its tabs; empty when index is out of range.
     std::string GetText(int index) const;

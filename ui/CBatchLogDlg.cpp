@@ -88,6 +88,8 @@ bool CBatchLogDlg::OnInitDialog() {
     GetEdit(IDC_DATE).SetWindowText(todayIsoDate());
     GetEdit(IDC_TEST_STRANDS).SetWindowText("2"); // the two-strand test loop
     GetListBox(IDC_TESTS).SetTabStops(kTestColumns);
+    // A long log is kept once, in entries_: its rows are made when they are shown.
+    GetListBox(IDC_TESTS).SetRowSource([this](int row) { return testsRow(row); });
     GetListBox(IDC_BATCHES).SetTabStops(kBatchColumns);
     loadLog();
     shown_ = true;
@@ -125,10 +127,20 @@ void CBatchLogDlg::showLog() {
     shownThickness_ = prefs.thickness();
     ListBox tests = GetListBox(IDC_TESTS);
     tests.ResetContent();
-    tests.AddString(testsHeader(shownUnit_));
-    for (const BatchLogEntry& entry : entries_)
-        tests.AddString(formatTestRow(entry, shownThickness_, shownUnit_));
+    tests.SetCount(testsRows());
     showBatches();
+}
+
+int CBatchLogDlg::testsRows() const {
+    return static_cast<int>(entries_.size()) + 1;
+}
+
+std::string CBatchLogDlg::testsRow(int row) const {
+    if (row == 0)
+        return testsHeader(shownUnit_);
+    if (row < 0 || row >= testsRows())
+        return {};
+    return formatTestRow(entries_[static_cast<std::size_t>(row - 1)], shownThickness_, shownUnit_);
 }
 
 void CBatchLogDlg::showBatches() {
@@ -170,7 +182,7 @@ void CBatchLogDlg::OnAddClicked() {
                            "The test was not added; the boxes still hold it."))
         return;
     ListBox tests = GetListBox(IDC_TESTS);
-    tests.SetCurSel(tests.AddString(formatTestRow(entries_.back(), shownThickness_, shownUnit_)));
+    tests.SetCurSel(tests.SetCount(testsRows()) - 1);
     showBatches();
     // The next test of the series: the same batch, date and motor, its own results.
     for (const int id : {IDC_TEST_TURNS, IDC_TEST_TORQUE, IDC_TEST_WEIGHT, IDC_NOTE})

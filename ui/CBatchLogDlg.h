@@ -11,6 +11,7 @@
 #include "platform/CPropertyPage.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace kestrune {
@@ -37,6 +38,9 @@ private:
     // Both tables again, from the log, in the current units.
     void showLog();
     void showBatches();
+    // The Tests list's rows: the header, then one for each entry.
+    int testsRows() const;
+    std::string testsRow(int row) const;
     // The summary of the batch selected in Batches, nullptr (and the user told) when none is.
     const BatchSummary* selectedBatch();
     // The Length box follows a change of units with the length it holds.

@@ -30,17 +30,17 @@ void ListBoxControl::resetContent() {
 int ListBoxControl::insertString(int index, std::string text) {
     if (index == -1)
         index = model_->size();
-    if (index < 0 || index > model_->size())
+    if (index < 0 || index > model_->size() || !model_->keepsRows())
         return -1;
-    rowAdded(text);
     model_->insert(index, std::move(text));
+    rowAdded(index);
     return index;
 }
 
 int ListBoxControl::deleteString(int index) {
     if (index < 0 || index >= model_->size())
         return -1;
-    rowRemoved(model_->at(index));
+    rowRemoved(index);
     model_->remove(index);
     return model_->size();
 }
@@ -48,7 +48,24 @@ int ListBoxControl::deleteString(int index) {
 std::string ListBoxControl::text(int index) const {
     if (index < 0 || index >= model_->size())
         return {};
-    return model_->at(index);
+    return model_->text(index);
+}
+
+void ListBoxControl::setRowSource(std::function<std::string(int row)> rowText) {
+    model_->setSource(std::move(rowText));
+    rowsCleared();
+}
+
+int ListBoxControl::setCount(int count) {
+    if (model_->keepsRows() || count < 0)
+        return -1;
+    for (int row = model_->size() - 1; row >= count; --row)
+        rowRemoved(row);
+    const int before = model_->size();
+    model_->setCount(count);
+    for (int row = before; row < count; ++row)
+        rowAdded(row);
+    return count;
 }
 
 int ListBoxControl::curSel() const {

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What every list box is to the ListBox face: rows kept byte for byte in a ListBoxModel, one
+// What every list box is to the ListBox face: rows kept byte for byte (or made when shown) in a
+// ListBoxModel, one
 // selection, and the notifications its window gets. The two kinds (OneLineListBox and
 // ManyLineList) show the rows; the builder chooses one from the template.
 
@@ -35,6 +36,9 @@ public:
     int count() const;
     // The row's bytes as added; empty when index is out of range.
     std::string text(int index) const;
+    // See ListBox::SetRowSource and ListBox::SetCount.
+    void setRowSource(std::function<std::string(int row)> rowText);
+    int setCount(int count);
     int curSel() const;
     void setCurSel(int index);
     // See ListBox::SetTabStops; a list that keeps its tab stops says false.
@@ -47,10 +51,11 @@ protected:
     ListBoxModel& rows() const { return *model_; }
     unsigned listStyle() const { return style_; }
 
-    // What the kind of list does when rows come and go.
+    // What the kind of list does when rows come and go: a row added is in the rows already, a
+    // row removed still is.
     virtual void rowsCleared() {}
-    virtual void rowAdded(const std::string& text) = 0;
-    virtual void rowRemoved(const std::string& text) = 0;
+    virtual void rowAdded(int row) = 0;
+    virtual void rowRemoved(int row) = 0;
 
     // Runs a piece of user input and tells the window when it changed the selection.
     template <class Input> void asUser(Input&& input) {

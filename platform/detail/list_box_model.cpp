@@ -37,8 +37,12 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
         return {};
     // Assistive technology reads the row with its tabs, whatever the drawing makes of them.
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return shownText(rows_.at(index.row()));
+        return shownText(text(index.row()));
     return {};
+}
+
+std::string ListBoxModel::text(int row) const {
+    return source_ ? source_(row) : rows_.at(row);
 }
 
 void ListBoxModel::insert(int row, std::string text) {
@@ -49,14 +53,38 @@ void ListBoxModel::insert(int row, std::string text) {
 
 void ListBoxModel::remove(int row) {
     beginRemoveRows({}, row, row);
-    rows_.remove(row);
+    if (source_)
+        --sourceRows_;
+    else
+        rows_.remove(row);
     endRemoveRows();
 }
 
 void ListBoxModel::clear() {
     beginResetModel();
     rows_.clear();
+    sourceRows_ = 0;
     endResetModel();
+}
+
+void ListBoxModel::setSource(std::function<std::string(int row)> rowText) {
+    beginResetModel();
+    rows_ = {};
+    source_ = std::move(rowText);
+    sourceRows_ = 0;
+    endResetModel();
+}
+
+void ListBoxModel::setCount(int count) {
+    if (count > sourceRows_) {
+        beginInsertRows({}, sourceRows_, count - 1);
+        sourceRows_ = count;
+        endInsertRows();
+    } else if (count < sourceRows_) {
+        beginRemoveRows({}, count, sourceRows_ - 1);
+        sourceRows_ = count;
+        endRemoveRows();
+    }
 }
 
 } // namespace kestrune::platform::detail

@@ -3,11 +3,13 @@
 
 #pragma once
 // The rows of a list box, kept byte for byte as the program gives them (a list file's row may
-// hold any bytes) and decoded only to be shown.
+// hold any bytes) and decoded only to be shown; or, for a long table of what the program keeps
+// anyway, made by the program when they are shown.
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,15 +31,23 @@ public:
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    int size() const { return static_cast<int>(rows_.size()); }
-    const std::string& at(int row) const { return rows_.at(row); }
+    int size() const { return source_ ? sourceRows_ : static_cast<int>(rows_.size()); }
+    std::string text(int row) const;
     // Inserting on top does not copy the other rows.
     void insert(int row, std::string text);
     void remove(int row);
     void clear();
 
+    // From now on the rows are made when asked, by rowText, and none is kept; the list is empty.
+    void setSource(std::function<std::string(int row)> rowText);
+    bool keepsRows() const { return !source_; }
+    // A made list's rows are the source's first count; rows come or go at the end.
+    void setCount(int count);
+
 private:
     QList<std::string> rows_;
+    std::function<std::string(int)> source_;
+    int sourceRows_ = 0;
 };
 
 } // namespace kestrune::platform::detail

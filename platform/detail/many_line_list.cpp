@@ -72,18 +72,20 @@ void ManyLineList::rowsCleared() {
     widestStale_ = false;
 }
 
-void ManyLineList::rowAdded(const std::string& text) {
+void ManyLineList::rowAdded(int row) {
     if (widestStale_)
         return; // the next contentWidth() measures every row anyway
-    const int needed = rowWidth(text);
+    const int needed = rowWidth(rows().text(row));
     if (needed > widest_) {
         widest_ = needed;
         scheduleDelayedItemsLayout();
     }
 }
 
-void ManyLineList::rowRemoved(const std::string& text) {
-    if (!widestStale_ && widest_ > 0 && rowWidth(text) >= widest_)
+void ManyLineList::rowRemoved(int row) {
+    // A made row may be gone from its source already: the rows left are measured when asked.
+    if (!widestStale_ && widest_ > 0 &&
+        (!rows().keepsRows() || rowWidth(rows().text(row)) >= widest_))
         widestStale_ = true;
 }
 
@@ -91,7 +93,7 @@ int ManyLineList::contentWidth() const {
     if (widestStale_) {
         widest_ = 0;
         for (int row = 0; row < count(); ++row)
-            widest_ = std::max(widest_, rowWidth(rows().at(row)));
+            widest_ = std::max(widest_, rowWidth(rows().text(row)));
         widestStale_ = false;
     }
     return widest_ + RowDelegate::textMargins(*this);

@@ -26,8 +26,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
     void rowsCleared() override;
-    void rowAdded(const std::string& text) override;
-    void rowRemoved(const std::string& text) override;
+    void rowAdded(int row) override;
+    void rowRemoved(int row) override;
 
 private:
     // The width the widest row needs, tabs expanded and margins included.

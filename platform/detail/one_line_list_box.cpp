@@ -135,16 +135,16 @@ void OneLineListBox::rowsCleared() {
     viewport()->update();
 }
 
-void OneLineListBox::rowAdded(const std::string& text) {
+void OneLineListBox::rowAdded(int row) {
     // It shows a single entry: it asks for the room to show it whole.
-    const int needed = fontMetrics().horizontalAdvance(shownText(text)) + width() -
+    const int needed = fontMetrics().horizontalAdvance(shownText(rows().text(row))) + width() -
                        rowArea().width() + RowDelegate::textMargins(*this);
     if (needed > width() && widthNeeded_)
         widthNeeded_(needed);
     viewport()->update();
 }
 
-void OneLineListBox::rowRemoved(const std::string& /*text*/) {
+void OneLineListBox::rowRemoved(int /*row*/) {
     viewport()->update();
 }
 

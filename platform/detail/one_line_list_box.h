@@ -50,8 +50,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
     void rowsCleared() override;
-    void rowAdded(const std::string& text) override;
-    void rowRemoved(const std::string& text) override;
+    void rowAdded(int row) override;
+    void rowRemoved(int row) override;
 
 private:
     int border() const;

@@ -64,6 +64,37 @@ TEST(ListBox, OperationsReturnWhatTheListHolds) {
     });
 }
 
+// A list with a row source keeps no text: each row, and the widest, follow what the source gives.
+TEST(ListBox, RowsMadeWhenShownFollowTheirSource) {
+    std::vector<std::string> source{"a", std::string(60, 'W'), "c"};
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ListBox box = dialog.GetListBox(kRowList);
+        QAbstractItemView* view = boxOf(dialog, kRowList);
+        const auto widest = [view] {
+            return view->sizeHintForIndex(view->model()->index(0, 0)).width();
+        };
+        box.AddString("kept");
+        box.SetRowSource([&source](int row) { return source.at(static_cast<std::size_t>(row)); });
+        EXPECT_EQ(box.GetCount(), 0) << "the kept rows are gone";
+        EXPECT_EQ(box.AddString("x"), -1);
+        EXPECT_EQ(box.SetCount(3), 3);
+        EXPECT_EQ(box.GetText(1), source[1]);
+        EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("c"));
+        const int wide = widest();
+        source.erase(source.begin() + 1);
+        EXPECT_EQ(box.DeleteString(1), 2);
+        EXPECT_EQ(box.GetText(1), "c");
+        EXPECT_LT(widest(), wide / 4) << "measured again without the widest row";
+        source.emplace_back(60, 'W');
+        EXPECT_EQ(box.SetCount(3), 3);
+        EXPECT_EQ(widest(), wide);
+        EXPECT_EQ(box.SetCount(1), 1);
+        EXPECT_EQ(box.GetText(1), "");
+        EXPECT_EQ(dialog.GetListBox(kOneLineList).SetCount(1), -1) << "it keeps its rows";
+    });
+}
+
 TEST(ListBox, RowsKeepTheirBytesAndShowEachByte) {
     struct Row {
         std::string bytes;
