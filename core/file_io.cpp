@@ -21,19 +21,30 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t lines) {
-    const auto failure = [&file](int error) {
-        return ReadResult::failure(fileFailureReason(file, error, FileAccess::Read));
-    };
+ReadResult readFailure(const fs::path& file, int error) {
+    return ReadResult::failure(fileFailureReason(file, error, FileAccess::Read));
+}
+
+// Opens a regular file to read: Read with fd open and info filled, or why not (Missing or
+// Failed).
+ReadResult openRegular(const fs::path& file, Descriptor& fd, struct stat& info) {
     // Non-blocking, so that opening a FIFO does not wait for a writer that never comes.
-    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    fd.reset(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ENOENT ? ReadResult{} : failure(errno);
-    struct stat info {};
+        return errno == ENOENT ? ReadResult{} : readFailure(file, errno);
     if (::fstat(fd.get(), &info) != 0)
-        return failure(errno);
+        return readFailure(file, errno);
     if (!S_ISREG(info.st_mode))
         return ReadResult::failure(notAFileReason(info.st_mode));
+    return {ReadResult::Status::Read, {}, {}};
+}
+
+ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t lines) {
+    const auto failure = [&file](int error) { return readFailure(file, error); };
+    Descriptor fd;
+    struct stat info {};
+    if (ReadResult opened = openRegular(file, fd, info); !opened.read())
+        return opened;
     const std::string tooLarge = lines == 0 ? "it is larger than " + sizeText(maxBytes)
                                             : "its first " + std::to_string(lines) +
                                                   " lines take more than " + sizeText(maxBytes);
@@ -191,6 +202,54 @@ ReadResult readRegularFile(const fs::path& file, std::size_t maxBytes) {
 
 ReadResult readRegularFileLines(const fs::path& file, std::size_t lines, std::size_t maxBytes) {
     return readRegular(file, maxBytes, lines);
+}
+
+ReadResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
+                                 const std::function<std::size_t(std::string_view, bool)>& take) {
+    Descriptor fd;
+    struct stat info {};
+    if (ReadResult opened = openRegular(file, fd, info); !opened.read())
+        return opened;
+    const std::string tooLarge = "it is larger than " + sizeText(maxBytes);
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return ReadResult::failure(tooLarge);
+    try {
+        constexpr std::size_t kChunk = std::size_t{64} * 1024;
+        std::string untaken;
+        std::size_t total = 0;
+        bool started = false; // past the place of a byte-order mark
+        bool wantsMore = false;
+        for (bool end = false; !end;) {
+            // What take could not use yet is read again with at least as much after it, so
+            // that a long record costs reading its bytes a few times, not once per chunk.
+            const std::size_t start = untaken.size();
+            untaken.resize(start + (wantsMore ? std::max(kChunk, start) : kChunk));
+            const ssize_t got = ::read(fd.get(), untaken.data() + start, untaken.size() - start);
+            untaken.resize(start + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return readFailure(file, errno);
+            end = got == 0;
+            total += static_cast<std::size_t>(got);
+            // One byte more than allowed shows a file that grew past the limit while it was read.
+            if (total > maxBytes)
+                return ReadResult::failure(tooLarge);
+            if (!started && (untaken.size() >= kByteOrderMark.size() || end)) {
+                if (std::string_view(untaken).starts_with(kByteOrderMark))
+                    untaken.erase(0, kByteOrderMark.size());
+                started = true;
+            }
+            if (!started)
+                continue;
+            const std::size_t taken = std::min(take(untaken, end), untaken.size());
+            wantsMore = taken == 0;
+            untaken.erase(0, taken);
+        }
+        return {ReadResult::Status::Read, {}, {}};
+    } catch (const std::bad_alloc&) {
+        return ReadResult::failure(kNoMemoryToRead);
+    }
 }
 
 } // namespace kestrune

@@ -62,4 +62,11 @@ ReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxByt
 ReadResult readRegularFileLines(const std::filesystem::path& file, std::size_t lines,
                                 std::size_t maxBytes);
 
+// The same, given to take a piece at a time, so that a long file is never held whole: take gets
+// the bytes it has not taken yet and whether the file ends after them, and gives how many of
+// them it takes from the front; the rest comes again with more after it. At the end it takes
+// what is left. The contents of the result stay empty; a failure may come after some pieces.
+ReadResult readRegularFilePieces(const std::filesystem::path& file, std::size_t maxBytes,
+                                 const std::function<std::size_t(std::string_view, bool)>& take);
+
 } // namespace kestrune

@@ -90,6 +90,72 @@ std::function<std::string_view()> logPieces(const std::vector<BatchLogEntry>& en
     };
 }
 
+// Lines of text that hold a byte; inLine: the text goes on a line that already does (and, after,
+// whether its last line holds one and has not ended).
+std::size_t nonEmptyLines(std::string_view text, bool& inLine) {
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        inLine = inLine || end > at;
+        if (end == text.size())
+            break;
+        lines += inLine ? 1 : 0;
+        inLine = false;
+        at = end + 1;
+    }
+    return lines;
+}
+
+std::size_t nonEmptyLines(std::string_view text) {
+    bool inLine = false;
+    const std::size_t lines = nonEmptyLines(text, inLine);
+    return lines + (inLine ? 1 : 0);
+}
+
+// Reads a log's records into entries, as much of the file at a time as the reader has.
+class LogReader {
+public:
+    explicit LogReader(std::vector<BatchLogEntry>& entries) : entries_(entries) {}
+
+    // The bytes of text it read records from: the whole records at its start, or all of it
+    // when end. Once there are too many records it takes everything and reads no more.
+    std::size_t take(std::string_view text, bool end);
+    bool tooMany() const { return tooMany_; }
+
+private:
+    std::vector<BatchLogEntry>& entries_;
+    bool first_ = true;
+    bool tooMany_ = false;
+};
+
+std::size_t LogReader::take(std::string_view text, bool end) {
+    const std::size_t size = text.size();
+    while (!text.empty() && !tooMany_) {
+        CsvRecord record = readCsvRecord(text, end);
+        if (record.length == 0)
+            break; // the rest of it is still to come
+        std::optional<BreakTest> test =
+            record.fields ? readBreakTestFields(*record.fields) : std::nullopt;
+        // Only a test spans lines (a note with line breaks): anything else that does is an
+        // opening quote gone astray, and the lines after it stay lines of their own.
+        if (!test && record.raw.find('\n') != std::string_view::npos)
+            record = readCsvLine(text);
+        text.remove_prefix(record.length);
+        if (record.raw.empty())
+            continue;
+        if (first_ && record.fields && isHeader(*record.fields)) {
+            first_ = false;
+            continue;
+        }
+        first_ = false;
+        tooMany_ = entries_.size() == kMaxBatchLogEntries;
+        if (!tooMany_)
+            entries_.push_back(test ? BatchLogEntry(*test)
+                                    : BatchLogEntry::unreadableLine(record.raw));
+    }
+    return tooMany_ ? size : size - text.size();
+}
+
 template <class Table> std::string_view listTextAt(const Table& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= table.size())
         return {};
@@ -217,37 +283,12 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
 }
 
 std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
-    // Room for every line that is not empty, made once: growing by doubling would hold the old
-    // and the new entries at once, more than the whole file, at the moment a long log is read.
-    std::size_t lines = 0;
-    for (std::size_t at = 0; at < text.size() && lines < kMaxBatchLogEntries;) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        lines += end > at ? 1 : 0;
-        at = end + 1;
-    }
     std::vector<BatchLogEntry> entries;
-    entries.reserve(lines);
-    bool first = true;
-    while (!text.empty()) {
-        CsvRecord record = readCsvRecord(text);
-        std::optional<BreakTest> test =
-            record.fields ? readBreakTestFields(*record.fields) : std::nullopt;
-        // Only a test spans lines (a note with line breaks): anything else that does is an
-        // opening quote gone astray, and the lines after it stay lines of their own.
-        if (!test && record.raw.find('\n') != std::string_view::npos)
-            record = readCsvLine(text);
-        text.remove_prefix(record.length);
-        if (record.raw.empty())
-            continue;
-        if (first && record.fields && isHeader(*record.fields)) {
-            first = false;
-            continue;
-        }
-        first = false;
-        if (entries.size() == kMaxBatchLogEntries)
-            return std::nullopt;
-        entries.push_back(test ? BatchLogEntry(*test) : BatchLogEntry::unreadableLine(record.raw));
-    }
+    entries.reserve(std::min(nonEmptyLines(text), kMaxBatchLogEntries));
+    LogReader reader(entries);
+    reader.take(text, true);
+    if (reader.tooMany())
+        return std::nullopt;
     return entries;
 }
 
@@ -264,18 +305,32 @@ std::filesystem::path batchLogFilePath() {
 }
 
 ReadResult loadBatchLog(std::vector<BatchLogEntry>& entries, const std::filesystem::path& file) {
-    entries.clear();
-    ReadResult result = readRegularFile(file, kMaxBatchLogBytes);
+    entries = {};
+    // The file is read twice, a piece at a time, and never held whole: once to make room for
+    // every line that is not empty (growing by doubling would hold the old and the new entries
+    // at once), then to read the entries.
+    std::size_t lines = 0;
+    bool inLine = false;
+    ReadResult result =
+        readRegularFilePieces(file, kMaxBatchLogBytes, [&](std::string_view text, bool end) {
+            lines += nonEmptyLines(text, inLine);
+            lines += end && inLine ? 1 : 0;
+            return text.size();
+        });
     if (!result.read())
         return result;
-    std::optional<std::vector<BatchLogEntry>> parsed = parseBatchLog(result.contents);
-    result.contents = std::string();
-    if (!parsed) {
+    entries.reserve(std::min(lines, kMaxBatchLogEntries));
+    LogReader reader(entries);
+    result =
+        readRegularFilePieces(file, kMaxBatchLogBytes, [&reader](std::string_view text, bool end) {
+            return reader.take(text, end);
+        });
+    if (result.read() && reader.tooMany()) {
         result.status = ReadResult::Status::Failed;
         result.reason = "it holds more than " + std::to_string(kMaxBatchLogEntries) + " lines";
-        return result;
     }
-    entries = std::move(*parsed);
+    if (!result.read())
+        entries = {};
     return result;
 }
 

@@ -21,11 +21,18 @@ CsvRecord endAt(std::string_view text, std::size_t lineEnd,
 
 } // namespace
 
-CsvRecord readCsvLine(std::string_view text) {
-    return endAt(text, std::min(text.find('\n'), text.size()), std::nullopt);
+CsvRecord readCsvLine(std::string_view text, bool textEnds) {
+    const std::size_t lineEnd = text.find('\n');
+    if (lineEnd == std::string_view::npos && !textEnds)
+        return {};
+    return endAt(text, std::min(lineEnd, text.size()), std::nullopt);
 }
 
-CsvRecord readCsvRecord(std::string_view text) {
+CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
+    // Where the record would reach the end of a text that may go on, it is not read yet.
+    const auto atEnd = [&text, textEnds](std::size_t pos) {
+        return pos >= text.size() && !textEnds;
+    };
     std::vector<std::string> fields;
     std::size_t pos = 0;
     while (true) {
@@ -34,8 +41,8 @@ CsvRecord readCsvRecord(std::string_view text) {
             std::size_t from = pos + 1;
             while (true) {
                 const std::size_t quote = text.find('"', from);
-                if (quote == std::string_view::npos)
-                    return readCsvLine(text);
+                if (quote == std::string_view::npos || atEnd(quote + 1))
+                    return atEnd(text.size()) ? CsvRecord{} : readCsvLine(text);
                 field.append(text.substr(from, quote - from));
                 if (quote + 1 < text.size() && text[quote + 1] == '"') {
                     field += '"';
@@ -49,16 +56,20 @@ CsvRecord readCsvRecord(std::string_view text) {
             std::size_t after = pos;
             while (after < text.size() && text[after] == '\r')
                 ++after;
+            if (atEnd(after))
+                return {};
             if (after == text.size() || text[after] == '\n')
                 return endAt(text, after, std::move(fields));
             if (text[pos] != ',')
-                return readCsvLine(text);
+                return readCsvLine(text, textEnds);
             ++pos;
             continue;
         }
         std::size_t stop = pos;
         while (stop < text.size() && text[stop] != ',' && text[stop] != '\n')
             ++stop;
+        if (atEnd(stop))
+            return {};
         std::string_view bare = text.substr(pos, stop - pos);
         if (stop == text.size() || text[stop] == '\n') {
             while (!bare.empty() && bare.back() == '\r')

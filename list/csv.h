@@ -23,11 +23,13 @@ struct CsvRecord {
 };
 
 // The record at the start of text, which must not be empty. A record ends at an LF outside
-// quotes; carriage returns just before the line end belong to it.
-CsvRecord readCsvRecord(std::string_view text);
+// quotes; carriage returns just before the line end belong to it. Text that is only the start
+// of a file (textEnds false) may end before the record does: then its length is 0, and more of
+// the file is needed to read it.
+CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 
-// The first line of text as a record that is not read into fields.
-CsvRecord readCsvLine(std::string_view text);
+// The first line of text as a record that is not read into fields (length 0 as above).
+CsvRecord readCsvLine(std::string_view text, bool textEnds = true);
 
 // Appends a field, quoted when it needs to be.
 void appendCsvField(std::string& out, std::string_view field);

@@ -290,6 +290,21 @@ TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
     EXPECT_EQ(readRegularFileLines(folder / "bom", 1, 1024).contents, "107\n");
     EXPECT_EQ(broken.reason, "Input/output error");
     EXPECT_TRUE(broken.contents.empty());
+    // In pieces: what is not taken comes again with more after it, all of it at the end.
+    const std::string big = "\uFEFF" + std::string(200'000, 'x') + "\n";
+    writeBytes(folder / "big", big);
+    for (const std::size_t most : {std::size_t{0}, std::size_t{1}, std::size_t{70'000}}) {
+        std::string got;
+        const auto take = [&got, most](std::string_view text, bool end) {
+            const std::size_t n = end ? text.size() : std::min(most, text.size());
+            got += text.substr(0, n);
+            return n;
+        };
+        EXPECT_TRUE(readRegularFilePieces(folder / "big", big.size(), take).read());
+        EXPECT_EQ(got, big.substr(3)) << most;
+        EXPECT_TRUE(readRegularFilePieces(folder / "big", big.size() - 1, take).failed());
+        EXPECT_EQ(readRegularFilePieces("/proc/self/mem", 1024, take).reason, broken.reason);
+    }
 }
 
 } // namespace

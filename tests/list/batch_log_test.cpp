@@ -3,6 +3,7 @@
 
 #include "list/batch_rows.h"
 #include "list/break_test_entry.h"
+#include "list/csv.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -32,6 +33,21 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
               "\"say \"\"hi\"\", ok\",");
 }
 
+// Read from the start of a file only, a record reads as from the whole file, or not yet.
+TEST(BatchLogQuoting, ARecordCutShortReadsWholeOrNotYet) {
+    for (const std::string& text :
+         {kGood, std::string("B,\"a\r\n\"\"b\"\"\",c\r\r\nx"), std::string("\"open\nx\n"),
+          std::string("a,\"b\"c\nd\""), std::string("x,\"\"")}) {
+        const CsvRecord whole = readCsvRecord(text);
+        for (std::size_t cut = 1; cut < text.size(); ++cut) {
+            const CsvRecord part = readCsvRecord(text.substr(0, cut), false);
+            EXPECT_TRUE(part.length == 0 ||
+                        (part.length == whole.length && part.fields == whole.fields))
+                << text << " cut at " << cut;
+        }
+    }
+}
+
 // Each of these reads as one test, and what is written reads back the same.
 TEST(ReadBatchLog, ReadsTests) {
     for (const std::string& text : std::vector<std::string>{
@@ -52,6 +68,7 @@ TEST(ReadBatchLog, ReadsTests) {
 // A line it cannot read is an entry of its own, written back byte for byte, and the test after
 // it is still read.
 TEST(ReadBatchLog, KeepsWhatItCannotRead) {
+    std::string all = kHeader; // every case, and tests with line breaks, over many read pieces
     for (const std::string& bad : std::vector<std::string>{
              "B,2026-03-14,Tan II,1/8,2,12.5,1300", // too few fields
              "B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,", "B,2026-03-14,Tan III,1/8,2,1,9,,,",
@@ -66,7 +83,15 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
         const std::string saved = formatBatchLog(*entries, 0.042);
         EXPECT_EQ(saved.substr(kHeader.size(), bad.size() + 1), bad + "\n");
         EXPECT_EQ(parseBatchLog(saved), entries);
+        all += saved.substr(kHeader.size());
     }
+    while (all.size() < 300'000)
+        all += all.substr(kHeader.size());
+    test::TempFolder folder;
+    std::vector<BatchLogEntry> loaded;
+    test::writeBytes(folder / "log", all);
+    ASSERT_TRUE(loadBatchLog(loaded, folder / "log").read());
+    EXPECT_EQ(loaded, parseBatchLog(all)) << "read a piece at a time as from the whole text";
 }
 
 TEST(Statistics, MeanSpreadAndRange) {
