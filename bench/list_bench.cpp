@@ -100,7 +100,7 @@ void loadAndShowBatchLog10k(benchmark::State& state) {
     if (!writeFileAtomically(file, formatBatchLog(bench::sampleBatchLog(kTests), 0.042)).ok)
         state.SkipWithError("could not write the log to read");
     for (auto _ : state) {
-        std::vector<BatchLogEntry> log;
+        BatchLog log;
         if (!loadBatchLog(log, file).read())
             state.SkipWithError("read failed");
         std::vector<std::string> rows;
@@ -118,7 +118,7 @@ BENCHMARK(loadAndShowBatchLog10k)->Unit(benchmark::kMillisecond);
 // Add: the whole log of ten thousand tests written again; Delete undoes it for the next round.
 void addTestToBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
-    std::vector<BatchLogEntry> log = bench::sampleBatchLog(kTests);
+    BatchLog log = bench::sampleBatchLog(kTests);
     const BreakTest test{"New", "2026-03-15", 0, 2, 2, 12.5, 1300, 2.75, 2.2, "note"};
     for (auto _ : state) {
         if (!addBreakTest(log, test, file, 0.042).ok)

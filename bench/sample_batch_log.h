@@ -8,13 +8,11 @@
 #include "list/batch_log.h"
 
 #include <string>
-#include <vector>
 
 namespace kestrune::bench {
 
-inline std::vector<BatchLogEntry> sampleBatchLog(std::size_t tests) {
-    std::vector<BatchLogEntry> log;
-    log.reserve(tests);
+inline BatchLog sampleBatchLog(std::size_t tests) {
+    BatchLog log;
     for (std::size_t i = 0; i < tests; ++i) {
         const auto n = static_cast<int>(i % 100);
         log.emplace_back(BreakTest{"Batch " + std::to_string(i % 40), "2026-03-14", n % 3, n % 5,

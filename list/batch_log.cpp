@@ -71,9 +71,8 @@ void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness)
 // The log's text a piece of about 64 KiB at a time, so that a long log is never held whole
 // twice: the header, the entries but the one at skip (none when skip is past the end), and extra
 // after them when there is one.
-std::function<std::string_view()> logPieces(const std::vector<BatchLogEntry>& entries,
-                                            std::size_t skip, const BatchLogEntry* extra,
-                                            double thickness) {
+std::function<std::string_view()> logPieces(const BatchLog& entries, std::size_t skip,
+                                            const BatchLogEntry* extra, double thickness) {
     constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
     return [&entries, skip, extra, thickness, next = std::size_t{0}, header = true,
             piece = std::string()]() mutable -> std::string_view {
@@ -90,32 +89,10 @@ std::function<std::string_view()> logPieces(const std::vector<BatchLogEntry>& en
     };
 }
 
-// Lines of text that hold a byte; inLine: the text goes on a line that already does (and, after,
-// whether its last line holds one and has not ended).
-std::size_t nonEmptyLines(std::string_view text, bool& inLine) {
-    std::size_t lines = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        inLine = inLine || end > at;
-        if (end == text.size())
-            break;
-        lines += inLine ? 1 : 0;
-        inLine = false;
-        at = end + 1;
-    }
-    return lines;
-}
-
-std::size_t nonEmptyLines(std::string_view text) {
-    bool inLine = false;
-    const std::size_t lines = nonEmptyLines(text, inLine);
-    return lines + (inLine ? 1 : 0);
-}
-
 // Reads a log's records into entries, as much of the file at a time as the reader has.
 class LogReader {
 public:
-    explicit LogReader(std::vector<BatchLogEntry>& entries) : entries_(entries) {}
+    explicit LogReader(BatchLog& entries) : entries_(entries) {}
 
     // The bytes of text it read records from: the whole records at its start, or all of it
     // when end. Once there are too many records it takes everything and reads no more.
@@ -123,7 +100,7 @@ public:
     bool tooMany() const { return tooMany_; }
 
 private:
-    std::vector<BatchLogEntry>& entries_;
+    BatchLog& entries_;
     bool first_ = true;
     bool tooMany_ = false;
 };
@@ -282,9 +259,8 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
     return test;
 }
 
-std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
-    std::vector<BatchLogEntry> entries;
-    entries.reserve(std::min(nonEmptyLines(text), kMaxBatchLogEntries));
+std::optional<BatchLog> parseBatchLog(std::string_view text) {
+    BatchLog entries;
     LogReader reader(entries);
     reader.take(text, true);
     if (reader.tooMany())
@@ -292,7 +268,7 @@ std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text) {
     return entries;
 }
 
-std::string formatBatchLog(const std::vector<BatchLogEntry>& entries, double thickness) {
+std::string formatBatchLog(const BatchLog& entries, double thickness) {
     std::string text;
     const auto next = logPieces(entries, entries.size(), nullptr, thickness);
     for (std::string_view piece = next(); !piece.empty(); piece = next())
@@ -304,24 +280,11 @@ std::filesystem::path batchLogFilePath() {
     return startDirectory() / kBatchLogFileName;
 }
 
-ReadResult loadBatchLog(std::vector<BatchLogEntry>& entries, const std::filesystem::path& file) {
+ReadResult loadBatchLog(BatchLog& entries, const std::filesystem::path& file) {
     entries = {};
-    // The file is read twice, a piece at a time, and never held whole: once to make room for
-    // every line that is not empty (growing by doubling would hold the old and the new entries
-    // at once), then to read the entries.
-    std::size_t lines = 0;
-    bool inLine = false;
-    ReadResult result =
-        readRegularFilePieces(file, kMaxBatchLogBytes, [&](std::string_view text, bool end) {
-            lines += nonEmptyLines(text, inLine);
-            lines += end && inLine ? 1 : 0;
-            return text.size();
-        });
-    if (!result.read())
-        return result;
-    entries.reserve(std::min(lines, kMaxBatchLogEntries));
+    // A piece at a time: the file is never held whole beside its entries.
     LogReader reader(entries);
-    result =
+    ReadResult result =
         readRegularFilePieces(file, kMaxBatchLogBytes, [&reader](std::string_view text, bool end) {
             return reader.take(text, end);
         });
@@ -334,7 +297,7 @@ ReadResult loadBatchLog(std::vector<BatchLogEntry>& entries, const std::filesyst
     return result;
 }
 
-WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& test,
+WriteResult addBreakTest(BatchLog& entries, const BreakTest& test,
                          const std::filesystem::path& file, double thickness) {
     if (!isLoggable(test))
         return WriteResult::failure("the test has a value that cannot be logged");
@@ -346,7 +309,7 @@ WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& t
     return result;
 }
 
-WriteResult deleteBatchLogEntry(std::vector<BatchLogEntry>& entries, std::size_t index,
+WriteResult deleteBatchLogEntry(BatchLog& entries, std::size_t index,
                                 const std::filesystem::path& file, double thickness) {
     if (index >= entries.size())
         return WriteResult::failure("there is no such test");

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -91,6 +92,10 @@ private:
     std::uint8_t strands_ = 0;
 };
 
+// The entries of a log in the order of its file. Entries stay where they are as the log grows,
+// so that adding to a long log never holds it twice.
+using BatchLog = std::deque<BatchLogEntry>;
+
 // The header line, and the record of a test: the ten fields, then its turns constant, torque
 // constant and density (with the strip thickness in inches) for spreadsheet users; those three
 // are recomputed whenever the log is read.
@@ -104,10 +109,10 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
 
 // The entries of a log's text; empty lines are skipped and a first record that is the header
 // line is not an entry. Nothing when the text holds more than kMaxBatchLogEntries records.
-std::optional<std::vector<BatchLogEntry>> parseBatchLog(std::string_view text);
+std::optional<BatchLog> parseBatchLog(std::string_view text);
 
 // The header line, then every entry on a line of its own ending in LF.
-std::string formatBatchLog(const std::vector<BatchLogEntry>& entries, double thickness);
+std::string formatBatchLog(const BatchLog& entries, double thickness);
 
 // kes-batches.csv of the folder the program started in.
 std::filesystem::path batchLogFilePath();
@@ -115,14 +120,14 @@ std::filesystem::path batchLogFilePath();
 // Replaces entries with the log of the file. A file that is not there gives an empty log; one
 // that cannot be read, is larger than kMaxBatchLogBytes or holds too many records gives an
 // empty log and a failed result with the reason.
-ReadResult loadBatchLog(std::vector<BatchLogEntry>& entries, const std::filesystem::path& file);
+ReadResult loadBatchLog(BatchLog& entries, const std::filesystem::path& file);
 
 // Adding or deleting writes the whole new log at once. Only when that succeeds do the entries
 // change, so they always equal the file. A test that is not loggable, or an index past the end,
 // is refused without writing.
-WriteResult addBreakTest(std::vector<BatchLogEntry>& entries, const BreakTest& test,
+WriteResult addBreakTest(BatchLog& entries, const BreakTest& test,
                          const std::filesystem::path& file, double thickness);
-WriteResult deleteBatchLogEntry(std::vector<BatchLogEntry>& entries, std::size_t index,
+WriteResult deleteBatchLogEntry(BatchLog& entries, std::size_t index,
                                 const std::filesystem::path& file, double thickness);
 
 } // namespace kestrune

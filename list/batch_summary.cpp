@@ -66,8 +66,7 @@ std::optional<Statistic> statisticOf(std::span<const double> values) {
     return s;
 }
 
-std::vector<BatchSummary> summariseBatches(const std::vector<BatchLogEntry>& entries,
-                                           double thickness) {
+std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thickness) {
     struct Values {
         std::vector<double> turns, torque, density;
     };

@@ -49,8 +49,7 @@ struct BatchSummary {
 
 // One summary per batch and type, in the order each first appears in the log; unreadable
 // entries count nowhere.
-std::vector<BatchSummary> summariseBatches(const std::vector<BatchLogEntry>& entries,
-                                           double thickness);
+std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thickness);
 
 // "Use" for a summary: its mean turns constant, and its mean torque constant when it has torque
 // tests, applied to its type as useBatchConstants does. Ask canUseSummary before asking the user.

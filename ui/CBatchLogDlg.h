@@ -46,7 +46,7 @@ private:
     // The Length box follows a change of units with the length it holds.
     void convertLength(LengthUnit from, LengthUnit to);
 
-    std::vector<BatchLogEntry> entries_;  // equal to kes-batches.csv, Tests row i + 1 each
+    BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
     std::vector<BatchSummary> summaries_; // Batches row i + 1 each
     bool shown_ = false;
     LengthUnit shownUnit_ = LengthUnit::Inch;

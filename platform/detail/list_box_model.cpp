@@ -76,7 +76,12 @@ void ListBoxModel::setSource(std::function<std::string(int row)> rowText) {
 }
 
 void ListBoxModel::setCount(int count) {
-    if (count > sourceRows_) {
+    if (sourceRows_ == 0 && count > 0) {
+        // Filled as a whole: a screen reader is told the list changed, not of each row added.
+        beginResetModel();
+        sourceRows_ = count;
+        endResetModel();
+    } else if (count > sourceRows_) {
         beginInsertRows({}, sourceRows_, count - 1);
         sourceRows_ = count;
         endInsertRows();

@@ -25,7 +25,7 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
              "Tan 2025 A", "", "a,b,,", "\"5\" long\"\"", "a\rb\r", "\na\n", "a\r\nb\r\n",
              std::string("a\0\xff\xc3", 4), std::string(10 << 20, 'x') + ",\""}) {
         const BreakTest test = aTest(text, std::string(text).append("\n").append(text));
-        const std::vector<BatchLogEntry> log{BatchLogEntry(test), BatchLogEntry(aTest())};
+        const BatchLog log{BatchLogEntry(test), BatchLogEntry(aTest())};
         EXPECT_EQ(log[0].test(), test) << "kept in memory as it was typed";
         EXPECT_EQ(parseBatchLog(formatBatchLog(log, 0.042)), log) << text.substr(0, 20);
     }
@@ -88,7 +88,7 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
     while (all.size() < 300'000)
         all += all.substr(kHeader.size());
     test::TempFolder folder;
-    std::vector<BatchLogEntry> loaded;
+    BatchLog loaded;
     test::writeBytes(folder / "log", all);
     ASSERT_TRUE(loadBatchLog(loaded, folder / "log").read());
     EXPECT_EQ(loaded, parseBatchLog(all)) << "read a piece at a time as from the whole text";
@@ -122,9 +122,8 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     other.type = TanSport;
     noExtras.turns = 1400;
     noExtras.torque = noExtras.weight = std::nullopt;
-    const std::vector<BatchLogEntry> log{
-        BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableLine("junk"),
-        BatchLogEntry(aTest("B1")), BatchLogEntry(other), BatchLogEntry(noExtras)};
+    const BatchLog log{BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableLine("junk"),
+                       BatchLogEntry(aTest("B1")), BatchLogEntry(other), BatchLogEntry(noExtras)};
     const auto s = summariseBatches(log, 0.042);
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].batch + s[1].batch + s[2].batch, "B2B1B2");
@@ -177,7 +176,7 @@ TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
 TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     test::TempFolder folder;
     const auto file = folder / "kes-batches.csv";
-    std::vector<BatchLogEntry> log, again;
+    BatchLog log, again;
     EXPECT_EQ(loadBatchLog(log, file).status, ReadResult::Status::Missing);
     test::writeBytes(file, kHeader + "odd line\n");
     ASSERT_TRUE(loadBatchLog(log, file).read());
@@ -205,7 +204,7 @@ TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
 TEST(BatchLogFile, HugeFilesAreRefused) {
     test::TempFolder folder;
     const auto file = folder / "kes-batches.csv";
-    std::vector<BatchLogEntry> log{BatchLogEntry(aTest())};
+    BatchLog log{BatchLogEntry(aTest())};
     test::writeBytes(file, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
     EXPECT_TRUE(loadBatchLog(log, file).read()) << "empty lines make no entries";
     std::string manyLines;

@@ -140,7 +140,7 @@ TEST_P(BatchLogPageTest, AddsSummarisesUsesAndDeletes) {
     });
     EXPECT_EQ(readBytes(settingsFilePath()).substr(0, 4), fixed(k[2], 0) + "\n");
     EXPECT_EQ(readBytes(batchLogFilePath()).find(batchLogHeader() + "\n" + kUnreadable + "\n"), 0U);
-    std::vector<BatchLogEntry> log;
+    BatchLog log;
     ASSERT_TRUE(loadBatchLog(log, batchLogFilePath()).read());
     ASSERT_EQ(log.size(), 4U) << "the unreadable line, B0, A's second test and B";
     EXPECT_EQ(log[1].test()->note, "\"a\",\nb");
