@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Any bytes as kes-batches.csv: every unreadable line is written back as it was, and the log
-// that is written reads back as the same log.
+// that is written reads back as the same log. A record read from the start of the bytes only
+// (as a file is read, a piece at a time) is the record of the whole bytes, or not read yet.
 
 #include "list/batch_log.h"
+#include "list/csv.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +16,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kestrune;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (!text.empty()) {
+        const std::size_t cut = 1 + data[0] % size;
+        const CsvRecord whole = readCsvRecord(text);
+        const CsvRecord part = readCsvRecord(text.substr(0, cut), cut == size);
+        if (part.length != 0 && (part.length != whole.length || part.fields != whole.fields))
+            std::abort();
+    }
     const auto entries = parseBatchLog(text);
     if (!entries)
         return 0;
