@@ -71,9 +71,8 @@ public:
     std::optional<BreakTest> test() const;
     // The record as it was read; empty for a test.
     std::string_view unreadable() const { return isTest() ? std::string_view() : text_; }
-    // A test's batch and type, without making the whole test.
+    // A test's batch, without making the whole test.
     std::string_view batch() const { return std::string_view(text_).substr(0, batchBytes_); }
-    int type() const { return type_; }
 
     friend bool operator==(const BatchLogEntry&, const BatchLogEntry&) = default;
 

@@ -3,9 +3,8 @@
 
 #pragma once
 // What every list box is to the ListBox face: rows kept byte for byte (or made when shown) in a
-// ListBoxModel, one
-// selection, and the notifications its window gets. The two kinds (OneLineListBox and
-// ManyLineList) show the rows; the builder chooses one from the template.
+// ListBoxModel, one selection, and the notifications its window gets. The two kinds
+// (OneLineListBox and ManyLineList) show the rows; the builder chooses one from the template.
 
 #include "platform/dialog_template.h"
 #include "platform/win_constants.h"
