@@ -57,30 +57,30 @@ template <class Step> void timeKeystrokes(benchmark::State& run, Step step) {
     run.counters["worst_us"] = took.back();
 }
 
+// A key in the box and the key that takes it back, alternately, each timed.
+void timeThereAndBack(benchmark::State& run, QWidget* box, Qt::Key there, Qt::Key back) {
+    box->setFocus();
+    bool typed = false;
+    timeKeystrokes(run, [&] {
+        QTest::keyClick(box, typed ? back : there);
+        typed = !typed;
+    });
+}
+
 // Types a digit and takes it back again, alternately: every keystroke gives a result.
 void BM_LengthKeystroke(benchmark::State& run) {
     fillResults(static_cast<int>(run.range(0)));
     QWidget* length = page->GetDlgItem(IDC_LENGTH);
     length->setFocus();
     QTest::keyClick(length, Qt::Key_1);
-    bool typed = false;
-    timeKeystrokes(run, [&] {
-        QTest::keyClick(length, typed ? Qt::Key_Backspace : Qt::Key_2);
-        typed = !typed;
-    });
+    timeThereAndBack(run, length, Qt::Key_2, Qt::Key_Backspace);
     run.counters["results"] = page->GetListBox(IDC_TURNS_RESULT).GetCount();
 }
 BENCHMARK(BM_LengthKeystroke)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void BM_StrandsStep(benchmark::State& run) {
     fillResults(static_cast<int>(run.range(0)));
-    QWidget* strands = page->GetDlgItem(IDC_STRANDS);
-    strands->setFocus();
-    bool down = false;
-    timeKeystrokes(run, [&] {
-        QTest::keyClick(strands, down ? Qt::Key_Down : Qt::Key_Up);
-        down = !down;
-    });
+    timeThereAndBack(run, page->GetDlgItem(IDC_STRANDS), Qt::Key_Up, Qt::Key_Down);
 }
 BENCHMARK(BM_StrandsStep)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
@@ -89,26 +89,16 @@ void BM_MotorWeightKeystroke(benchmark::State& run) {
     QWidget* weight = weightPage->GetDlgItem(IDC_WEIGHT);
     weight->setFocus();
     QTest::keyClick(weight, Qt::Key_1);
-    bool typed = false;
-    timeKeystrokes(run, [&] {
-        QTest::keyClick(weight, typed ? Qt::Key_Backspace : Qt::Key_2);
-        typed = !typed;
-    });
+    timeThereAndBack(run, weight, Qt::Key_2, Qt::Key_Backspace);
 }
 BENCHMARK(BM_MotorWeightKeystroke)->Unit(benchmark::kMicrosecond);
 
-// A key in a box of the Winding page and the key that takes it back, alternately.
+// The same in a box of the Winding page, in inches (0) or millimetres (1).
 void windingStep(benchmark::State& run, int id, Qt::Key there, Qt::Key back) {
     preferences().setUnits(run.range(0) != 0 ? LengthUnit::Millimetre : LengthUnit::Inch);
     sheet->SetActivePage(0);
     sheet->SetActivePage(3);
-    QWidget* box = winding->GetDlgItem(id);
-    box->setFocus();
-    bool typed = false;
-    timeKeystrokes(run, [&] {
-        QTest::keyClick(box, typed ? back : there);
-        typed = !typed;
-    });
+    timeThereAndBack(run, winding->GetDlgItem(id), there, back);
 }
 
 void BM_WindingLengthKeystroke(benchmark::State& run) {
