@@ -85,6 +85,10 @@ bool isNumberPrefix(std::string_view text) {
     return scanNumber(text).prefix == text.size();
 }
 
+bool isDigitsOnly(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), isDigit);
+}
+
 bool isCompleteNumber(std::string_view text) {
     const std::size_t number = scanNumber(text).number;
     return number > 0 && number == text.size();
@@ -100,7 +104,7 @@ std::optional<double> readCompleteNumber(std::string_view text) {
 }
 
 std::optional<int> readWholeNumber(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
+    if (text.empty() || !isDigitsOnly(text))
         return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -24,6 +24,9 @@ double parseNumber(std::string_view text);
 bool isNumberPrefix(std::string_view text);
 bool isCompleteNumber(std::string_view text);
 
+// What a whole-number box holds: nothing but the digits 0 to 9 (the empty text too).
+bool isDigitsOnly(std::string_view text);
+
 // A complete number as parseNumber reads it, when it is finite; nothing otherwise (empty text,
 // "2,7", "1e", a 400-digit number).
 std::optional<double> readCompleteNumber(std::string_view text);
