@@ -9,6 +9,7 @@
 #include "core/calibration.h"
 #include "core/number_text.h"
 #include "core/winding_card.h"
+#include "files/disk_file.h"
 #include "settings/settings_file.h"
 
 #include <benchmark/benchmark.h>
@@ -44,7 +45,7 @@ void BM_Calibration(benchmark::State& run) {
     CalcState state;
     int width = 0;
     for (auto _ : run) {
-        benchmark::DoNotOptimize(calibrateTurnsConstant(state, 107.4, width, false, {}));
+        benchmark::DoNotOptimize(calibrateTurnsConstant(state, 107.4, width));
         width = (width + 1) % kStripWidthCount;
     }
 }
@@ -77,25 +78,25 @@ std::filesystem::path benchFile() {
 void BM_SaveSettings(benchmark::State& run) {
     CalcState state;
     state.table = {{112.6, 95, 88}, {2.7, 1.2, 0.85}};
-    const auto file = benchFile();
+    DiskFile file(benchFile());
     for (auto _ : run) {
-        if (!saveSettings(state, file).ok)
+        if (!saveSettings(state, file).done())
             run.SkipWithError("settings could not be written");
     }
-    std::filesystem::remove(file);
+    std::filesystem::remove(file.path());
 }
 BENCHMARK(BM_SaveSettings);
 
 void BM_LoadSettings(benchmark::State& run) {
     CalcState state;
     state.table = {{112.6, 95, 88}, {2.7, 1.2, 0.85}};
-    const auto file = benchFile();
+    DiskFile file(benchFile());
     saveSettings(state, file);
     for (auto _ : run) {
         loadSettings(state, file);
         benchmark::DoNotOptimize(state.table);
     }
-    std::filesystem::remove(file);
+    std::filesystem::remove(file.path());
 }
 BENCHMARK(BM_LoadSettings);
 

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "batches/batch_rows.h"
 #include "bench/sample_batch_log.h"
-#include "list/batch_rows.h"
+#include "files/disk_file.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 
@@ -66,10 +67,11 @@ BENCHMARK(packRows100k)->Unit(benchmark::kMillisecond);
 
 void writeListFile100k(benchmark::State& state) {
     const fs::path file = scratchFile("write.dta");
+    DiskFile disk(file);
     MotorListBuffer buffer;
     packRows(buffer, viewOf(longList()), 1);
     for (auto _ : state) {
-        if (!writeListFile(buffer, file).ok)
+        if (!writeListFile(buffer, disk).done())
             state.SkipWithError("write failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));
@@ -79,12 +81,13 @@ BENCHMARK(writeListFile100k)->Unit(benchmark::kMillisecond);
 
 void readListFile100k(benchmark::State& state) {
     const fs::path file = scratchFile("read.dta");
+    DiskFile disk(file);
     MotorListBuffer buffer;
     packRows(buffer, viewOf(longList()), 1);
-    if (!writeListFile(buffer, file).ok)
+    if (!writeListFile(buffer, disk).done())
         state.SkipWithError("could not write the list file to read");
     for (auto _ : state) {
-        if (!readListFile(buffer, file).read())
+        if (!readListFile(buffer, disk).done())
             state.SkipWithError("read failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));
@@ -97,11 +100,12 @@ constexpr std::size_t kTests = 10'000;
 // What the Batch Log page does when it is first shown: read, summarise, fill both lists.
 void loadAndShowBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
-    if (!writeFileAtomically(file, formatBatchLog(bench::sampleBatchLog(kTests), 0.042)).ok)
+    DiskFile disk(file);
+    if (!disk.write(formatBatchLog(bench::sampleBatchLog(kTests), 0.042)).done())
         state.SkipWithError("could not write the log to read");
     for (auto _ : state) {
         BatchLog log;
-        if (!loadBatchLog(log, file).read())
+        if (!loadBatchLog(log, disk).done())
             state.SkipWithError("read failed");
         std::vector<std::string> rows;
         rows.reserve(log.size());
@@ -118,10 +122,11 @@ BENCHMARK(loadAndShowBatchLog10k)->Unit(benchmark::kMillisecond);
 // Add: the whole log of ten thousand tests written again; Delete undoes it for the next round.
 void addTestToBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
+    DiskFile disk(file);
     BatchLog log = bench::sampleBatchLog(kTests);
     const BreakTest test{"New", "2026-03-15", 0, 2, 2, 12.5, 1300, 2.75, 2.2, "note"};
     for (auto _ : state) {
-        if (!addBreakTest(log, test, file, 0.042).ok)
+        if (!addBreakTest(log, test, disk, 0.042).done())
             state.SkipWithError("write failed");
         state.PauseTiming();
         log.pop_back();

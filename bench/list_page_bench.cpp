@@ -5,10 +5,10 @@
 // the program's page sheet on the offscreen platform. The file dialog is answered by its seam.
 // The Batch Log page with a long log, shown afresh and added to.
 
+#include "batches/batch_log_file.h"
 #include "bench/sample_batch_log.h"
-#include "core/file_io.h"
-#include "core/start_directory.h"
-#include "list/batch_log.h"
+#include "files/file_io.h"
+#include "files/start_directory.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
 #include "platform/CPropertySheet.h"
@@ -159,7 +159,7 @@ BENCHMARK(resizeSheet)->Unit(benchmark::kMicrosecond);
 
 void writeBatchLog(int tests) {
     writeFileAtomically(
-        batchLogFilePath(),
+        programFilePath(kBatchLogFileName),
         formatBatchLog(bench::sampleBatchLog(static_cast<std::size_t>(tests)), 0.042));
 }
 
@@ -243,7 +243,7 @@ int main(int argc, char** argv) {
     Page& p = page();
     p.folder = folder;
     p.longFile = p.folder / "long.dta";
-    if (!writeFileAtomically(p.longFile, longListText()).ok)
+    if (!writeFileAtomically(p.longFile, longListText()).done())
         return EXIT_FAILURE;
     platform::setFileDialogHook([](const platform::FileDialogRequest&) -> std::optional<fs::path> {
         return page().longFile;

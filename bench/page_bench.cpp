@@ -9,6 +9,8 @@
 
 #include "core/calc_state.h"
 #include "core/preferences.h"
+#include "files/disk_file.h"
+#include "files/start_directory.h"
 #include "platform/CPropertySheet.h"
 #include "settings/settings_file.h"
 #include "ui/CMotorWeightDlg.h"
@@ -119,7 +121,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     using namespace kestrune;
-    loadSettings(calcState(), settingsFilePath());
+    DiskFile settings(programFilePath(kSettingsFileName));
+    loadSettings(calcState(), settings);
     CTurnsDlg turns;
     CTorqueDlg torque;
     CMotorWeightDlg weight;

@@ -5,7 +5,7 @@
 // A log of break tests in forty batches for the benchmarks, its notes with a comma, quotes and a
 // line break so that every record is quoted as a spreadsheet would write it.
 
-#include "list/batch_log.h"
+#include "batches/batch_log_file.h"
 
 #include <string>
 

@@ -8,7 +8,39 @@ namespace {
 bool isKnownType(int index) {
     return index >= 0 && index < kRubberTypeCount;
 }
+
+template <class Table> std::string_view listTextAt(const Table& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size())
+        return {};
+    return table[static_cast<std::size_t>(index)].listText;
+}
+
+template <class Table>
+std::optional<int> indexOfListText(const Table& table, std::string_view text) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].listText == text)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string_view typeListText(int type) {
+    return listTextAt(kRubberTypes, type);
+}
+
+std::string_view widthListText(int width) {
+    return listTextAt(kStripWidths, width);
+}
+
+std::optional<int> typeOfListText(std::string_view text) {
+    return indexOfListText(kRubberTypes, text);
+}
+
+std::optional<int> widthOfListText(std::string_view text) {
+    return indexOfListText(kStripWidths, text);
+}
 
 std::optional<double> stripWidthInches(int index) {
     if (index < 0 || index >= kStripWidthCount)

@@ -54,6 +54,13 @@ constexpr int limitAt(int index) {
 // The width of a list index; an index outside the list gives nothing.
 std::optional<double> stripWidthInches(int index);
 
+// The list texts of a type and of a width index ("Tan II", "1/8"); empty outside the lists.
+std::string_view typeListText(int type);
+std::string_view widthListText(int width);
+// The index of a type's or a width's list text, as the lists and the logs write them.
+std::optional<int> typeOfListText(std::string_view text);
+std::optional<int> widthOfListText(std::string_view text);
+
 // One turns and one torque constant per rubber type; exactly 0 means "not calibrated".
 struct CalibrationTable {
     std::array<double, kRubberTypeCount> turns{};

@@ -10,22 +10,18 @@
 namespace kestrune {
 namespace {
 
-CalibrationResult install(CalcState& state, Quantity quantity, double constant, bool save,
-                          const SaveSettingsFn& saveSettings) {
+CalibrationResult install(CalcState& state, Quantity quantity, double constant) {
     const bool turns = quantity == Quantity::Turns;
     // A constant that is not finite would give "inf" results and a settings file that reads
     // back as 0, losing the calibration: such a measurement changes nothing.
     if (!std::isfinite(constant))
-        return {turns ? state.turnsConstant : state.torqueConstant, std::nullopt, true};
+        return {turns ? state.turnsConstant : state.torqueConstant, true};
     (turns ? state.turnsConstant : state.torqueConstant) = constant;
     if (state.currentType >= 0 && state.currentType < kRubberTypeCount) {
         auto& column = turns ? state.table.turns : state.table.torque;
         column[static_cast<std::size_t>(state.currentType)] = constant;
     }
-    CalibrationResult result{constant, std::nullopt};
-    if (save && saveSettings)
-        result.saved = saveSettings(state);
-    return result;
+    return {constant};
 }
 
 std::optional<double> positive(double value) {
@@ -62,22 +58,18 @@ double torqueConstantFromMeasurement(double v, double widthInches) {
     return torqueConstantOfSection(v, widthInches + widthInches);
 }
 
-CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width, bool save,
-                                         const SaveSettingsFn& saveSettings) {
+CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width) {
     const std::optional<double> inches = stripWidthInches(width);
     if (!inches)
-        return {state.turnsConstant, std::nullopt};
-    return install(state, Quantity::Turns, turnsConstantFromMeasurement(v, *inches), save,
-                   saveSettings);
+        return {state.turnsConstant};
+    return install(state, Quantity::Turns, turnsConstantFromMeasurement(v, *inches));
 }
 
-CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width, bool save,
-                                          const SaveSettingsFn& saveSettings) {
+CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width) {
     const std::optional<double> inches = stripWidthInches(width);
     if (!inches)
-        return {state.torqueConstant, std::nullopt};
-    return install(state, Quantity::Torque, torqueConstantFromMeasurement(v, *inches), save,
-                   saveSettings);
+        return {state.torqueConstant};
+    return install(state, Quantity::Torque, torqueConstantFromMeasurement(v, *inches));
 }
 
 std::optional<double> testTurnsConstant(double turns, double length, double strands,
@@ -109,10 +101,9 @@ bool canUseConstants(int type, double turns, std::optional<double> torque) {
 }
 
 CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
-                                    std::optional<double> torque, bool save,
-                                    const SaveSettingsFn& saveSettings) {
+                                    std::optional<double> torque) {
     if (!canUseConstants(type, turns, torque))
-        return {state.turnsConstant, std::nullopt, true};
+        return {state.turnsConstant, true};
     const auto slot = static_cast<std::size_t>(type);
     state.table.turns[slot] = turns;
     if (torque)
@@ -122,10 +113,7 @@ CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
         if (torque)
             state.torqueConstant = *torque;
     }
-    CalibrationResult result{turns, std::nullopt};
-    if (save && saveSettings)
-        result.saved = saveSettings(state);
-    return result;
+    return {turns};
 }
 
 } // namespace kestrune

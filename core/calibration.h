@@ -5,31 +5,23 @@
 // A measurement on a two-strand test loop becomes the constant of the current rubber type.
 
 #include "calc_state.h"
-#include "file_io.h"
 
-#include <functional>
 #include <optional>
 
 namespace kestrune {
 
-// Writes the settings file from the state; the caller decides which file.
-using SaveSettingsFn = std::function<WriteResult(const CalcState&)>;
-
 struct CalibrationResult {
     double constant = 0;
-    std::optional<WriteResult> saved; // present when a save was asked for
-    bool refused = false;             // the constant would not be a finite number
+    bool refused = false; // the constant would not be a finite number
 };
 
 // v is the measured turns per inch (or torque in oz/in) of two strands of the width at list
 // index width (0..4). The constant becomes the page's current constant and the table entry of
-// the current type (when that is a known type); with save, saveSettings runs afterwards.
-// An index outside the Width list changes nothing, and so does a measurement whose constant
-// would be infinite (a number too large to compute with): that one is refused.
-CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width, bool save,
-                                         const SaveSettingsFn& saveSettings);
-CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width, bool save,
-                                          const SaveSettingsFn& saveSettings);
+// the current type (when that is a known type); the caller keeps it in the settings file when the
+// user asks for that. An index outside the Width list changes nothing, and so does a measurement
+// whose constant would be infinite (a number too large to compute with): that one is refused.
+CalibrationResult calibrateTurnsConstant(CalcState& state, double v, int width);
+CalibrationResult calibrateTorqueConstant(CalcState& state, double v, int width);
 
 // The constants of a measurement on a motor whose strands add up to d inches: v is its turns
 // per inch (or breaking torque in oz/in) at a limit of 100 %.
@@ -59,11 +51,9 @@ std::optional<double> measuredDensity(double weight, double thickness, double wi
 bool canUseConstants(int type, double turns, std::optional<double> torque);
 
 // Applies them as a calibration does: the table entries of type and, when type is the current
-// type, the pages' current constants; with save, saveSettings runs afterwards. Constants that
-// canUseConstants refuses change nothing (refused is set, nothing is saved). The result's
-// constant is the turns constant applied.
+// type, the pages' current constants. Constants that canUseConstants refuses change nothing
+// (refused is set). The result's constant is the turns constant applied.
 CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
-                                    std::optional<double> torque, bool save,
-                                    const SaveSettingsFn& saveSettings);
+                                    std::optional<double> torque);
 
 } // namespace kestrune

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <fast_float/fast_float.h>
 #include <system_error>
 
 namespace kestrune {
@@ -53,30 +53,6 @@ Scan scanNumber(std::string_view text) {
             scan.number = i;
     }
     return scan;
-}
-
-// Whether an unsigned decimal number that from_chars found out of range overflows (its
-// magnitude is at least 1) rather than underflows.
-bool magnitudeIsLarge(std::string_view number) {
-    const std::size_t e = number.find_first_of("eE");
-    const std::string_view mantissa = number.substr(0, e);
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return false;
-    // Decimal exponent of the first significant digit.
-    long long exponent = first < point ? static_cast<long long>(point - first) - 1
-                                       : -static_cast<long long>(first - point);
-    if (e != std::string_view::npos) {
-        const std::string_view written = number.substr(e + 1);
-        long long value = 0;
-        for (char c : written) {
-            if (isDigit(c) && value < 1'000'000'000)
-                value = value * 10 + (c - '0');
-        }
-        exponent += written.front() == '-' ? -value : value;
-    }
-    return exponent >= 0;
 }
 
 } // namespace
@@ -136,12 +112,13 @@ double parseNumber(std::string_view text) {
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
 
+    // The one exact reader on every build: the WebAssembly build's C++ library has no
+    // floating-point from_chars. A magnitude beyond the double range reads as infinity, one below
+    // it as 0, as atof reads them.
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range)
-        value = magnitudeIsLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
-    else if (error != std::errc{} || end != number.data() + number.size())
+    const auto [end, error] =
+        fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc{} || end != number.data() + number.size())
         value = 0.0; // cannot happen for a scanned number; keep the atof contract anyway
     return negative ? -value : value;
 }

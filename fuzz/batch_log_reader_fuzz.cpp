@@ -5,8 +5,8 @@
 // that is written reads back as the same log. A record read from the start of the bytes only
 // (as a file is read, a piece at a time) is the record of the whole bytes, or not read yet.
 
-#include "list/batch_log.h"
-#include "list/csv.h"
+#include "batches/batch_log_format.h"
+#include "batches/csv.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,6 @@
 
 #include "list_files.h"
 
-#include "core/file_reasons.h"
-#include "core/start_directory.h"
 #include "core/text_lines.h"
 
 #include <algorithm>
@@ -44,12 +42,12 @@ MotorListBuffer& motorListBuffer() {
     return buffer;
 }
 
-ListFileLocation defaultListFile() {
-    return {startDirectory(), std::string(kDefaultListFileName)};
+ListFileLocation defaultListFile(const fs::path& startFolder) {
+    return {startFolder, std::string(kDefaultListFileName)};
 }
 
 ListFileLocation& currentListFile() {
-    static ListFileLocation current = defaultListFile();
+    static ListFileLocation current;
     return current;
 }
 
@@ -79,67 +77,66 @@ void packRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t fi
         buffer.rows.push_back(list.rowText(i));
 }
 
-ReadResult readListFile(MotorListBuffer& buffer, const fs::path& file) {
-    ReadResult result = readRegularFile(file, kMaxListFileBytes);
-    if (!result.read())
+FileResult readListFile(MotorListBuffer& buffer, StoredFile& file) {
+    std::string text;
+    FileResult result = file.read(text, kMaxListFileBytes);
+    if (!result.done())
         return result;
-    if (countListRows(result.contents) > kMaxListRows)
-        return ReadResult::failure("it has more than " + std::to_string(kMaxListRows / 1'000'000) +
+    if (countListRows(text) > kMaxListRows)
+        return FileResult::failure("it has more than " + std::to_string(kMaxListRows / 1'000'000) +
                                    " million lines, more than any motor list");
     try {
-        buffer.rows = parseListText(result.contents);
+        buffer.rows = parseListText(text);
     } catch (const std::bad_alloc&) {
-        return ReadResult::failure(kNoMemoryToRead);
+        return FileResult::failure(kNoMemoryToRead);
     }
-    result.contents = std::string();
     return result;
 }
 
-WriteResult writeListFile(const MotorListBuffer& buffer, const fs::path& file) {
+FileResult writeListFile(const MotorListBuffer& buffer, StoredFile& file) {
     try {
-        return writeFileAtomically(file, formatListText(buffer.rows));
+        return file.write(formatListText(buffer.rows));
     } catch (const std::bad_alloc&) {
-        return WriteResult::failure(kNoMemoryToSave);
+        return FileResult::failure(kNoMemoryToSave);
     }
 }
 
-ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
-                         const ListFileLocation& file) {
-    current = file;
+FileResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
+                         const ListFileLocation& location, StoredFile& file) {
+    current = location;
     buffer.rows.clear();
-    return readListFile(buffer, current.path());
+    return readListFile(buffer, file);
 }
 
 namespace {
 
-WriteResult writeRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex,
-                      const fs::path& file) {
+FileResult writeRows(MotorListBuffer& buffer, const MotorListView& list, std::size_t firstIndex,
+                     StoredFile& file) {
     try {
         packRows(buffer, list, firstIndex);
     } catch (const std::bad_alloc&) {
         buffer.rows = {};
-        return WriteResult::failure(kNoMemoryToSave);
+        return FileResult::failure(kNoMemoryToSave);
     }
     return writeListFile(buffer, file);
 }
 
 } // namespace
 
-WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
-                          const ListFileLocation& current) {
-    return writeRows(buffer, list, 1, current.path()); // row 0 is the header row
+FileResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list, StoredFile& file) {
+    return writeRows(buffer, list, 1, file); // row 0 is the header row
 }
 
-WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
-                            ListFileLocation& current, const ListFileLocation& file) {
-    WriteResult result = saveMotorList(buffer, list, file);
-    if (result.ok)
-        current = file;
+FileResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
+                           ListFileLocation& current, const ListFileLocation& location,
+                           StoredFile& file) {
+    FileResult result = saveMotorList(buffer, list, file);
+    if (result.done())
+        current = location;
     return result;
 }
 
-WriteResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list,
-                            const fs::path& file) {
+FileResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list, StoredFile& file) {
     return writeRows(buffer, list, 0, file);
 }
 

@@ -6,7 +6,7 @@
 // row, then the rows) and the work behind the List page's Load, Save, SaveAs and Print buttons.
 // The page moves rows between its list box and these functions and shows what went wrong.
 
-#include "core/file_io.h"
+#include "core/stored_file.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -56,9 +56,10 @@ struct ListFileLocation {
 };
 
 // kes.dta in the folder the program started in.
-ListFileLocation defaultListFile();
+ListFileLocation defaultListFile(const std::filesystem::path& startFolder);
 
-// The list file that Save writes to; starts as defaultListFile(). Load and SaveAs change it.
+// The list file that Save writes to: the List page's first display loads defaultListFile() into
+// it; Load and SaveAs change it.
 ListFileLocation& currentListFile();
 
 // A name with no "." anywhere gets the extension appended; any other name is kept as it is.
@@ -83,31 +84,31 @@ std::string formatListText(const std::vector<std::string>& rows);
 // no such file or it cannot be read (a file larger than kMaxListFileBytes or of more than
 // kMaxListRows lines, or one the memory left cannot hold). A line ends at LF, and carriage
 // returns just before the LF are part of the line end; an empty line is an empty row, a last line
-// without line end is a row too. The result's contents are not kept.
-ReadResult readListFile(MotorListBuffer& buffer, const std::filesystem::path& file);
+// without line end is a row too.
+FileResult readListFile(MotorListBuffer& buffer, StoredFile& file);
 
 // Writes every row of the buffer followed by LF; no rows give an empty file. On failure the old
 // file stays whole and the result says why.
-WriteResult writeListFile(const MotorListBuffer& buffer, const std::filesystem::path& file);
+FileResult writeListFile(const MotorListBuffer& buffer, StoredFile& file);
 
-// Load, and the List page's first display with defaultListFile(): the file becomes the current
-// list file and the buffer receives its rows. A file that is not there (a new name, say) or
-// cannot be read leaves the buffer empty, so the list shows only its header row.
-ReadResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
-                         const ListFileLocation& file);
+// In each of these, file is the stored file at the location named beside it.
+// Load, and the List page's first display with defaultListFile(): the location becomes the
+// current list file and the buffer receives its rows. A file that is not there (a new name, say)
+// or cannot be read leaves the buffer empty, so the list shows only its header row.
+FileResult loadMotorList(MotorListBuffer& buffer, ListFileLocation& current,
+                         const ListFileLocation& location, StoredFile& file);
 
 // Save: the motor rows, without the header row, into the current list file.
-WriteResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list,
-                          const ListFileLocation& current);
+FileResult saveMotorList(MotorListBuffer& buffer, const MotorListView& list, StoredFile& file);
 
-// SaveAs: as Save, into the chosen file, which then becomes the current list file. A failed
+// SaveAs: as Save, into the chosen location, which then becomes the current list file. A failed
 // SaveAs changes nothing: the current list file stays what it was.
-WriteResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
-                            ListFileLocation& current, const ListFileLocation& file);
+FileResult saveMotorListAs(MotorListBuffer& buffer, const MotorListView& list,
+                           ListFileLocation& current, const ListFileLocation& location,
+                           StoredFile& file);
 
 // Print: the whole list, header row first, into a text export. The current list file stays what
 // it was, so the next Save still writes the user's list file.
-WriteResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list,
-                            const std::filesystem::path& file);
+FileResult exportMotorList(MotorListBuffer& buffer, const MotorListView& list, StoredFile& file);
 
 } // namespace kestrune

@@ -4,7 +4,6 @@
 #include "preferences_file.h"
 
 #include "core/number_text.h"
-#include "core/start_directory.h"
 #include "core/text_lines.h"
 
 namespace kestrune {
@@ -46,10 +45,6 @@ bool applyKnown(Preferences& preferences, std::string_view key, std::string_view
 
 } // namespace
 
-std::filesystem::path preferencesFilePath() {
-    return startDirectory() / kPreferencesFileName;
-}
-
 Preferences parsePreferences(std::string_view text) {
     Preferences preferences;
     while (!text.empty()) {
@@ -79,15 +74,15 @@ std::string formatPreferences(const Preferences& preferences) {
     return text;
 }
 
-ReadResult loadPreferences(Preferences& preferences, const std::filesystem::path& file) {
-    ReadResult result = readRegularFile(file, kMaxPreferencesFileBytes);
-    preferences = result.read() ? parsePreferences(result.contents) : Preferences();
-    result.contents = std::string();
+FileResult loadPreferences(Preferences& preferences, StoredFile& file) {
+    std::string text;
+    FileResult result = file.read(text, kMaxPreferencesFileBytes);
+    preferences = result.done() ? parsePreferences(text) : Preferences();
     return result;
 }
 
-WriteResult savePreferences(const Preferences& preferences, const std::filesystem::path& file) {
-    return writeFileAtomically(file, formatPreferences(preferences));
+FileResult savePreferences(const Preferences& preferences, StoredFile& file) {
+    return file.write(formatPreferences(preferences));
 }
 
 } // namespace kestrune

@@ -7,10 +7,9 @@
 // Numbers are written with a point in their shortest exact form. Lines of other keys, and any
 // other line, are kept and written back after the known ones.
 
-#include "core/file_io.h"
 #include "core/preferences.h"
+#include "core/stored_file.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -20,9 +19,6 @@ inline constexpr std::string_view kPreferencesFileName = "kes-prefs.cfg";
 
 // A file of this size holds no preferences but something else: refused rather than kept.
 inline constexpr std::size_t kMaxPreferencesFileBytes = std::size_t{1} << 20;
-
-// kes-prefs.cfg of the folder the program started in.
-std::filesystem::path preferencesFilePath();
 
 // The preferences a file's text gives. A line ends at LF (carriage returns before it belong to
 // the line end); blanks around key and value are ignored; a known key whose value is missing or bad
@@ -35,9 +31,9 @@ std::string formatPreferences(const Preferences& preferences);
 
 // Fills preferences from the file, or with the defaults when there is none or it cannot be read
 // (the result says why).
-ReadResult loadPreferences(Preferences& preferences, const std::filesystem::path& file);
+FileResult loadPreferences(Preferences& preferences, StoredFile& file);
 
 // Writes them; on failure the old file stays as it was.
-WriteResult savePreferences(const Preferences& preferences, const std::filesystem::path& file);
+FileResult savePreferences(const Preferences& preferences, StoredFile& file);
 
 } // namespace kestrune

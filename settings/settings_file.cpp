@@ -4,16 +4,11 @@
 #include "settings_file.h"
 
 #include "core/number_text.h"
-#include "core/start_directory.h"
 #include "core/text_lines.h"
 
 #include <cmath>
 
 namespace kestrune {
-
-std::filesystem::path settingsFilePath() {
-    return startDirectory() / kSettingsFileName;
-}
 
 CalibrationTable parseSettings(std::string_view text) {
     CalibrationTable table = kDefaultCalibration;
@@ -37,16 +32,17 @@ std::string formatSettings(const CalibrationTable& table) {
     return text;
 }
 
-ReadResult loadSettings(CalcState& state, const std::filesystem::path& file) {
+FileResult loadSettings(CalcState& state, StoredFile& file) {
     state.turnsMotor = TurnsMotor{.turns = state.turnsMotor.turns};
     state.torqueMotor = TorqueMotor{.torque = state.torqueMotor.torque};
-    ReadResult result = readRegularFileLines(file, kSettingsLines, kSettingsReadBytes);
-    state.table = result.read() ? parseSettings(result.contents) : kDefaultCalibration;
+    std::string text;
+    FileResult result = file.readLines(text, kSettingsLines, kSettingsReadBytes);
+    state.table = result.done() ? parseSettings(text) : kDefaultCalibration;
     return result;
 }
 
-WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file) {
-    return writeFileAtomically(file, formatSettings(state.table));
+FileResult saveSettings(const CalcState& state, StoredFile& file) {
+    return file.write(formatSettings(state.table));
 }
 
 } // namespace kestrune

@@ -5,18 +5,14 @@
 // kes.cfg: the six calibration constants, one per line, kept between runs.
 
 #include "core/calc_state.h"
-#include "core/file_io.h"
+#include "core/stored_file.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace kestrune {
 
 inline constexpr std::string_view kSettingsFileName = "kes.cfg";
-
-// kes.cfg of the folder the program started in.
-std::filesystem::path settingsFilePath();
 
 // The table a settings text gives: each of the six lines read whole as a number; a missing line
 // gives that slot's default constant, a value that is not finite gives 0 (not calibrated).
@@ -34,9 +30,9 @@ inline constexpr std::size_t kSettingsReadBytes = std::size_t{64} * 1024;
 // Sets the inputs of both motor records to their start values (Tan II, 1/8", 2 strands, length 1,
 // limit 100) and keeps their last results, then fills the table from the file, or from the
 // defaults when there is none or it cannot be read (the result says why).
-ReadResult loadSettings(CalcState& state, const std::filesystem::path& file);
+FileResult loadSettings(CalcState& state, StoredFile& file);
 
 // Writes the whole table; on failure the old file stays as it was.
-WriteResult saveSettings(const CalcState& state, const std::filesystem::path& file);
+FileResult saveSettings(const CalcState& state, StoredFile& file);
 
 } // namespace kestrune

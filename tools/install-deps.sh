@@ -14,7 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     locales fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
-    reuse clang-format poppler-utils
+    reuse clang-format poppler-utils libfast-float-dev
 )
 # `install-deps.sh fuzz`: the clang toolchain with libFuzzer as well.
 if [ "${1:-}" = fuzz ]; then

@@ -3,20 +3,19 @@
 
 #include "ui/CBatchLogDlg.h"
 
-#include "core/file_reasons.h"
+#include "batches/batch_rows.h"
+#include "batches/break_test_entry.h"
 #include "core/iso_date.h"
 #include "core/number_text.h"
 #include "core/preferences.h"
-#include "list/batch_rows.h"
-#include "list/break_test_entry.h"
-#include "platform/seams.h"
+#include "files/start_directory.h"
 #include "settings/settings_file.h"
 #include "ui/calc_page_inputs.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
+#include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 
-#include <new>
 #include <string>
 
 namespace kestrune {
@@ -55,10 +54,6 @@ std::string batchName(const BatchSummary& summary) {
            ")";
 }
 
-void tell(std::string_view text) {
-    AfxMessageBox("Kestrune", text);
-}
-
 } // namespace
 
 const std::array<EventEntry<CBatchLogDlg>, 8> CBatchLogDlg::kEvents{{
@@ -72,7 +67,8 @@ const std::array<EventEntry<CBatchLogDlg>, 8> CBatchLogDlg::kEvents{{
     {IDC_USE_DENSITY, BN_CLICKED, &CBatchLogDlg::OnUseDensityClicked},
 }};
 
-CBatchLogDlg::CBatchLogDlg() : CPropertyPage(dialogTemplate(IDD_BATCH_LOG)) {
+CBatchLogDlg::CBatchLogDlg()
+    : CPropertyPage(dialogTemplate(IDD_BATCH_LOG)), logFile_(programFilePath(kBatchLogFileName)) {
     SetHelpContext(kHelpBatchLog);
 }
 
@@ -107,18 +103,12 @@ void CBatchLogDlg::DoDataExchange(CDataExchange& dx) {
 }
 
 void CBatchLogDlg::loadLog() {
-    const std::filesystem::path file = batchLogFilePath();
-    ReadResult result;
-    try {
-        result = loadBatchLog(entries_, file);
-        showLog();
-    } catch (const std::bad_alloc&) {
-        // Part of a log is no log to add to: show none of it, as for a file that cannot be read.
+    // Part of a log is no log to add to: a failed read shows none of it.
+    if (loadReported(
+            logFile_, [&] { return loadBatchLog(entries_, logFile_); }, kLogUnread)
+            .failed())
         entries_ = {};
-        showLog();
-        result = ReadResult::failure(kNoMemoryToRead);
-    }
-    reportReadResult(file, result, kLogUnread);
+    showLog();
 }
 
 void CBatchLogDlg::showLog() {
@@ -175,11 +165,10 @@ void CBatchLogDlg::OnAddClicked() {
         tell(entry.refusal);
         return;
     }
-    const std::filesystem::path file = batchLogFilePath();
-    if (!mayReplace(file))
-        return;
-    if (reportWriteFailure(file, addBreakTest(entries_, *entry.test, file, shownThickness_),
-                           "The test was not added; the boxes still hold it."))
+    if (!saveReported(
+            logFile_,
+            [&] { return addBreakTest(entries_, *entry.test, logFile_, shownThickness_); },
+            "The test was not added; the boxes still hold it."))
         return;
     ListBox tests = GetListBox(IDC_TESTS);
     tests.SetCurSel(tests.SetCount(testsRows()) - 1);
@@ -199,25 +188,17 @@ void CBatchLogDlg::OnDeleteClicked() {
     const std::string what =
         test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date
              : "the line of kes-batches.csv that could not be read (row " + formatInt(row) + ")";
-    if (AfxMessageBox("Kestrune",
-                      "Delete " + what +
-                          " from the Batch Log?\n\nIt is removed from "
-                          "kes-batches.csv at once.",
-                      MB_YESNO) != IDYES)
+    if (!askYesNo("Delete " + what +
+                  " from the Batch Log?\n\nIt is removed from kes-batches.csv at once."))
         return;
-    const std::filesystem::path file = batchLogFilePath();
-    if (!mayReplace(file))
-        return;
-    if (reportWriteFailure(file, deleteBatchLogEntry(entries_, index, file, shownThickness_),
-                           kLogKept))
+    if (!saveReported(
+            logFile_,
+            [&] { return deleteBatchLogEntry(entries_, index, logFile_, shownThickness_); },
+            kLogKept))
         return;
     tests.DeleteString(row);
     tests.SetCurSel(-1);
     showBatches();
-}
-
-void CBatchLogDlg::OnHelpClicked() {
-    WinHelp(GetHelpContext());
 }
 
 void CBatchLogDlg::OnTableSelChange() {
@@ -247,12 +228,14 @@ void CBatchLogDlg::OnUseClicked() {
                                    "changed.");
         return;
     }
-    useSummary(calcState(), *summary, false, {});
-    const std::filesystem::path file = settingsFilePath();
-    if (GetButton(IDC_SAVE_VALUE).GetCheck() && mayReplace(file))
-        reportWriteFailure(file, saveSettings(calcState(), file),
-                           "The batch's constants are in use until Kestrune ends, but they were "
-                           "not kept for the next start.");
+    useSummary(calcState(), *summary);
+    if (GetButton(IDC_SAVE_VALUE).GetCheck()) {
+        DiskFile file(programFilePath(kSettingsFileName));
+        saveReported(
+            file, [&] { return saveSettings(calcState(), file); },
+            "The batch's constants are in use until Kestrune ends, but they were not kept for "
+            "the next start.");
+    }
 }
 
 void CBatchLogDlg::OnUseDensityClicked() {

@@ -5,9 +5,10 @@
 // The Batch Log page: every break test kept in kes-batches.csv, each batch's own constants, and
 // "Use" to apply them as a calibration does.
 
+#include "batches/batch_log_file.h"
+#include "batches/batch_summary.h"
 #include "core/units.h"
-#include "list/batch_log.h"
-#include "list/batch_summary.h"
+#include "files/disk_file.h"
 #include "platform/CPropertyPage.h"
 
 #include <array>
@@ -29,7 +30,7 @@ protected:
 private:
     void OnAddClicked();
     void OnDeleteClicked();
-    void OnHelpClicked();
+    void OnHelpClicked() { OnHelpInfo(); }
     void OnUseClicked();
     void OnUseDensityClicked();
     void OnTableSelChange();
@@ -46,6 +47,7 @@ private:
     // The Length box follows a change of units with the length it holds.
     void convertLength(LengthUnit from, LengthUnit to);
 
+    DiskFile logFile_;
     BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
     std::vector<BatchSummary> summaries_; // Batches row i + 1 each
     bool shown_ = false;

@@ -7,11 +7,10 @@
 
 #include "core/calc_state.h"
 #include "platform/CPropertyPage.h"
-#include "ui/OnHelpClicked.h"
 
 namespace kestrune {
 
-class CCalcPage : public platform::CPropertyPage, protected HelpButtonHandler {
+class CCalcPage : public platform::CPropertyPage {
 protected:
     CCalcPage(const platform::DialogTemplate& tmpl, Quantity quantity);
 
@@ -26,6 +25,7 @@ protected:
 
     // The user picked a type in the page's Type list.
     void OnTypeSelChange();
+    void OnHelpClicked() { OnHelpInfo(); }
 
     // Initialisation is done: from now on the page computes with the constant of type.
     void startWithType(int type) {

@@ -4,10 +4,12 @@
 #include "ui/CCalibDlg.h"
 
 #include "core/number_text.h"
-#include "platform/seams.h"
+#include "files/disk_file.h"
+#include "files/start_directory.h"
 #include "settings/settings_file.h"
 #include "ui/calc_page_inputs.h"
 #include "ui/file_reports.h"
+#include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 
 namespace kestrune {
@@ -67,18 +69,20 @@ void CCalibDlg::OnOK() {
     const int width = GetListBox(IDC_WIDTH).GetCurSel();
     // The constant is installed before any question about the settings file, so a refused value
     // is told at once and only a constant that will be written asks about replacing the file.
-    const CalibrationResult result = quantity_.calibrate(calcState(), v, width, false, {});
+    const CalibrationResult result = quantity_.calibrate(calcState(), v, width);
     if (result.refused) {
         // Nothing changed; the user may enter another value or cancel.
-        AfxMessageBox("Kestrune", "The value entered gives a constant too large to compute "
-                                  "with. Enter a smaller value.");
+        tell("The value entered gives a constant too large to compute with. Enter a smaller "
+             "value.");
         return;
     }
-    const std::filesystem::path file = settingsFilePath();
-    if (saveValue != 0 && mayReplace(file))
-        reportWriteFailure(file, saveSettings(calcState(), file),
-                           "The new constant is in use until Kestrune ends, but it was not kept "
-                           "for the next start.");
+    if (saveValue != 0) {
+        DiskFile file(programFilePath(kSettingsFileName));
+        saveReported(
+            file, [&] { return saveSettings(calcState(), file); },
+            "The new constant is in use until Kestrune ends, but it was not kept for the next "
+            "start.");
+    }
     saveValue = 0;
     CDialog::OnOK();
 }

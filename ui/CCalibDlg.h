@@ -20,8 +20,7 @@ struct CalibrationQuantity {
     int decimals;                // every number in the dialog: "%.0f" or "%.2f"
     double CalcState::*constant; // the constant shown on opening
     std::optional<double> (*defaultConstant)(int type);
-    CalibrationResult (*calibrate)(CalcState&, double v, int width, bool save,
-                                   const SaveSettingsFn&);
+    CalibrationResult (*calibrate)(CalcState&, double v, int width);
     unsigned long helpContext; // F1 in the dialog
 };
 

@@ -4,15 +4,15 @@
 #include "ui/CListDlg.h"
 
 #include "core/calc_state.h"
-#include "core/file_reasons.h"
+#include "files/disk_file.h"
+#include "files/start_directory.h"
 #include "list/motor_rows.h"
 #include "platform/CFileDialog.h"
-#include "platform/seams.h"
 #include "ui/file_reports.h"
+#include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
 
-#include <new>
 #include <string>
 #include <vector>
 
@@ -55,7 +55,7 @@ bool CListDlg::OnCommand(int controlId, Notification code) {
 bool CListDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     refreshSummaries();
-    loadMotorList(defaultListFile());
+    loadMotorList(defaultListFile(startDirectory()));
     return true;
 }
 
@@ -94,19 +94,23 @@ void CListDlg::showLoadedRows() {
     rows = {};
 }
 
-void CListDlg::loadMotorList(const ListFileLocation& file) {
-    ReadResult result = kestrune::loadMotorList(motorListBuffer(), currentListFile(), file);
-    try {
-        showLoadedRows();
-    } catch (const std::bad_alloc&) {
-        // The memory left holds only part of the list: show none of it, as for a file that
-        // could not be read, rather than end the program.
+void CListDlg::loadMotorList(const ListFileLocation& location) {
+    DiskFile file(location.path());
+    const FileResult result = loadReported(
+        file,
+        [&] {
+            FileResult read =
+                kestrune::loadMotorList(motorListBuffer(), currentListFile(), location, file);
+            showLoadedRows();
+            return read;
+        },
+        kListUnread);
+    // The memory left may hold only part of the list: a failed load shows none of it.
+    if (result.failed()) {
         motorListBuffer().rows = {};
         showLoadedRows();
-        result = ReadResult::failure(kNoMemoryToRead);
     }
     modified_ = false;
-    reportReadResult(file.path(), result, kListUnread);
 }
 
 void CListDlg::OnListBoxSetFocus() {}
@@ -138,11 +142,9 @@ void CListDlg::OnMotorListSelChange() {
 }
 
 bool CListDlg::saveList() {
-    const ListFileLocation& file = currentListFile();
-    if (!mayReplace(file.path()))
-        return false;
-    const bool saved = !reportWriteFailure(
-        file.path(), saveMotorList(motorListBuffer(), motorListView(), file), kListKept);
+    DiskFile file(currentListFile().path());
+    const bool saved = saveReported(
+        file, [&] { return saveMotorList(motorListBuffer(), motorListView(), file); }, kListKept);
     modified_ = modified_ && !saved;
     return saved;
 }
@@ -152,14 +154,15 @@ bool CListDlg::offerToSaveChanges() {
         return true;
     const std::string question = "The motor list has changes that are not saved. Save them to " +
                                  currentListFile().name + "?";
-    switch (AfxMessageBox("Kestrune", question, MB_SAVEDISCARDCANCEL)) {
-    case IDYES:
+    switch (askSaveDiscardCancel(question)) {
+    case SaveChoice::Save:
         return saveList();
-    case IDNO:
+    case SaveChoice::Discard:
         return true;
-    default:
+    case SaveChoice::Cancel:
         return false;
     }
+    return false;
 }
 
 void CListDlg::OnSaveClicked() {
@@ -171,11 +174,16 @@ void CListDlg::OnSaveAsClicked() {
                        currentListFile().folder);
     if (dialog.DoModal() != IDOK)
         return;
-    const ListFileLocation file = chosenListFile(dialog.GetPathName());
-    const bool failed = reportWriteFailure(
-        file.path(), saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), file),
-        kListKept);
-    modified_ = modified_ && failed;
+    const ListFileLocation location = chosenListFile(dialog.GetPathName());
+    DiskFile file(location.path());
+    const bool saved = saveReported(
+        file,
+        [&] {
+            return saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), location,
+                                   file);
+        },
+        kListKept, Replacing::AlreadyConfirmed);
+    modified_ = modified_ && !saved;
 }
 
 void CListDlg::OnLoadClicked() {
@@ -192,9 +200,10 @@ void CListDlg::OnPrintClicked() {
                        documentsFolder());
     if (dialog.DoModal() != IDOK)
         return;
-    const std::filesystem::path file = chosenExportFile(dialog.GetPathName());
-    reportWriteFailure(file, exportMotorList(motorListBuffer(), motorListView(), file),
-                       "The motor list is still on the List page.");
+    DiskFile file(chosenExportFile(dialog.GetPathName()));
+    saveReported(
+        file, [&] { return exportMotorList(motorListBuffer(), motorListView(), file); },
+        "The motor list is still on the List page.", Replacing::AlreadyConfirmed);
 }
 
 } // namespace kestrune

@@ -6,13 +6,12 @@
 
 #include "list/list_files.h"
 #include "platform/CPropertyPage.h"
-#include "ui/OnHelpClicked.h"
 
 #include <array>
 
 namespace kestrune {
 
-class CListDlg : public platform::CPropertyPage, private HelpButtonHandler {
+class CListDlg : public platform::CPropertyPage {
 public:
     CListDlg();
 
@@ -29,6 +28,7 @@ protected:
 
 private:
     void OnListBoxSetFocus();
+    void OnHelpClicked() { OnHelpInfo(); }
     void OnAddTurnsClicked();
     void OnAddTorqueClicked();
     void OnDeleteClicked();

@@ -131,10 +131,6 @@ void CMotorWeightDlg::OnInputChange() {
     recompute();
 }
 
-void CMotorWeightDlg::OnHelpClicked() {
-    OnHelpInfo();
-}
-
 MotorWeightInputs CMotorWeightDlg::readInputs() {
     MotorWeightInputs inputs;
     inputs.type = GetListBox(IDC_TYPE).GetCurSel();

@@ -33,7 +33,7 @@ private:
     void OnDensityUpdate();
     void OnUnitsSelChange();
     void OnInputChange();
-    void OnHelpClicked();
+    void OnHelpClicked() { OnHelpInfo(); }
 
     // The box the user did not type last follows the one they did, then every result.
     void recompute();

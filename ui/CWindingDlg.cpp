@@ -3,17 +3,18 @@
 
 #include "ui/CWindingDlg.h"
 
-#include "core/file_io.h"
 #include "core/iso_date.h"
 #include "core/number_text.h"
 #include "core/preferences.h"
 #include "core/shown_results.h"
+#include "files/disk_file.h"
 #include "list/list_files.h"
 #include "platform/CFileDialog.h"
 #include "platform/seams.h"
 #include "ui/calc_page_inputs.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
+#include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
 
@@ -221,8 +222,7 @@ Printout CWindingDlg::printout() const {
 
 void CWindingDlg::OnPrintClicked() {
     if (PrintDocument(printout(), this) == PrintResult::Failed)
-        AfxMessageBox("Kestrune",
-                      "Kestrune could not print the card.\n\n" + std::string(kCardKept));
+        tell("Kestrune could not print the card.\n\n" + std::string(kCardKept));
 }
 
 void CWindingDlg::OnSavePdfClicked() {
@@ -231,23 +231,18 @@ void CWindingDlg::OnSavePdfClicked() {
     if (dialog.DoModal() != IDOK)
         return;
     pdfFolder_ = dialog.GetFolderPath();
-    const std::filesystem::path file =
-        pdfFolder_ / withDefaultExtension(dialog.GetFileName(), ".pdf");
-    if (!mayReplace(file))
-        return;
-    const std::string pdf = RenderPdf(printout());
-    reportWriteFailure(file,
-                       pdf.empty() ? WriteResult::failure("the PDF could not be made")
-                                   : writeFileAtomically(file, pdf),
-                       kCardKept);
+    DiskFile file(pdfFolder_ / withDefaultExtension(dialog.GetFileName(), ".pdf"));
+    saveReported(
+        file,
+        [&] {
+            const std::string pdf = RenderPdf(printout());
+            return pdf.empty() ? FileResult::failure("the PDF could not be made") : file.write(pdf);
+        },
+        kCardKept);
 }
 
 void CWindingDlg::OnCopyClicked() {
     SetClipboardText(formatCardText(card_, unit_));
-}
-
-void CWindingDlg::OnHelpClicked() {
-    OnHelpInfo();
 }
 
 } // namespace kestrune

@@ -41,7 +41,7 @@ private:
     void OnPrintClicked();
     void OnSavePdfClicked();
     void OnCopyClicked();
-    void OnHelpClicked();
+    void OnHelpClicked() { OnHelpInfo(); }
 
     WindingMotor readMotor();
     void showMotor(const WindingMotor& motor);

@@ -2,29 +2,32 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Tells the user about files that could not be read or written, and asks before a file that
-// could not be read is replaced: what it holds is unknown, so it is not overwritten unasked.
+// The one way the pages read and write their files before the user's eyes: a file that could
+// not be read is reported and remembered, and asked about before it is replaced, since what it
+// holds is unknown; a failed write is reported with what it means for the user's data.
 
-#include "core/file_io.h"
+#include "core/stored_file.h"
 
-#include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace kestrune {
 
-// Shows a warning when a file that is there could not be read ("Kestrune could not read
-// "<file>": <reason>." and the consequence) and remembers the file, so that a later write to it
-// asks first. A file read, or not there at all (the first run, a new list), is forgotten again.
-void reportReadResult(const std::filesystem::path& file, const ReadResult& result,
-                      std::string_view consequence);
-
-// Before a write: true unless the file is one that could not be read and the user chooses to
-// keep it as it is.
-bool mayReplace(const std::filesystem::path& file);
-
-// After a write: shows the warning when it failed ("Kestrune could not save "<file>":
-// <reason>." and the consequence) and returns true; a file written is forgotten as unreadable.
-bool reportWriteFailure(const std::filesystem::path& file, const WriteResult& result,
+// Runs load, which reads file. When the file is there but could not be read (or the memory ran
+// out while it was read), shows "Kestrune could not read "<file>": <reason>." and the
+// consequence, and remembers the file; a file read, or not there at all (the first run, a new
+// list), is forgotten again. The caller shows no data of a failed read.
+FileResult loadReported(StoredFile& file, const std::function<FileResult()>& load,
                         std::string_view consequence);
+
+// Whether a file the user chose in a save dialog, which has asked before replacing it, is asked
+// about again when it could not be read.
+enum class Replacing { AskIfUnread, AlreadyConfirmed };
+
+// Runs save, which writes file, unless it is a file that could not be read and the user chooses
+// to keep it as it is. A failure is shown ("Kestrune could not save "<file>": <reason>." and the
+// consequence). True when the file was written.
+bool saveReported(StoredFile& file, const std::function<FileResult()>& save,
+                  std::string_view consequence, Replacing replacing = Replacing::AskIfUnread);
 
 } // namespace kestrune

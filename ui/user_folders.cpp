@@ -3,7 +3,7 @@
 
 #include "ui/user_folders.h"
 
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 #include "platform/folders.h"
 
 namespace kestrune {

@@ -52,7 +52,7 @@ TEST(Calibration, RoundTripsThroughTheStandardFormulas) {
     for (int width = 0; width < kStripWidthCount; ++width) {
         for (double v : {40.0, 75.5, 107.0, 151.3}) {
             CalcState state;
-            calibrateTurnsConstant(state, v, width, false, {});
+            calibrateTurnsConstant(state, v, width);
             const double inches = *stripWidthInches(width);
             const double d = 2 * inches;
             const double tpi = d > 0.25 ? state.turnsConstant / std::sqrt(4 * d)
@@ -64,7 +64,7 @@ TEST(Calibration, RoundTripsThroughTheStandardFormulas) {
         }
         for (double v : {0.5, 2.7, 6.25}) {
             CalcState state;
-            calibrateTorqueConstant(state, v, width, false, {});
+            calibrateTorqueConstant(state, v, width);
             computeBreakingTorque(state, *stripWidthInches(width), 2, 100, false);
             EXPECT_NEAR(state.torqueMotor.torque - 0.005, v, v * 1e-14) << "width " << width;
         }
@@ -76,7 +76,7 @@ TEST(Calibration, InstallsTheConstantForTheCurrentTypeOnly) {
     state.table = {{107, 5, 6}, {2.7, 0.5, 0.6}};
     state.currentType = TanSuperSport;
     state.torqueConstant = 9;
-    const CalibrationResult result = calibrateTurnsConstant(state, 100, 3, false, {});
+    const CalibrationResult result = calibrateTurnsConstant(state, 100, 3);
     EXPECT_NEAR(result.constant, 122.4745, 5e-5);
     EXPECT_EQ(state.turnsConstant, result.constant);
     EXPECT_EQ(state.table.turns[1], result.constant);
@@ -84,14 +84,13 @@ TEST(Calibration, InstallsTheConstantForTheCurrentTypeOnly) {
     EXPECT_EQ(state.table.turns[2], 6);
     EXPECT_EQ(state.table.torque, (std::array<double, 3>{2.7, 0.5, 0.6}));
     EXPECT_EQ(state.torqueConstant, 9);
-    EXPECT_FALSE(result.saved.has_value());
 }
 
 TEST(Calibration, TorqueLeavesTurnsAlone) {
     CalcState state;
     state.table = {{107, 0, 0}, {2.7, 0, 0}};
     state.turnsConstant = 99;
-    calibrateTorqueConstant(state, 1, 4, false, {});
+    calibrateTorqueConstant(state, 1, 4);
     EXPECT_NEAR(state.torqueConstant, 0.35355, 5e-6);
     EXPECT_EQ(state.table.torque[0], state.torqueConstant);
     EXPECT_EQ(state.table.turns[0], 107);
@@ -101,7 +100,7 @@ TEST(Calibration, TorqueLeavesTurnsAlone) {
 TEST(Calibration, ZeroMeasurementMeansNotCalibrated) {
     CalcState state;
     state.table = kDefaultCalibration;
-    calibrateTurnsConstant(state, 0, 2, false, {});
+    calibrateTurnsConstant(state, 0, 2);
     EXPECT_EQ(state.turnsConstant, 0);
     EXPECT_EQ(state.table.turns[0], 0);
 }
@@ -110,7 +109,7 @@ TEST(Calibration, UnknownCurrentTypeSetsOnlyThePageConstant) {
     CalcState state;
     state.table = kDefaultCalibration;
     state.currentType = -1;
-    calibrateTurnsConstant(state, 50, 2, false, {});
+    calibrateTurnsConstant(state, 50, 2);
     EXPECT_EQ(state.turnsConstant, 50);
     EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
 }
@@ -120,31 +119,10 @@ TEST(Calibration, WidthOutsideTheListChangesNothing) {
     state.turnsConstant = 107;
     state.table = kDefaultCalibration;
     for (int width : {-1, 5}) {
-        EXPECT_EQ(calibrateTurnsConstant(state, 50, width, true, {}).constant, 107);
+        EXPECT_EQ(calibrateTurnsConstant(state, 50, width).constant, 107);
         EXPECT_EQ(state.turnsConstant, 107);
         EXPECT_EQ(state.table.turns[0], 107);
     }
-}
-
-TEST(Calibration, SavesTheNewTableOnlyWhenAskedAndReportsTheOutcome) {
-    CalcState state;
-    state.table = kDefaultCalibration;
-    std::vector<double> savedTurns;
-    const SaveSettingsFn failingSave = [&](const CalcState& s) {
-        savedTurns.push_back(s.table.turns[0]);
-        return WriteResult::failure("No space left on device");
-    };
-
-    const CalibrationResult quiet = calibrateTurnsConstant(state, 90, 2, false, failingSave);
-    EXPECT_TRUE(savedTurns.empty());
-    EXPECT_FALSE(quiet.saved.has_value());
-
-    const CalibrationResult saved = calibrateTurnsConstant(state, 95, 2, true, failingSave);
-    ASSERT_EQ(savedTurns, std::vector<double>{95}) << "the table is written with the new value";
-    ASSERT_TRUE(saved.saved.has_value());
-    EXPECT_FALSE(saved.saved->ok);
-    EXPECT_EQ(saved.saved->reason, "No space left on device");
-    EXPECT_EQ(state.turnsConstant, 95) << "a failed save keeps the constant in effect";
 }
 
 // A two-strand break test is the seed's loop calibration of the same measurement, to the bit.
@@ -209,18 +187,10 @@ TEST(UseBatchConstants, ActAsACalibrationOrChangeNothing) {
         state.turnsConstant = 91;
         state.torqueConstant = 1.6;
         const CalcState before = state;
-        std::vector<double> saved;
-        const SaveSettingsFn save = [&](const CalcState& s) {
-            saved.push_back(s.table.turns[1] + s.table.turns[2]);
-            return WriteResult::success();
-        };
         EXPECT_EQ(canUseConstants(c.type, c.turns, c.torque), !c.refused);
-        EXPECT_EQ(useBatchConstants(state, c.type, c.turns, c.torque, true, save).refused,
-                  c.refused);
+        EXPECT_EQ(useBatchConstants(state, c.type, c.turns, c.torque).refused, c.refused);
         const auto slot = static_cast<std::size_t>(c.type < 0 ? 0 : c.type % 3);
         const bool applied = !c.refused, current = applied && c.type == TanSuperSport;
-        EXPECT_EQ(saved, applied ? std::vector{state.table.turns[1] + state.table.turns[2]}
-                                 : std::vector<double>{});
         EXPECT_EQ(state.table.turns[slot], applied ? c.turns : before.table.turns[slot]);
         EXPECT_EQ(state.table.torque[slot],
                   applied && c.torque ? *c.torque : before.table.torque[slot]);

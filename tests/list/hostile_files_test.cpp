@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/child_process.h"
+#include "tests/support/disk_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <cmath>
@@ -22,6 +23,8 @@
 
 namespace kestrune {
 namespace {
+
+test::DiskFiles disk;
 
 using test::PrintTo;
 using test::readBytes;
@@ -40,11 +43,11 @@ TEST(HostileListFiles, BinaryGarbageLoadsAsRowsAndSavesBackStable) {
     TempFolder folder;
     writeBytes(folder / "garbage.dta", randomBytes(std::size_t{1} << 20, 1));
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, folder / "garbage.dta").read());
+    ASSERT_TRUE(readListFile(buffer, disk(folder / "garbage.dta")).done());
     ASSERT_FALSE(buffer.rows.empty());
-    ASSERT_TRUE(writeListFile(buffer, folder / "saved.dta").ok);
+    ASSERT_TRUE(writeListFile(buffer, disk(folder / "saved.dta")).done());
     MotorListBuffer again;
-    ASSERT_TRUE(readListFile(again, folder / "saved.dta").read());
+    ASSERT_TRUE(readListFile(again, disk(folder / "saved.dta")).done());
     EXPECT_EQ(again.rows, buffer.rows);
 }
 
@@ -68,11 +71,11 @@ TEST_P(HostileFileNamedKes, IsReadOrRefusedWithAReason) {
         const bool settings = std::string_view(name) == "kes.cfg";
         MotorListBuffer buffer;
         CalcState state;
-        const ReadResult result =
-            settings ? loadSettings(state, folder / name) : readListFile(buffer, folder / name);
+        const FileResult result = settings ? loadSettings(state, disk(folder / name))
+                                           : readListFile(buffer, disk(folder / name));
         const std::string_view reason = settings ? c.settingsReason : c.listReason;
         EXPECT_EQ(result.status,
-                  reason.empty() ? ReadResult::Status::Read : ReadResult::Status::Failed)
+                  reason.empty() ? FileResult::Status::Done : FileResult::Status::Failed)
             << name;
         EXPECT_EQ(result.reason, reason) << name;
         if (settings && result.failed()) {
@@ -154,7 +157,7 @@ TEST(HostileListFiles, AreReadWithinTheMemoryLeftOrRefused) {
         EXPECT_EQ(test::inChild([&] {
                       limitMemory(c.memoryMiB << 20);
                       MotorListBuffer buffer;
-                      return readListFile(buffer, folder / "kes.dta").reason;
+                      return readListFile(buffer, disk(folder / "kes.dta")).reason;
                   }),
                   c.reason)
             << c.memoryMiB;
@@ -166,10 +169,10 @@ TEST(HostileListFiles, ATenMegabyteLineIsOneRow) {
     const std::string line(std::size_t{10} << 20, 'L');
     writeBytes(folder / "line.dta", line);
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, folder / "line.dta").read());
+    ASSERT_TRUE(readListFile(buffer, disk(folder / "line.dta")).done());
     ASSERT_EQ(buffer.rows.size(), 1U);
     EXPECT_EQ(buffer.rows[0].size(), line.size());
-    ASSERT_TRUE(writeListFile(buffer, folder / "line.dta").ok);
+    ASSERT_TRUE(writeListFile(buffer, disk(folder / "line.dta")).done());
     EXPECT_EQ(readBytes(folder / "line.dta"), line + '\n');
 }
 
@@ -180,7 +183,7 @@ TEST(HostileSettingsFiles, AMillionLinesGiveTheFirstSix) {
         text += "999\n";
     writeBytes(folder / "kes.cfg", text);
     CalcState state;
-    loadSettings(state, folder / "kes.cfg");
+    loadSettings(state, disk(folder / "kes.cfg"));
     EXPECT_EQ(state.table.turns, (std::array<double, 3>{101, 1, 2}));
     EXPECT_EQ(state.table.torque, (std::array<double, 3>{3, 4, 5}));
 }
@@ -202,16 +205,16 @@ TEST(HostileNames, FilesWithAnyNameAreWrittenAndRead) {
     std::filesystem::create_directory(place);
     const std::filesystem::path list = place / "Flügel 'Ø 10' #1.dta";
     MotorListBuffer buffer{{"TanII\t1/8\"\t14\t20\"\t80%\t646\tNA"}};
-    ASSERT_TRUE(writeListFile(buffer, list).ok);
+    ASSERT_TRUE(writeListFile(buffer, disk(list)).done());
     MotorListBuffer loaded;
-    ASSERT_TRUE(readListFile(loaded, list).read());
+    ASSERT_TRUE(readListFile(loaded, disk(list)).done());
     EXPECT_EQ(loaded.rows, buffer.rows);
 
     CalcState state;
     state.table = {{112, 0, 0}, {2.5, 0, 0}};
-    ASSERT_TRUE(saveSettings(state, place / "kes.cfg").ok);
+    ASSERT_TRUE(saveSettings(state, disk(place / "kes.cfg")).done());
     CalcState restarted;
-    loadSettings(restarted, place / "kes.cfg");
+    loadSettings(restarted, disk(place / "kes.cfg"));
     EXPECT_EQ(restarted.table.torque[0], 2.5);
     EXPECT_EQ(chosenListFile(place / "Flügel ohne Punkt").name, "Flügel ohne Punkt.dta");
 }

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "core/start_directory.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
+#include "tests/support/disk_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <fstream>
@@ -34,6 +34,7 @@ protected:
 
     test::TempFolder temp_;
     const fs::path& folder_ = temp_.path();
+    test::DiskFiles disk;
 };
 
 TEST_F(ListFiles, LinesReadAsRows) {
@@ -52,7 +53,7 @@ TEST_F(ListFiles, LinesReadAsRows) {
         SCOPED_TRACE(c.name);
         put(file("in.dta"), c.bytes);
         MotorListBuffer buffer{{"left over"}};
-        ASSERT_TRUE(readListFile(buffer, file("in.dta")).read());
+        ASSERT_TRUE(readListFile(buffer, disk(file("in.dta"))).done());
         EXPECT_EQ(buffer.rows, c.rows);
     }
 }
@@ -65,17 +66,17 @@ TEST_F(ListFiles, OddLinesSurviveALoadAndSaveWithOnlyTheLastLineEndAdded) {
     put(file("odd.dta"), bytes);
 
     MotorListBuffer buffer;
-    ASSERT_TRUE(readListFile(buffer, file("odd.dta")).read());
+    ASSERT_TRUE(readListFile(buffer, disk(file("odd.dta"))).done());
     EXPECT_EQ(buffer.rows,
               (std::vector<std::string>{kTurnsRow, "", markRow, longRow, "no line end"}));
-    ASSERT_TRUE(writeListFile(buffer, file("odd.dta")).ok);
+    ASSERT_TRUE(writeListFile(buffer, disk(file("odd.dta"))).done());
     EXPECT_EQ(bytesOf(file("odd.dta")), bytes + "\n");
 }
 
 TEST_F(ListFiles, UnreadableFileLeavesTheBufferAlone) {
     MotorListBuffer buffer{{kTurnsRow}};
-    EXPECT_EQ(readListFile(buffer, file("missing.dta")).status, ReadResult::Status::Missing);
-    EXPECT_EQ(readListFile(buffer, folder_).reason, "it is a folder");
+    EXPECT_TRUE(readListFile(buffer, disk(file("missing.dta"))).missing());
+    EXPECT_EQ(readListFile(buffer, disk(folder_)).reason, "it is a folder");
     EXPECT_EQ(buffer.rows, std::vector<std::string>{kTurnsRow});
 }
 
@@ -89,8 +90,8 @@ TEST_F(ListFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
     const MotorListBuffer buffer{{kTurnsRow}};
     for (const fs::path& target : targets) {
         SCOPED_TRACE(target.string());
-        const WriteResult result = writeListFile(buffer, target);
-        EXPECT_FALSE(result.ok);
+        const FileResult result = writeListFile(buffer, disk(target));
+        EXPECT_FALSE(result.done());
         EXPECT_FALSE(result.reason.empty());
     }
     EXPECT_EQ(bytesOf(file("locked.dta")), "old\n");
@@ -119,8 +120,8 @@ TEST(ListFileNames, ExtensionOnlyForNamesWithoutAnyPoint) {
     }
 }
 
-TEST(ListFileNames, CurrentListFileStartsAsKesDtaInTheStartFolder) {
-    EXPECT_EQ(currentListFile().path(), startDirectory() / "kes.dta");
+TEST(ListFileNames, TheDefaultListFileIsKesDtaInTheStartFolder) {
+    EXPECT_EQ(defaultListFile("/home/flyer").path(), fs::path("/home/flyer/kes.dta"));
 }
 
 TEST(PackRows, FirstIndexPastTheEndGivesNoRows) {
@@ -133,8 +134,8 @@ TEST_F(ListFiles, ExportHoldsTheHeaderAndLeavesSaveWithTheListFile) {
     const std::vector<std::string> list{std::string(kHeaderRow), kTurnsRow, kTorqueRow};
     const ListFileLocation current{folder_, "kes.dta"};
     MotorListBuffer buffer;
-    ASSERT_TRUE(exportMotorList(buffer, viewOf(list), file("motors.txt")).ok);
-    ASSERT_TRUE(saveMotorList(buffer, viewOf(list), current).ok);
+    ASSERT_TRUE(exportMotorList(buffer, viewOf(list), disk(file("motors.txt"))).done());
+    ASSERT_TRUE(saveMotorList(buffer, viewOf(list), disk(current.path())).done());
     EXPECT_EQ(bytesOf(file("motors.txt")),
               std::string(kHeaderRow) + "\n" + kTurnsRow + "\n" + kTorqueRow + "\n");
     EXPECT_EQ(bytesOf(file("kes.dta")), kTurnsRow + "\n" + kTorqueRow + "\n");
@@ -146,11 +147,12 @@ TEST_F(ListFiles, SaveAsMovesLaterSavesToTheChosenFile) {
     MotorListBuffer buffer;
     const std::vector<std::string> first{std::string(kHeaderRow), kTurnsRow};
     const std::vector<std::string> second{std::string(kHeaderRow), kTorqueRow};
-    EXPECT_FALSE(saveMotorListAs(buffer, viewOf(first), current, {file("gone"), "mine.dta"}).ok);
+    const ListFileLocation gone{file("gone"), "mine.dta"};
+    EXPECT_FALSE(saveMotorListAs(buffer, viewOf(first), current, gone, disk(gone.path())).done());
     EXPECT_EQ(current.path(), file("kes.dta")) << "a failed SaveAs changes nothing";
-    ASSERT_TRUE(
-        saveMotorListAs(buffer, viewOf(first), current, chosenListFile(file("other/mine"))).ok);
-    ASSERT_TRUE(saveMotorList(buffer, viewOf(second), current).ok);
+    const ListFileLocation mine = chosenListFile(file("other/mine"));
+    ASSERT_TRUE(saveMotorListAs(buffer, viewOf(first), current, mine, disk(mine.path())).done());
+    ASSERT_TRUE(saveMotorList(buffer, viewOf(second), disk(current.path())).done());
     EXPECT_EQ(bytesOf(file("other/mine.dta")), kTorqueRow + "\n");
     EXPECT_FALSE(fs::exists(file("kes.dta")));
 }
@@ -159,14 +161,16 @@ TEST_F(ListFiles, LoadReplacesTheRowsAndANewNameGivesAnEmptyListThatSaveCreates)
     put(file("mine.dta"), kTorqueRow + "\n" + kTurnsRow + "\n");
     ListFileLocation current{folder_, "kes.dta"};
     MotorListBuffer buffer{{"earlier row"}};
-    EXPECT_TRUE(loadMotorList(buffer, current, chosenListFile(file("mine"))).read());
+    const ListFileLocation mine = chosenListFile(file("mine"));
+    EXPECT_TRUE(loadMotorList(buffer, current, mine, disk(mine.path())).done());
     EXPECT_EQ(buffer.rows, (std::vector<std::string>{kTorqueRow, kTurnsRow}));
 
-    EXPECT_EQ(loadMotorList(buffer, current, chosenListFile(file("fresh"))).status,
-              ReadResult::Status::Missing);
+    const ListFileLocation fresh = chosenListFile(file("fresh"));
+    EXPECT_TRUE(loadMotorList(buffer, current, fresh, disk(fresh.path())).missing());
     EXPECT_TRUE(buffer.rows.empty());
     EXPECT_EQ(current.path(), file("fresh.dta"));
-    ASSERT_TRUE(saveMotorList(buffer, viewOf({std::string(kHeaderRow)}), current).ok);
+    ASSERT_TRUE(
+        saveMotorList(buffer, viewOf({std::string(kHeaderRow)}), disk(current.path())).done());
     EXPECT_EQ(bytesOf(file("fresh.dta")), "");
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "settings/preferences_file.h"
+#include "tests/support/disk_files.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -11,6 +12,8 @@
 
 namespace kestrune {
 namespace {
+
+test::DiskFiles disk;
 
 // Each key or its default, the lines it does not know kept; what is written reads back the same.
 TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
@@ -64,14 +67,14 @@ TEST(PreferencesFile, SavesAndLoadsBesideTheSettings) {
     test::TempFolder folder;
     Preferences p;
     p.setDensity(1.06);
-    ASSERT_TRUE(savePreferences(p, folder / "kes-prefs.cfg").ok);
+    ASSERT_TRUE(savePreferences(p, disk(folder / "kes-prefs.cfg")).done());
     Preferences loaded;
-    EXPECT_TRUE(loadPreferences(loaded, folder / "kes-prefs.cfg").read());
+    EXPECT_TRUE(loadPreferences(loaded, disk(folder / "kes-prefs.cfg")).done());
     EXPECT_EQ(loaded.density(), 1.06);
     test::writeBytes(folder / "big.cfg", std::string(kMaxPreferencesFileBytes + 1, '\n'));
-    EXPECT_TRUE(loadPreferences(loaded, folder / "big.cfg").failed());
+    EXPECT_TRUE(loadPreferences(loaded, disk(folder / "big.cfg")).failed());
     EXPECT_EQ(loaded.density(), 1.0) << "an unreadable file gives the defaults";
-    EXPECT_EQ(preferencesFilePath().filename(), "kes-prefs.cfg");
+    EXPECT_EQ(kPreferencesFileName, "kes-prefs.cfg");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
+#include "tests/support/disk_files.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -12,6 +13,8 @@
 
 namespace kestrune {
 namespace {
+
+test::DiskFiles disk;
 
 using test::PrintTo;
 
@@ -34,7 +37,7 @@ TEST_P(ParseSettings, FillsEverySlot) {
     TempFolder folder;
     writeBytes(folder / "kes.cfg", GetParam().text);
     CalcState state;
-    EXPECT_EQ(loadSettings(state, folder / "kes.cfg").reason, GetParam().reason);
+    EXPECT_EQ(loadSettings(state, disk(folder / "kes.cfg")).reason, GetParam().reason);
     EXPECT_EQ(state.table.turns, GetParam().expected.turns);
     EXPECT_EQ(state.table.torque, GetParam().expected.torque);
 }
@@ -86,7 +89,7 @@ TEST(LoadSettings, WithoutAFileTakesTheDefaults) {
     TempFolder folder;
     CalcState state;
     state.table = {{1, 1, 1}, {1, 1, 1}};
-    loadSettings(state, folder / "kes.cfg");
+    loadSettings(state, disk(folder / "kes.cfg"));
     EXPECT_EQ(state.table.turns, kDefaultCalibration.turns);
     EXPECT_EQ(state.table.torque, kDefaultCalibration.torque);
 }
@@ -100,7 +103,7 @@ TEST(LoadSettings, SetsTheStartMotorsButKeepsResultsAndPageState) {
     state.currentType = 2;
     state.turnsConstant = 11;
     state.torqueConstant = 12;
-    loadSettings(state, folder / "kes.cfg");
+    loadSettings(state, disk(folder / "kes.cfg"));
 
     EXPECT_EQ(state.table.turns[0], 100);
     EXPECT_EQ(state.table.torque[0], 3.0);
@@ -118,11 +121,11 @@ TEST(SaveSettings, RoundTripsWithTheFilesRounding) {
     TempFolder folder;
     CalcState state;
     state.table = {{112.6, 0, 0}, {2.7, 0, 0}};
-    ASSERT_TRUE(saveSettings(state, folder / "kes.cfg").ok);
+    ASSERT_TRUE(saveSettings(state, disk(folder / "kes.cfg")).done());
     EXPECT_EQ(readBytes(folder / "kes.cfg"), "113\n0\n0\n2.70\n0.00\n0.00\n");
 
     CalcState restarted;
-    loadSettings(restarted, folder / "kes.cfg");
+    loadSettings(restarted, disk(folder / "kes.cfg"));
     EXPECT_EQ(restarted.table.turns[0], 113.0);
     EXPECT_EQ(restarted.table.torque[0], 2.7) << "the double nearest 2.7";
     EXPECT_EQ(state.table.turns[0], 112.6) << "the running program keeps its value";
@@ -135,8 +138,8 @@ TEST(SaveSettings, ReadOnlyFileStaysAndTheFailureIsReported) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
     CalcState state;
     state.table = kDefaultCalibration;
-    const WriteResult result = saveSettings(state, file);
-    EXPECT_FALSE(result.ok);
+    const FileResult result = saveSettings(state, disk(file));
+    EXPECT_FALSE(result.done());
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(readBytes(file), "1\n2\n3\n4\n5\n6\n");
 }
@@ -144,8 +147,8 @@ TEST(SaveSettings, ReadOnlyFileStaysAndTheFailureIsReported) {
 TEST(SaveSettings, MissingFolderIsReported) {
     TempFolder folder;
     CalcState state;
-    const WriteResult result = saveSettings(state, folder / "gone" / "kes.cfg");
-    EXPECT_FALSE(result.ok);
+    const FileResult result = saveSettings(state, disk(folder / "gone" / "kes.cfg"));
+    EXPECT_FALSE(result.done());
     EXPECT_EQ(result.reason, "the folder \"" + (folder / "gone").string() + "\" does not exist");
 }
 
@@ -155,10 +158,10 @@ TEST(SettingsUnderDecimalCommaLocale, FileKeepsThePoint) {
     TempFolder folder;
     CalcState state;
     state.table = {{107, 0, 0}, {2.7, 1.25, 0}};
-    ASSERT_TRUE(saveSettings(state, folder / "kes.cfg").ok);
+    ASSERT_TRUE(saveSettings(state, disk(folder / "kes.cfg")).done());
     EXPECT_EQ(readBytes(folder / "kes.cfg"), "107\n0\n0\n2.70\n1.25\n0.00\n");
     CalcState loaded;
-    loadSettings(loaded, folder / "kes.cfg");
+    loadSettings(loaded, disk(folder / "kes.cfg"));
     EXPECT_EQ(loaded.table.torque[0], 2.7);
     EXPECT_EQ(loaded.table.torque[1], 1.25);
 }

@@ -4,7 +4,7 @@
 // main of the widget test programs: a QApplication on the offscreen platform and a fresh
 // temporary start folder, removed afterwards.
 
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 #include "tests/support/modal.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "core/iso_date.h"
 #include "tests/support/case_name.h"
 #include "tests/support/locale_guard.h"
+#include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/list_page.h"
 #include "ui/resources/dialog_templates.h"
@@ -141,7 +142,8 @@ TEST_P(BatchLogPageTest, AddsSummarisesUsesAndDeletes) {
     EXPECT_EQ(readBytes(settingsFilePath()).substr(0, 4), fixed(k[2], 0) + "\n");
     EXPECT_EQ(readBytes(batchLogFilePath()).find(batchLogHeader() + "\n" + kUnreadable + "\n"), 0U);
     BatchLog log;
-    ASSERT_TRUE(loadBatchLog(log, batchLogFilePath()).read());
+    DiskFile file(batchLogFilePath());
+    ASSERT_TRUE(loadBatchLog(log, file).done());
     ASSERT_EQ(log.size(), 4U) << "the unreadable line, B0, A's second test and B";
     EXPECT_EQ(log[1].test()->note, "\"a\",\nb");
     EXPECT_EQ(log[2].test()->turns, 1150);

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "core/file_io.h"
+#include "files/file_io.h"
 #include "platform/seams.h"
 #include "tests/support/case_name.h"
+#include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/CMotorApp.h"

@@ -4,12 +4,13 @@
 // Every write the program makes, against every way a write can fail: the file that was there
 // stays whole, and the user is told which file could not be written.
 
-#include "core/file_io.h"
-#include "core/start_directory.h"
-#include "list/batch_log.h"
+#include "batches/batch_log_file.h"
+#include "files/file_io.h"
+#include "files/start_directory.h"
 #include "platform/seams.h"
 #include "settings/settings_file.h"
 #include "tests/support/modal.h"
+#include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
 #include "ui/CMotorApp.h"
 
@@ -159,7 +160,7 @@ TEST_P(FaultMatrix, KeepsTheOldFileAndTellsTheUser) {
     } else if (fault == Fault::LinkToADevice) {
         fs::create_symlink("/dev/null", target);
     } else {
-        ASSERT_TRUE(writeFileAtomically(target, old).ok);
+        ASSERT_TRUE(writeFileAtomically(target, old).done());
     }
     if (fault == Fault::ReadOnlyTarget)
         fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);

@@ -6,8 +6,8 @@
 // File dialogs are answered through their seam, warnings are caught by the message seam.
 
 #include "core/calc_state.h"
-#include "core/file_io.h"
-#include "core/start_directory.h"
+#include "files/file_io.h"
+#include "files/start_directory.h"
 #include "list/motor_rows.h"
 #include "platform/detail/list_box_control.h"
 #include "platform/seams.h"

@@ -6,6 +6,7 @@
 #include "platform/detail/dialog_units.h"
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
+#include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/list_page.h"
 

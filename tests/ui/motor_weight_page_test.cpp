@@ -3,6 +3,7 @@
 
 #include "platform/seams.h"
 #include "tests/support/locale_guard.h"
+#include "tests/support/program_files.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/help_contexts.h"
 #include "ui/resources/dialog_templates.h"

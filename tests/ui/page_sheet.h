@@ -7,10 +7,10 @@
 
 #include "core/calc_state.h"
 #include "core/preferences.h"
+#include "files/disk_file.h"
 #include "platform/CPropertySheet.h"
-#include "settings/preferences_file.h"
-#include "settings/settings_file.h"
 #include "tests/support/modal.h"
+#include "tests/support/program_files.h"
 #include "ui/CBatchLogDlg.h"
 #include "ui/CListDlg.h"
 #include "ui/CMotorWeightDlg.h"
@@ -58,7 +58,9 @@ protected:
     // Starts the program's calculation state as a run does, then runs the sheet with body as
     // the user, and cancels the sheet afterwards.
     void runSheet(const std::function<void(QWidget* sheet)>& body) {
-        reportReadResult(settingsFilePath(), loadSettings(calcState(), settingsFilePath()), "");
+        DiskFile settings(settingsFilePath());
+        loadReported(
+            settings, [&] { return loadSettings(calcState(), settings); }, "");
         answerNextModal([&](QWidget* window) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
             body(window);

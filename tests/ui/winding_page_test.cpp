@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "core/file_io.h"
 #include "core/iso_date.h"
 #include "core/number_text.h"
+#include "files/file_io.h"
 #include "platform/print.h"
 #include "platform/seams.h"
 #include "tests/support/locale_guard.h"
+#include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/page_sheet.h"
 #include "ui/resources/dialog_templates.h"

@@ -90,13 +90,4 @@ std::string fileFailureReason(const fs::path& file, int error, FileAccess access
     return std::generic_category().message(error);
 }
 
-std::string sizeText(std::size_t bytes) {
-    constexpr std::size_t kib = 1024;
-    if (bytes != 0 && bytes % (kib * kib) == 0)
-        return std::to_string(bytes / (kib * kib)) + " MiB";
-    if (bytes != 0 && bytes % kib == 0)
-        return std::to_string(bytes / kib) + " KiB";
-    return std::to_string(bytes) + " bytes";
-}
-
 } // namespace kestrune

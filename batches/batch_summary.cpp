@@ -114,12 +114,10 @@ bool canUseSummary(const BatchSummary& summary) {
            canUseConstants(summary.type, summary.turns->mean, meanOf(summary.torque));
 }
 
-CalibrationResult useSummary(CalcState& state, const BatchSummary& summary, bool save,
-                             const SaveSettingsFn& saveSettings) {
+CalibrationResult useSummary(CalcState& state, const BatchSummary& summary) {
     if (!summary.turns)
-        return {state.turnsConstant, std::nullopt, true};
-    return useBatchConstants(state, summary.type, summary.turns->mean, meanOf(summary.torque), save,
-                             saveSettings);
+        return {state.turnsConstant, true};
+    return useBatchConstants(state, summary.type, summary.turns->mean, meanOf(summary.torque));
 }
 
 } // namespace kestrune

@@ -5,7 +5,7 @@
 // What the logged break tests say about each batch of rubber: every test's own constants, and
 // per batch and type their number, mean, spread and range.
 
-#include "batch_log.h"
+#include "batch_log_entry.h"
 #include "core/calibration.h"
 
 #include <cstddef>
@@ -54,7 +54,6 @@ std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thick
 // "Use" for a summary: its mean turns constant, and its mean torque constant when it has torque
 // tests, applied to its type as useBatchConstants does. Ask canUseSummary before asking the user.
 bool canUseSummary(const BatchSummary& summary);
-CalibrationResult useSummary(CalcState& state, const BatchSummary& summary, bool save,
-                             const SaveSettingsFn& saveSettings);
+CalibrationResult useSummary(CalcState& state, const BatchSummary& summary);
 
 } // namespace kestrune

@@ -6,6 +6,8 @@
 // write, taken from what stands at the path and what really failed, naming the folder when the
 // folder is the obstacle.
 
+#include "core/file_result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -20,12 +22,5 @@ std::string notAFileReason(mode_t mode);
 
 // The reason for errno error, met while reading or writing file.
 std::string fileFailureReason(const std::filesystem::path& file, int error, FileAccess access);
-
-// A size limit as the user reads it: "64 MiB", "64 KiB" or a number of bytes.
-std::string sizeText(std::size_t bytes);
-
-inline constexpr const char* kReadOnlyFileReason = "the file is read-only";
-inline constexpr const char* kNoMemoryToRead = "there is not enough memory to read it";
-inline constexpr const char* kNoMemoryToSave = "there is not enough memory to save it";
 
 } // namespace kestrune

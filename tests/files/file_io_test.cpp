@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "core/file_io.h"
-#include "core/temporary_file.h"
+#include "files/file_io.h"
+#include "files/temporary_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
@@ -48,9 +48,9 @@ bool writesInto(pid_t process, const fs::path& folder) {
 TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
     TempFolder folder;
     const fs::path file = folder / "kes.cfg";
-    ASSERT_TRUE(writeFileAtomically(file, "first\n").ok);
+    ASSERT_TRUE(writeFileAtomically(file, "first\n").done());
     EXPECT_EQ(readBytes(file), "first\n");
-    ASSERT_TRUE(writeFileAtomically(file, "").ok);
+    ASSERT_TRUE(writeFileAtomically(file, "").done());
     EXPECT_EQ(readBytes(file), "");
     EXPECT_EQ(filesIn(folder.path()), 1U) << "no temporary file is left behind";
 }
@@ -59,7 +59,7 @@ TEST(WriteFileAtomically, CreatesAndReplacesWholeFiles) {
 TEST(WriteFileAtomically, SavesUnderAnyNameTheFolderTakes) {
     TempFolder folder;
     for (const std::size_t length : {246U, 255U})
-        EXPECT_TRUE(writeFileAtomically(folder / std::string(length, 'n'), "x").ok) << length;
+        EXPECT_TRUE(writeFileAtomically(folder / std::string(length, 'n'), "x").done()) << length;
     EXPECT_EQ(filesIn(folder.path()), 2U);
 }
 
@@ -72,7 +72,7 @@ TEST(WriteFileAtomically, KeepsThePermissionsOwnerAndGroupOfTheFileItReplaces) {
     const bool mayChown = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
     // Access control lists and security labels are extended attributes, as this one is.
     const bool labelled = ::setxattr(file.c_str(), "user.kestrune", "label", 5, 0) == 0;
-    ASSERT_TRUE(writeFileAtomically(file, "new").ok);
+    ASSERT_TRUE(writeFileAtomically(file, "new").done());
     std::string label(5, '\0');
     if (labelled) {
         EXPECT_EQ(::getxattr(file.c_str(), "user.kestrune", label.data(), 5) == 5 ? label : "",
@@ -104,7 +104,7 @@ TEST(WriteFileAtomically, KeepsLinksAndWritesTheFileTheyName) {
             writeBytes(folder / c.chain.back(), "old");
         for (std::size_t i = 0; i + 1 < c.chain.size(); ++i) // the first absolute, then relative
             fs::create_symlink(i == 0 ? folder / c.chain[1] : c.chain[i + 1], folder / c.chain[i]);
-        ASSERT_TRUE(writeFileAtomically(folder / c.chain[0], "new").ok) << c.chain[0];
+        ASSERT_TRUE(writeFileAtomically(folder / c.chain[0], "new").done()) << c.chain[0];
         EXPECT_TRUE(fs::is_symlink(folder / c.chain[0]));
         EXPECT_EQ(readBytes(folder / c.chain.back()), "new");
     }
@@ -193,11 +193,11 @@ TEST(WriteFileAtomically, AWriteCutShortLeavesTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult result = writeFileAtomically(file, std::string(100000, 'n'));
+    const FileResult result = writeFileAtomically(file, std::string(100000, 'n'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.done());
     EXPECT_EQ(result.reason, "File too large");
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(filesIn(folder.path()), 1U);
@@ -264,7 +264,7 @@ TEST(WriteFileAtomically, RemovesOnlyStaleTemporaryFilesOfItsTarget) {
     ASSERT_TRUE(live.write("from the other writer\n"));
     ASSERT_EQ(filesIn(folder.path()), 6U);
 
-    ASSERT_TRUE(writeFileAtomically(target, "mine\n").ok);
+    ASSERT_TRUE(writeFileAtomically(target, "mine\n").done());
     EXPECT_TRUE(live.commit(target)) << "the other writer still saves";
     EXPECT_EQ(readBytes(target), "from the other writer\n");
     EXPECT_EQ(filesIn(folder.path()), 4U) << "the target and the look-alikes";
@@ -277,19 +277,22 @@ TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
     const std::string bytes("a\r\nb\0c\xff", 7);
     writeBytes(folder / "f", bytes);
     fs::create_symlink(folder / "gone", folder / "link");
-    const ReadResult whole = readRegularFile(folder / "f", 1024);
-    EXPECT_TRUE(whole.read());
-    EXPECT_EQ(whole.contents, bytes);
-    EXPECT_EQ(readRegularFile(folder / "missing", 1024).status, ReadResult::Status::Missing);
-    EXPECT_EQ(readRegularFile(folder / "link", 1024).status, ReadResult::Status::Missing);
+    std::string whole;
+    EXPECT_TRUE(readRegularFile(folder / "f", whole, 1024).done());
+    EXPECT_EQ(whole, bytes);
+    std::string none;
+    EXPECT_TRUE(readRegularFile(folder / "missing", none, 1024).missing());
+    EXPECT_TRUE(readRegularFile(folder / "link", none, 1024).missing());
     // The process's own memory fails at its first page: a read error of a regular file.
-    const ReadResult broken = readRegularFile("/proc/self/mem", 1024);
+    const FileResult broken = readRegularFile("/proc/self/mem", none, 1024);
     // A byte-order mark some editors put first is not part of the text.
     writeBytes(folder / "bom", "\uFEFF107\n0\n");
-    EXPECT_EQ(readRegularFile(folder / "bom", 1024).contents, "107\n0\n");
-    EXPECT_EQ(readRegularFileLines(folder / "bom", 1, 1024).contents, "107\n");
+    std::string bom, firstLine;
+    readRegularFile(folder / "bom", bom, 1024);
+    readRegularFileLines(folder / "bom", firstLine, 1, 1024);
+    EXPECT_EQ(bom + firstLine, "107\n0\n107\n");
     EXPECT_EQ(broken.reason, "Input/output error");
-    EXPECT_TRUE(broken.contents.empty());
+    EXPECT_TRUE(none.empty());
     // In pieces: what is not taken comes again with more after it, all of it at the end.
     const std::string big = "\uFEFF" + std::string(200'000, 'x') + "\n";
     writeBytes(folder / "big", big);
@@ -300,7 +303,7 @@ TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
             got += text.substr(0, n);
             return n;
         };
-        EXPECT_TRUE(readRegularFilePieces(folder / "big", big.size(), take).read());
+        EXPECT_TRUE(readRegularFilePieces(folder / "big", big.size(), take).done());
         EXPECT_EQ(got, big.substr(3)) << most;
         EXPECT_TRUE(readRegularFilePieces(folder / "big", big.size() - 1, take).failed());
         EXPECT_EQ(readRegularFilePieces("/proc/self/mem", 1024, take).reason, broken.reason);

@@ -14,4 +14,8 @@ const std::filesystem::path& startDirectory() {
     return folder;
 }
 
+std::filesystem::path programFilePath(std::string_view name) {
+    return startDirectory() / name;
+}
+
 } // namespace kestrune

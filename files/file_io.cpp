@@ -21,36 +21,36 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-ReadResult readFailure(const fs::path& file, int error) {
-    return ReadResult::failure(fileFailureReason(file, error, FileAccess::Read));
+FileResult readFailure(const fs::path& file, int error) {
+    return FileResult::failure(fileFailureReason(file, error, FileAccess::Read));
 }
 
-// Opens a regular file to read: Read with fd open and info filled, or why not (Missing or
+// Opens a regular file to read: Done with fd open and info filled, or why not (Missing or
 // Failed).
-ReadResult openRegular(const fs::path& file, Descriptor& fd, struct stat& info) {
+FileResult openRegular(const fs::path& file, Descriptor& fd, struct stat& info) {
     // Non-blocking, so that opening a FIFO does not wait for a writer that never comes.
     fd.reset(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ENOENT ? ReadResult{} : readFailure(file, errno);
+        return errno == ENOENT ? FileResult::missingFile() : readFailure(file, errno);
     if (::fstat(fd.get(), &info) != 0)
         return readFailure(file, errno);
     if (!S_ISREG(info.st_mode))
-        return ReadResult::failure(notAFileReason(info.st_mode));
-    return {ReadResult::Status::Read, {}, {}};
+        return FileResult::failure(notAFileReason(info.st_mode));
+    return {};
 }
 
-ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t lines) {
+FileResult readRegular(const fs::path& file, std::string& out, std::size_t maxBytes,
+                       std::size_t lines) {
     const auto failure = [&file](int error) { return readFailure(file, error); };
     Descriptor fd;
     struct stat info {};
-    if (ReadResult opened = openRegular(file, fd, info); !opened.read())
+    if (FileResult opened = openRegular(file, fd, info); !opened.done())
         return opened;
-    const std::string tooLarge = lines == 0 ? "it is larger than " + sizeText(maxBytes)
-                                            : "its first " + std::to_string(lines) +
-                                                  " lines take more than " + sizeText(maxBytes);
+    const std::string tooLarge =
+        lines == 0 ? tooLargeReason(maxBytes) : linesTooLargeReason(lines, maxBytes);
     const auto size = static_cast<std::uintmax_t>(info.st_size);
     if (lines == 0 && size > maxBytes)
-        return ReadResult::failure(tooLarge);
+        return FileResult::failure(tooLarge);
 
     try {
         // One byte more than allowed shows a file that grew past the limit while it was read.
@@ -87,13 +87,14 @@ ReadResult readRegular(const fs::path& file, std::size_t maxBytes, std::size_t l
         if (found < lines || lines == 0)
             end = contents.size();
         if (end > maxBytes)
-            return ReadResult::failure(tooLarge);
+            return FileResult::failure(tooLarge);
         contents.resize(end);
         if (contents.starts_with(kByteOrderMark))
             contents.erase(0, kByteOrderMark.size());
-        return {ReadResult::Status::Read, std::move(contents), {}};
+        out = std::move(contents);
+        return {};
     } catch (const std::bad_alloc&) {
-        return ReadResult::failure(kNoMemoryToRead);
+        return FileResult::failure(kNoMemoryToRead);
     }
 }
 
@@ -147,21 +148,20 @@ bool keepAttributes(int fd, const fs::path& old, const struct stat& existing) {
 
 } // namespace
 
-WriteResult writeFileAtomically(const fs::path& target, std::string_view contents) {
+FileResult writeFileAtomically(const fs::path& target, std::string_view contents) {
     bool given = false;
     return writeFileAtomically(target, [&]() -> std::string_view {
         return std::exchange(given, true) ? std::string_view() : contents;
     });
 }
 
-WriteResult writeFileAtomically(const fs::path& target,
-                                const std::function<std::string_view()>& next) {
+FileResult writeFileAtomically(const fs::path& target, const PieceSource& next) {
     fs::path file = target;
     int error = 0;
     if (!followLinks(file, error))
-        return WriteResult::failure(fileFailureReason(target, error, FileAccess::Write));
+        return FileResult::failure(fileFailureReason(target, error, FileAccess::Write));
     const auto failure = [&file](int why) {
-        return WriteResult::failure(fileFailureReason(file, why, FileAccess::Write));
+        return FileResult::failure(fileFailureReason(file, why, FileAccess::Write));
     };
 
     struct stat existing {};
@@ -171,10 +171,10 @@ WriteResult writeFileAtomically(const fs::path& target,
     if (exists) {
         // A device or a FIFO under the file's name is never replaced by a file.
         if (!S_ISREG(existing.st_mode))
-            return WriteResult::failure(notAFileReason(existing.st_mode));
+            return FileResult::failure(notAFileReason(existing.st_mode));
         // A file its owner marked read-only stays so, also for a user the system lets write it.
         if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            return WriteResult::failure(kReadOnlyFileReason);
+            return FileResult::failure(kReadOnlyFileReason);
         if (::access(file.c_str(), W_OK) != 0)
             return failure(errno);
     }
@@ -193,26 +193,27 @@ WriteResult writeFileAtomically(const fs::path& target,
         return failure(errno);
     if (!temp.commit(file))
         return failure(temp.error());
-    return WriteResult::success();
+    return {};
 }
 
-ReadResult readRegularFile(const fs::path& file, std::size_t maxBytes) {
-    return readRegular(file, maxBytes, 0);
+FileResult readRegularFile(const fs::path& file, std::string& contents, std::size_t maxBytes) {
+    return readRegular(file, contents, maxBytes, 0);
 }
 
-ReadResult readRegularFileLines(const fs::path& file, std::size_t lines, std::size_t maxBytes) {
-    return readRegular(file, maxBytes, lines);
+FileResult readRegularFileLines(const fs::path& file, std::string& contents, std::size_t lines,
+                                std::size_t maxBytes) {
+    return readRegular(file, contents, maxBytes, lines);
 }
 
-ReadResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
-                                 const std::function<std::size_t(std::string_view, bool)>& take) {
+FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
+                                 const PieceTaker& take) {
     Descriptor fd;
     struct stat info {};
-    if (ReadResult opened = openRegular(file, fd, info); !opened.read())
+    if (FileResult opened = openRegular(file, fd, info); !opened.done())
         return opened;
-    const std::string tooLarge = "it is larger than " + sizeText(maxBytes);
+    const std::string tooLarge = tooLargeReason(maxBytes);
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
-        return ReadResult::failure(tooLarge);
+        return FileResult::failure(tooLarge);
     try {
         constexpr std::size_t kChunk = std::size_t{64} * 1024;
         std::string untaken;
@@ -234,7 +235,7 @@ ReadResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
             total += static_cast<std::size_t>(got);
             // One byte more than allowed shows a file that grew past the limit while it was read.
             if (total > maxBytes)
-                return ReadResult::failure(tooLarge);
+                return FileResult::failure(tooLarge);
             if (!started && (untaken.size() >= kByteOrderMark.size() || end)) {
                 if (std::string_view(untaken).starts_with(kByteOrderMark))
                     untaken.erase(0, kByteOrderMark.size());
@@ -246,9 +247,9 @@ ReadResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
             wantsMore = taken == 0;
             untaken.erase(0, taken);
         }
-        return {ReadResult::Status::Read, {}, {}};
+        return {};
     } catch (const std::bad_alloc&) {
-        return ReadResult::failure(kNoMemoryToRead);
+        return FileResult::failure(kNoMemoryToRead);
     }
 }
 

@@ -5,7 +5,7 @@
 // A break test as the user types it on the Batch Log page, box by box, and the test it gives or
 // the reason it gives none, naming the box to put right.
 
-#include "batch_log.h"
+#include "break_test.h"
 #include "core/units.h"
 
 #include <optional>

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "list/batch_rows.h"
-#include "list/break_test_entry.h"
-#include "list/csv.h"
+#include "batches/batch_log_file.h"
+#include "batches/batch_rows.h"
+#include "batches/break_test_entry.h"
+#include "batches/csv.h"
+#include "files/disk_file.h"
 #include "tests/support/locale_guard.h"
 #include "tests/support/temp_folder.h"
 
@@ -90,7 +92,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
     test::TempFolder folder;
     BatchLog loaded;
     test::writeBytes(folder / "log", all);
-    ASSERT_TRUE(loadBatchLog(loaded, folder / "log").read());
+    DiskFile file(folder / "log");
+    ASSERT_TRUE(loadBatchLog(loaded, file).done());
     EXPECT_EQ(loaded, parseBatchLog(all)) << "read a piece at a time as from the whole text";
 }
 
@@ -135,7 +138,7 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
               "B1\tTan II\t1\t104.0\t–\t104.0\t104.0\t2.750\t–\t2.750\t2.750\t1.023");
     EXPECT_EQ(formatTestRow(log[1], 0.042, LengthUnit::Inch), "Unreadable line\tjunk");
     CalcState state;
-    ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0], false, {}).refused);
+    ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0]).refused);
     EXPECT_EQ(state.table.turns[TanII], s[0].turns->mean);
     EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
     EXPECT_EQ(formatTestRow(BatchLogEntry(aTest("a\tb", "x\ny")), 0.042, LengthUnit::Millimetre),
@@ -175,44 +178,46 @@ TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
 
 TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     test::TempFolder folder;
-    const auto file = folder / "kes-batches.csv";
+    const auto path = folder / "kes-batches.csv";
+    DiskFile file(path), inTheWay(folder.path());
     BatchLog log, again;
-    EXPECT_EQ(loadBatchLog(log, file).status, ReadResult::Status::Missing);
-    test::writeBytes(file, kHeader + "odd line\n");
-    ASSERT_TRUE(loadBatchLog(log, file).read());
+    EXPECT_TRUE(loadBatchLog(log, file).missing());
+    test::writeBytes(path, kHeader + "odd line\n");
+    ASSERT_TRUE(loadBatchLog(log, file).done());
     // A long note, so the log is written in more than one piece.
     ASSERT_TRUE(
-        addBreakTest(log, aTest("B\"1", "a,b" + std::string(100'000, 'n')), file, 0.042).ok);
-    ASSERT_TRUE(addBreakTest(log, aTest(), file, 0.042).ok);
-    ASSERT_TRUE(loadBatchLog(again, file).read());
+        addBreakTest(log, aTest("B\"1", "a,b" + std::string(100'000, 'n')), file, 0.042).done());
+    ASSERT_TRUE(addBreakTest(log, aTest(), file, 0.042).done());
+    ASSERT_TRUE(loadBatchLog(again, file).done());
     EXPECT_EQ(again, log);
-    EXPECT_EQ(test::readBytes(file), formatBatchLog(log, 0.042));
-    EXPECT_NE(test::readBytes(file).find("\nodd line\n"), std::string::npos);
+    EXPECT_EQ(test::readBytes(path), formatBatchLog(log, 0.042));
+    EXPECT_NE(test::readBytes(path).find("\nodd line\n"), std::string::npos);
     BreakTest bad = aTest();
     bad.strands = 0;
-    EXPECT_FALSE(addBreakTest(log, bad, file, 0.042).ok);
-    EXPECT_FALSE(deleteBatchLogEntry(log, 3, file, 0.042).ok);
-    EXPECT_FALSE(addBreakTest(log, aTest(), folder.path(), 0.042).ok) << "a folder in the way";
-    EXPECT_FALSE(deleteBatchLogEntry(log, 0, folder.path(), 0.042).ok);
+    EXPECT_FALSE(addBreakTest(log, bad, file, 0.042).done());
+    EXPECT_FALSE(deleteBatchLogEntry(log, 3, file, 0.042).done());
+    EXPECT_FALSE(addBreakTest(log, aTest(), inTheWay, 0.042).done()) << "a folder in the way";
+    EXPECT_FALSE(deleteBatchLogEntry(log, 0, inTheWay, 0.042).done());
     EXPECT_EQ(log, again) << "failed changes leave the log equal to the file";
-    ASSERT_TRUE(deleteBatchLogEntry(log, 0, file, 0.042).ok);
-    ASSERT_TRUE(loadBatchLog(again, file).read());
+    ASSERT_TRUE(deleteBatchLogEntry(log, 0, file, 0.042).done());
+    ASSERT_TRUE(loadBatchLog(again, file).done());
     EXPECT_EQ(again, log);
     EXPECT_EQ(log.size(), 2u);
 }
 
 TEST(BatchLogFile, HugeFilesAreRefused) {
     test::TempFolder folder;
-    const auto file = folder / "kes-batches.csv";
+    const auto path = folder / "kes-batches.csv";
+    DiskFile file(path);
     BatchLog log{BatchLogEntry(aTest())};
-    test::writeBytes(file, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
-    EXPECT_TRUE(loadBatchLog(log, file).read()) << "empty lines make no entries";
+    test::writeBytes(path, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
+    EXPECT_TRUE(loadBatchLog(log, file).done()) << "empty lines make no entries";
     std::string manyLines;
     for (std::size_t i = 0; i <= kMaxBatchLogEntries; ++i)
         manyLines += "x\n";
-    test::writeBytes(file, manyLines);
+    test::writeBytes(path, manyLines);
     EXPECT_TRUE(loadBatchLog(log, file).failed());
-    test::writeBytes(file, std::string(kMaxBatchLogBytes + 1, 'x'));
+    test::writeBytes(path, std::string(kMaxBatchLogBytes + 1, 'x'));
     EXPECT_TRUE(loadBatchLog(log, file).failed());
     EXPECT_TRUE(log.empty());
 }

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// A logged test as the log keeps it in memory: its numbers packed beside one string holding its
+// batch and note, so that a long log takes little more than its file. Or a record that could not
+// be read, kept byte for byte (without its line end).
+
+#include "break_test.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+class BatchLogEntry {
+public:
+    // The test must be loggable.
+    explicit BatchLogEntry(const BreakTest& test);
+    static BatchLogEntry unreadableLine(std::string_view line);
+
+    bool isTest() const { return type_ >= 0; }
+    // The test, made again from what is kept; nothing for an unreadable record.
+    std::optional<BreakTest> test() const;
+    // The record as it was read; empty for a test.
+    std::string_view unreadable() const { return isTest() ? std::string_view() : text_; }
+    // A test's batch, without making the whole test.
+    std::string_view batch() const { return std::string_view(text_).substr(0, batchBytes_); }
+
+    friend bool operator==(const BatchLogEntry&, const BatchLogEntry&) = default;
+
+private:
+    BatchLogEntry() = default;
+
+    std::string text_; // a test's batch, then its note; an unreadable record's bytes
+    double length_ = 0;
+    double torque_ = 0; // 0: none given (a logged torque is above 0)
+    double weight_ = 0; // 0: none given
+    std::int32_t turns_ = 0;
+    std::uint32_t batchBytes_ = 0;
+    std::uint32_t date_ = 0; // year * 10000 + month * 100 + day
+    std::int8_t type_ = -1;  // -1: an unreadable record
+    std::uint8_t width_ = 0;
+    std::uint8_t strands_ = 0;
+};
+
+// The entries of a log in the order of its file. Entries stay where they are as the log grows,
+// so that adding to a long log never holds it twice.
+using BatchLog = std::deque<BatchLogEntry>;
+
+} // namespace kestrune
