@@ -14,6 +14,10 @@ void Edit::SetWindowText(std::string_view text) {
     control_->setWindowText(detail::qtText(text));
 }
 
+void Edit::ShowText(std::string_view text) {
+    control_->showText(detail::qtText(text));
+}
+
 std::string Edit::GetWindowText() const {
     return detail::stdText(control_->text());
 }
