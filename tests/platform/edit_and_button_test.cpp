@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/detail/number_grammar.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 #include "tests/support/case_name.h"
@@ -175,17 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", true},
         DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", false}),
     CaseName{});
-
-TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
-    const std::vector<std::pair<const char*, bool>> cases{
-        {"", true},       {"-", true},     {".", true},     {"-.5", true},   {"5.", true},
-        {"12.5e", true},  {"1E-", true},   {"1e+10", true}, {"1,5", false},  {"1.2.3", false},
-        {"e5", false},    {".e5", false},  {"+-1", false},  {" 1", false},   {"1 ", false},
-        {"1e5.5", false}, {"1e5e", false}, {"inf", false},  {"0x1A", false}, {"\uFF11", false},
-    };
-    for (const auto& [text, taken] : cases)
-        EXPECT_EQ(detail::isDecimalPrefix(QString::fromUtf8(text)), taken) << text;
-}
 
 TEST(Edit, ReadOnlyResultIsCopiedButNeverChangedByTheUser) {
     RecordingDialog dialog;
