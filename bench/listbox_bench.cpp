@@ -5,9 +5,9 @@
 // may grow: appending, inserting on top (every new result), scrolling. QListWidget alongside,
 // for the reason the list box has its own model.
 
-#include "platform/controls.h"
 #include "platform/detail/many_line_list.h"
 #include "platform/dialog_template.h"
+#include "platform/list_box.h"
 
 #include <QApplication>
 #include <QListWidget>

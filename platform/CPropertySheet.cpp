@@ -6,10 +6,10 @@
 #include "platform/CPropertyPage.h"
 #include "platform/detail/dialog_window.h"
 #include "platform/detail/qt_text.h"
+#include "platform/detail/sheet_tabs.h"
 #include "platform/detail/window_access.h"
 #include "platform/detail/window_builder.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QPushButton>
@@ -24,32 +24,6 @@
 namespace kestrune::platform {
 
 namespace {
-
-// A page switch, by a click, the wheel or the keys, never moves the focus into the page shown:
-// when the focus was on the page being left it stays on the tab strip, as on the desktop's own
-// sheets (entering a page's Length box would empty it).
-class SheetTabBar final : public QTabBar {
-public:
-    explicit SheetTabBar(QWidget* parent) : QTabBar(parent) {
-        setFocusPolicy(Qt::StrongFocus);
-        // Connected before the tab widget connects its own page switch, so this runs first.
-        connect(this, &QTabBar::currentChanged, this, [this] {
-            QWidget* focus = QApplication::focusWidget();
-            if (focus != nullptr && focus != this && parentWidget()->isAncestorOf(focus))
-                setFocus(Qt::OtherFocusReason);
-        });
-    }
-};
-
-// Every tab stays in sight: the sheet is at least as wide as all its tabs, whole, need.
-class SheetTabs final : public QTabWidget {
-public:
-    explicit SheetTabs(QWidget* parent) : QTabWidget(parent) {
-        setTabBar(new SheetTabBar(this));
-        setUsesScrollButtons(false);
-        setElideMode(Qt::ElideNone);
-    }
-};
 
 // The keys that turn the pages, whatever control has the focus (a list box would take Ctrl+PgDn
 // as a page of its own rows).
@@ -92,7 +66,7 @@ int CPropertySheet::DoModal() {
     window->setSizeGripEnabled(true);
     window->setWindowFlag(Qt::WindowMaximizeButtonHint);
     auto* layout = new QVBoxLayout(window.get());
-    tabs_ = new SheetTabs(window.get());
+    tabs_ = new detail::SheetTabs(window.get());
     QSize pageSize;
     for (const CPropertyPage* page : pages_) {
         pageSize = pageSize.expandedTo(detail::templateSize(*window, page->GetTemplate()));

@@ -18,8 +18,11 @@
 //         }
 //     };
 
-#include "platform/controls.h"
+#include "platform/button.h"
+#include "platform/combo_box.h"
 #include "platform/dialog_template.h"
+#include "platform/edit.h"
+#include "platform/list_box.h"
 #include "platform/win_constants.h"
 
 #include <array>

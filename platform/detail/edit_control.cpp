@@ -8,6 +8,7 @@
 #include "platform/dialog_template.h"
 
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 
 namespace kestrune::platform::detail {
 
@@ -22,7 +23,10 @@ EditControl::EditControl(unsigned style, QWidget* parent) : QLineEdit(parent) {
     } else {
         TypingRule::attach(style, *this, *this);
     }
-    connect(this, &QLineEdit::textChanged, this, [this] { tell(EN_UPDATE); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!quiet_)
+            tell(EN_UPDATE);
+    });
 }
 
 void EditControl::setWindowText(const QString& text) {
@@ -31,6 +35,14 @@ void EditControl::setWindowText(const QString& text) {
     } else {
         setText(text);
     }
+}
+
+void EditControl::showText(const QString& text) {
+    if (text == this->text())
+        return; // setText would move the caret to the end and drop the selection
+    // Not by blocking signals: the typing rule follows every change of the text.
+    const QScopedValueRollback<bool> quiet(quiet_, true);
+    setText(text);
 }
 
 void EditControl::focusInEvent(QFocusEvent* event) {

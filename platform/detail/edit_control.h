@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The edit box: EN_UPDATE on every change of its text, typed or set by the program, and
-// EN_SETFOCUS when the user enters it (not when its window becomes active again). With style
-// Number it takes digits only, with Decimal numbers written with a point (see TypingRule). With
-// ReadOnly it shows a result: the user can select and copy its text but never change it.
+// The edit box: EN_UPDATE on every change of its text, typed or set by the program (but for
+// showText), and EN_SETFOCUS when the user enters it (not when its window becomes active again).
+// With style Number it takes digits only, with Decimal numbers written with a point (see
+// TypingRule). With ReadOnly it shows a result: the user can select and copy its text but never
+// change it.
 
 #include "platform/win_constants.h"
 
@@ -21,6 +22,8 @@ public:
     void setNotifier(std::function<void(Notification)> notify) { notify_ = std::move(notify); }
     // Sets the text and raises EN_UPDATE, even when the text stays the same.
     void setWindowText(const QString& text);
+    // Sets the text without raising EN_UPDATE; the same text again changes nothing at all.
+    void showText(const QString& text);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -29,6 +32,7 @@ private:
     void tell(Notification code) const;
 
     std::function<void(Notification)> notify_;
+    bool quiet_ = false; // the text changing now is the program's showText
 };
 
 } // namespace kestrune::platform::detail

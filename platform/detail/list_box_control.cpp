@@ -7,9 +7,7 @@
 #include "platform/detail/list_box_model.h"
 #include "platform/dialog_template.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace kestrune::platform::detail {
 
@@ -103,30 +101,6 @@ bool ListBoxControl::tellDeleteKey(const QKeyEvent& event) const {
 void ListBoxControl::tellFocus(Qt::FocusReason reason) const {
     if (isDeliberateEntry(reason))
         tell(LBN_SETFOCUS);
-}
-
-ListBoxView::ListBoxView(unsigned style, QWidget* parent)
-    : QListView(parent), ListBoxControl(static_cast<QAbstractItemView&>(*this), style) {}
-
-void ListBoxView::mousePressEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mousePressEvent(event); });
-}
-
-void ListBoxView::mouseMoveEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseMoveEvent(event); });
-}
-
-void ListBoxView::mouseReleaseEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseReleaseEvent(event); });
-}
-
-void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
-    asUser([&] { QListView::mouseDoubleClickEvent(event); });
-}
-
-void ListBoxView::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
-    tellFocus(event->reason());
 }
 
 } // namespace kestrune::platform::detail

@@ -10,7 +10,6 @@
 #include "platform/win_constants.h"
 
 #include <QAbstractItemView>
-#include <QListView>
 #include <functional>
 #include <span>
 #include <string>
@@ -74,20 +73,6 @@ private:
     ListBoxModel* model_;
     unsigned style_;
     std::function<void(Notification)> notify_;
-};
-
-// Both kinds of list box: a list view (so screen readers hear a list and its rows) whose mouse
-// input is the user's, told to its window when it changes the selection, and whose focus
-// entry by click, Tab or access key is told too.
-class ListBoxView : public QListView, public ListBoxControl {
-protected:
-    ListBoxView(unsigned style, QWidget* parent);
-
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace kestrune::platform::detail

@@ -6,7 +6,7 @@
 // a hundred thousand rows. A row wider than the box gets a horizontal scroll bar as wide as the
 // widest row, measured as rows come and go.
 
-#include "platform/detail/list_box_control.h"
+#include "platform/detail/list_box_view.h"
 #include "platform/detail/row_meter.h"
 
 #include <optional>

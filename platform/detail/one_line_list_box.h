@@ -9,7 +9,7 @@
 // arrow keys, the wheel and the arrows, and stays a list with a current selection; without one it
 // always shows its first row. Its selection is its value: highlighted only while it has focus.
 
-#include "platform/detail/list_box_control.h"
+#include "platform/detail/list_box_view.h"
 
 #include <functional>
 #include <optional>

@@ -3,7 +3,8 @@
 
 #include "platform/detail/typing_rule.h"
 
-#include "platform/detail/number_grammar.h"
+#include "core/number_text.h"
+#include "platform/detail/qt_text.h"
 #include "platform/dialog_template.h"
 
 #include <QAccessible>
@@ -23,17 +24,17 @@ constexpr int kTipMilliseconds = 4000;
 void TypingRule::attach(unsigned style, QLineEdit& input, QWidget& box) {
     if (style & style::Number) {
         input.setValidator(new TypingRule(
-            isDigits, QStringLiteral("This box takes whole numbers only: the digits 0 to 9."),
-            input, box));
+            kestrune::isDigitsOnly,
+            QStringLiteral("This box takes whole numbers only: the digits 0 to 9."), input, box));
     } else if (style & style::Decimal) {
         input.setValidator(new TypingRule(
-            isDecimalPrefix,
+            kestrune::isNumberPrefix,
             QStringLiteral("This box takes numbers written with a point, such as 12.5."), input,
             box));
     }
 }
 
-TypingRule::TypingRule(bool (*allows)(QStringView), const QString& tip, QLineEdit& input,
+TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLineEdit& input,
                        QWidget& box)
     : QValidator(&input), allows_(allows), box_(box) {
     connect(&input, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
@@ -58,7 +59,7 @@ TypingRule::TypingRule(bool (*allows)(QStringView), const QString& tip, QLineEdi
 }
 
 QValidator::State TypingRule::validate(QString& text, int& pos) const {
-    if (allows_(text))
+    if (allows_(stdText(text)))
         return Acceptable;
     // What came in at once between what the box held and what it would hold.
     qsizetype head = 0;
@@ -74,7 +75,7 @@ QValidator::State TypingRule::validate(QString& text, int& pos) const {
     if (added.size() < 2 || trimmed.size() == added.size())
         return Invalid;
     const QString cleaned = text.left(head) + trimmed + text.right(tail);
-    if (!allows_(cleaned))
+    if (!allows_(stdText(cleaned)))
         return Invalid;
     text = cleaned;
     pos = static_cast<int>(head + trimmed.size());

@@ -7,6 +7,7 @@
 // paste first loses the blanks and line ends around it (a spreadsheet cell comes as "12\n").
 
 #include <QValidator>
+#include <string_view>
 
 class QLabel;
 class QLineEdit;
@@ -16,9 +17,11 @@ namespace kestrune::platform::detail {
 
 class TypingRule final : public QValidator {
 public:
-    // Gives input the rule of the style (Number or Decimal), if it has one. input: the line the
-    // user types into; box: the control it belongs to (the line itself, or the combo box around
-    // it), under which the tip shows and whose leaving takes the tip away.
+    // Gives input the rule of the style, if it has one: Number takes digits only, Decimal what
+    // can still grow into a number the program's reader takes whole (isDigitsOnly and
+    // isNumberPrefix of core/number_text.h). input: the line the user types into; box: the control
+    // it belongs to (the line itself, or the combo box around it), under which the tip shows and
+    // whose leaving takes the tip away.
     static void attach(unsigned style, QLineEdit& input, QWidget& box);
 
     State validate(QString& text, int& pos) const override;
@@ -27,10 +30,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TypingRule(bool (*allows)(QStringView), const QString& tip, QLineEdit& input, QWidget& box);
+    TypingRule(bool (*allows)(std::string_view), const QString& tip, QLineEdit& input,
+               QWidget& box);
     void showTip();
 
-    bool (*allows_)(QStringView);
+    bool (*allows_)(std::string_view); // asked about the whole text, as UTF-8
     QString before_;
     QWidget& box_;
     QLabel* tip_;

@@ -153,11 +153,12 @@ TEST(FormatFixedAgainstPrintf, AgreesOnRandomAndExtremeValues) {
 // What a decimal box lets through: complete numbers, starts that more keys can complete, and
 // nothing that no key can mend.
 TEST(DecimalBox, TakesOnlyWhatTheReaderAccepts) {
-    for (const char* text : {"12", "12.", "-.5", "1.5E-3", "1e999", "9999999999999999999"})
+    for (const char* text : {"12", "12.", "-.5", "1.5E-3", "1e+10", "1e999", "9999999999999999999"})
         EXPECT_TRUE(isNumberPrefix(text) && isCompleteNumber(text)) << text;
-    for (const char* text : {"", "-", ".", "+.", "1e", "1.5E-"})
+    for (const char* text : {"", "-", ".", "+.", "1e", "12.5e", "1E-", "1.5E-"})
         EXPECT_TRUE(isNumberPrefix(text) && !isCompleteNumber(text)) << text;
-    for (const char* text : {"1.2.", "2,7", " 2", "2-", ".e5", "inf"})
+    for (const char* text : {"1.2.", "2,7", " 2", "2 ", "2-", "+-1", "e5", ".e5", "1e5.5", "1e5e",
+                             "inf", "0x1A", "\uFF11"})
         EXPECT_FALSE(isNumberPrefix(text) || isCompleteNumber(text)) << text;
     EXPECT_EQ(readCompleteNumber("-.5"), -0.5);
     EXPECT_EQ(readCompleteNumber("1.5E-3"), 0.0015);

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/detail/number_grammar.h"
 #include "tests/platform/run_dialog.h"
 #include "tests/platform/test_windows.h"
 #include "tests/support/case_name.h"
@@ -19,20 +18,45 @@ namespace {
 
 using test::PrintTo;
 
-TEST(Edit, EveryTextChangeIsNotifiedEvenBySetWindowText) {
+// A change to the box's text, from "12" with its "1" selected (the caret after it).
+struct TextChange {
+    const char* name;
+    std::function<void(Edit& edit, QWidget* box)> change;
+    const char* text;
+    int updates; // EN_UPDATE raised
+    int caret;
+    const char* selected;
+};
+
+class TextChangeTest : public testing::TestWithParam<TextChange> {};
+
+TEST_P(TextChangeTest, EveryChangeIsNotifiedButAShownText) {
+    const TextChange& c = GetParam();
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
         Edit edit = dialog.GetEdit(kTextEdit);
-        edit.SetWindowText("1");
-        edit.SetWindowText("1"); // the same text again still counts
-        edit.SetWindowText("");
-        EXPECT_EQ(dialog.count(kTextEdit, EN_UPDATE), 3);
-        dialog.GetDlgItem(kTextEdit)->setFocus();
-        QTest::keyClicks(dialog.GetDlgItem(kTextEdit), "12");
-        EXPECT_EQ(dialog.count(kTextEdit, EN_UPDATE), 5);
-        EXPECT_EQ(edit.GetWindowText(), "12");
+        auto* line = static_cast<QLineEdit*>(dialog.GetDlgItem(kTextEdit));
+        line->setFocus();
+        edit.SetWindowText("12");
+        edit.SetSel(0, 1);
+        dialog.events.clear();
+        c.change(edit, line);
+        EXPECT_EQ(edit.GetWindowText(), c.text);
+        EXPECT_EQ(dialog.count(kTextEdit, EN_UPDATE), c.updates);
+        EXPECT_EQ(line->cursorPosition(), c.caret);
+        EXPECT_EQ(line->selectedText(), QString::fromUtf8(c.selected));
     });
 }
+
+const TextChange kTextChanges[] = {
+    {"set_window_text", [](Edit& edit, QWidget*) { edit.SetWindowText(""); }, "", 1, 0, ""},
+    {"set_window_text_of_the_same_text_still_counts",
+     [](Edit& edit, QWidget*) { edit.SetWindowText("12"); }, "12", 1, 1, "1"},
+    {"typed", [](Edit&, QWidget* box) { QTest::keyClicks(box, "34"); }, "342", 2, 2, ""},
+    {"show_text", [](Edit& edit, QWidget*) { edit.ShowText("750"); }, "750", 0, 3, ""},
+    {"show_text_of_the_same_text_changes_nothing",
+     [](Edit& edit, QWidget*) { edit.ShowText("12"); }, "12", 0, 1, "1"}};
+INSTANTIATE_TEST_SUITE_P(Edit, TextChangeTest, testing::ValuesIn(kTextChanges), CaseName{});
 
 struct Entry {
     const char* name;
@@ -150,17 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", true},
         DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", false}),
     CaseName{});
-
-TEST(Edit, DecimalBoxTakesWhatGrowsIntoANumber) {
-    const std::vector<std::pair<const char*, bool>> cases{
-        {"", true},       {"-", true},     {".", true},     {"-.5", true},   {"5.", true},
-        {"12.5e", true},  {"1E-", true},   {"1e+10", true}, {"1,5", false},  {"1.2.3", false},
-        {"e5", false},    {".e5", false},  {"+-1", false},  {" 1", false},   {"1 ", false},
-        {"1e5.5", false}, {"1e5e", false}, {"inf", false},  {"0x1A", false}, {"\uFF11", false},
-    };
-    for (const auto& [text, taken] : cases)
-        EXPECT_EQ(detail::isDecimalPrefix(QString::fromUtf8(text)), taken) << text;
-}
 
 TEST(Edit, ReadOnlyResultIsCopiedButNeverChangedByTheUser) {
     RecordingDialog dialog;

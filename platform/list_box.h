@@ -2,23 +2,19 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Handles to the controls of a created window, reached by id through CWnd. A handle is cheap to
-// copy and valid while its window exists. Text crosses as UTF-8; a list box keeps its rows byte
-// for byte, whatever they hold, and gives back exactly what it was given.
+// A handle to a list box of a created window, reached by id through CWnd: cheap to copy, valid
+// while its window exists. Text crosses as UTF-8; the list keeps its rows byte for byte, whatever
+// they hold, and gives back exactly what it was given.
 
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
-class QAbstractButton;
-
 namespace kestrune::platform {
 
 namespace detail {
 class ListBoxControl;
-class EditControl;
-class ComboBoxControl;
 } // namespace detail
 
 class ListBox {
@@ -55,58 +51,6 @@ public:
 
 private:
     detail::ListBoxControl* control_;
-};
-
-class Edit {
-public:
-    explicit Edit(detail::EditControl& control) : control_(&control) {}
-
-    // Raises EN_UPDATE, even when the text stays the same.
-    void SetWindowText(std::string_view text);
-    std::string GetWindowText() const;
-    // Selects from start to end (the caret ends at end); end -1 = to the end, start -1 = none.
-    void SetSel(int start, int end);
-    void ScrollCaret();
-
-private:
-    detail::EditControl* control_;
-};
-
-class ComboBox {
-public:
-    explicit ComboBox(detail::ComboBoxControl& control) : control_(&control) {}
-
-    // Takes the entries away and empties the edit field.
-    void ResetContent();
-    // Index of the new entry, appended.
-    int AddString(std::string_view text);
-    int GetCount() const;
-    // The entry's text; empty when index is out of range.
-    std::string GetLBText(int index) const;
-    // The entry the edit field shows, -1 when its text is no entry's.
-    int GetCurSel() const;
-    // Shows the entry in the edit field; -1 (or an index out of range) empties it. Raises no
-    // notification.
-    void SetCurSel(int index);
-    // The edit field's text. Setting it raises no notification.
-    std::string GetWindowText() const;
-    void SetWindowText(std::string_view text);
-
-private:
-    detail::ComboBoxControl* control_;
-};
-
-class Button {
-public:
-    explicit Button(QAbstractButton& button) : button_(&button) {}
-
-    // Ticked state of a check box; false for a push button.
-    bool GetCheck() const;
-    // Raises no notification.
-    void SetCheck(bool checked);
-
-private:
-    QAbstractButton* button_;
 };
 
 } // namespace kestrune::platform

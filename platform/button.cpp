@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/button.h"
+
+#include <QAbstractButton>
+
+namespace kestrune::platform {
+
+bool Button::GetCheck() const {
+    return button_->isCheckable() && button_->isChecked();
+}
+
+void Button::SetCheck(bool checked) {
+    if (button_->isCheckable()) {
+        button_->setChecked(checked);
+    }
+}
+
+} // namespace kestrune::platform

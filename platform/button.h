@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// A handle to a push button or check box of a created window, reached by id through CWnd: cheap
+// to copy, valid while its window exists.
+
+class QAbstractButton;
+
+namespace kestrune::platform {
+
+class Button {
+public:
+    explicit Button(QAbstractButton& button) : button_(&button) {}
+
+    // Ticked state of a check box; false for a push button.
+    bool GetCheck() const;
+    // Raises no notification.
+    void SetCheck(bool checked);
+
+private:
+    QAbstractButton* button_;
+};
+
+} // namespace kestrune::platform
