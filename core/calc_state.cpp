@@ -53,6 +53,10 @@ CalcState& calcState() {
     return state;
 }
 
+int startingType(int currentType) {
+    return isKnownType(currentType) ? currentType : TanII;
+}
+
 std::optional<double> defaultTurnsConstant(int index) {
     if (!isKnownType(index))
         return std::nullopt;

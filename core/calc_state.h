@@ -100,6 +100,9 @@ struct CalcState {
 // The process-wide calculation state every window works on.
 CalcState& calcState();
 
+// The type a modeller's page starts with: the calculation pages' one, Tan II when they have none.
+int startingType(int currentType);
+
 enum class Quantity { Turns, Torque };
 
 inline constexpr CalibrationTable kDefaultCalibration{{107.0, 0.0, 0.0}, {2.7, 0.0, 0.0}};

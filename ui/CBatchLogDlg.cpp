@@ -10,9 +10,9 @@
 #include "core/preferences.h"
 #include "files/start_directory.h"
 #include "settings/settings_file.h"
-#include "ui/calc_page_inputs.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
+#include "ui/input_lists.h"
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 

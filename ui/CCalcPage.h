@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What the Breaking Turns and Breaking Torque pages share: their one data exchange, and the
-// rule that a page computes with the constant of the type its Type list shows.
+// What the Breaking Turns and Breaking Torque pages share: their inputs, their one calculation
+// step, their data exchange and their Type list, over the page's model.
 
-#include "core/calc_state.h"
+#include "models/calc_page_model.h"
 #include "platform/CPropertyPage.h"
 
 namespace kestrune {
@@ -14,32 +14,25 @@ class CCalcPage : public platform::CPropertyPage {
 protected:
     CCalcPage(const platform::DialogTemplate& tmpl, Quantity quantity);
 
-    // The Type list shows the current type, whichever the direction. Shown again after the
-    // other page chose another type, the page takes that type's constant and recomputes, so
-    // its list and its result never disagree; after its constant was set elsewhere (a batch's
-    // constants used on the Batch Log), it recomputes with it.
+    // First shown: the lists filled (Type showing the current type), then, with the page's own
+    // boxes set between the two, the page's start taken and its first result shown.
+    void fillLists();
+    void startComputing();
+    // The Type list shows the current type, whichever the direction; shown again, the page
+    // computes again when the model says so.
     void DoDataExchange(platform::CDataExchange& dx) override;
 
-    // The page's one calculation step.
-    virtual void recompute() = 0;
+    // Reads the controls and puts the model's line on top of the result list.
+    void recompute();
 
-    // The user picked a type in the page's Type list.
+    void OnInputChange() { recompute(); }
     void OnTypeSelChange();
+    void OnDefaultClicked();
     void OnHelpClicked() { OnHelpInfo(); }
-
-    // Initialisation is done: from now on the page computes with the constant of type.
-    void startWithType(int type) {
-        pageType_ = type;
-        initialised_ = true;
-        (quantity_ == Quantity::Turns ? calcState().turnsConstantType
-                                      : calcState().torqueConstantType) = type;
-    }
 
 private:
     Quantity quantity_;
-    bool initialised_ = false;
-    int pageType_ = TanII;    // the type whose table constant the page computes with
-    double constantLeft_ = 0; // the page's constant when the page was last left
+    CalcPageModel model_;
 };
 
 } // namespace kestrune

@@ -3,12 +3,11 @@
 
 #include "ui/CCalibDlg.h"
 
-#include "core/number_text.h"
 #include "files/disk_file.h"
 #include "files/start_directory.h"
 #include "settings/settings_file.h"
-#include "ui/calc_page_inputs.h"
 #include "ui/file_reports.h"
+#include "ui/input_lists.h"
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 
@@ -23,7 +22,7 @@ const std::array<EventEntry<CCalibDlg>, 3> CCalibDlg::kEvents{{
 }};
 
 CCalibDlg::CCalibDlg(const CalibrationQuantity& quantity)
-    : CDialog(dialogTemplate(quantity.templateId)), quantity_(quantity) {
+    : CDialog(dialogTemplate(quantity.templateId)), model_(calcState(), quantity.quantity) {
     SetHelpContext(quantity.helpContext);
 }
 
@@ -38,8 +37,7 @@ void CCalibDlg::DoDataExchange(CDataExchange& dx) {
 bool CCalibDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     fillWidthList(GetListBox(IDC_WIDTH));
-    GetEdit(IDC_VALUE).SetWindowText(
-        formatFixed(calcState().*quantity_.constant, quantity_.decimals));
+    GetEdit(IDC_VALUE).SetWindowText(model_.startText());
     return true;
 }
 
@@ -54,22 +52,16 @@ void CCalibDlg::OnSaveValueClicked() {
 
 void CCalibDlg::OnUseDefaultClicked() {
     Edit value = GetEdit(IDC_VALUE);
-    if (GetButton(IDC_USE_DEFAULT).GetCheck()) {
-        valueBeforeDefault = parseNumber(value.GetWindowText());
-        if (const auto constant = quantity_.defaultConstant(calcState().currentType))
-            value.SetWindowText(formatFixed(*constant, quantity_.decimals));
-    } else {
-        value.SetWindowText(formatFixed(valueBeforeDefault, quantity_.decimals));
-    }
+    if (const auto text =
+            model_.useDefault(GetButton(IDC_USE_DEFAULT).GetCheck(), value.GetWindowText()))
+        value.SetWindowText(*text);
 }
 
 void CCalibDlg::OnOK() {
-    // The edit's text is the measurement, whatever put it there ("Use Default" included).
-    const double v = parseNumber(GetEdit(IDC_VALUE).GetWindowText());
-    const int width = GetListBox(IDC_WIDTH).GetCurSel();
     // The constant is installed before any question about the settings file, so a refused value
     // is told at once and only a constant that will be written asks about replacing the file.
-    const CalibrationResult result = quantity_.calibrate(calcState(), v, width);
+    const CalibrationResult result =
+        model_.calibrate(GetEdit(IDC_VALUE).GetWindowText(), GetListBox(IDC_WIDTH).GetCurSel());
     if (result.refused) {
         // Nothing changed; the user may enter another value or cancel.
         tell("The value entered gives a constant too large to compute with. Enter a smaller "

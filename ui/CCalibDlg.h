@@ -5,29 +5,23 @@
 // The design both calibration dialogs share: a measurement and the width of the two-strand
 // test loop in, the constant of the current type out; "Use Default" and "Save Value".
 
-#include "core/calc_state.h"
-#include "core/calibration.h"
+#include "models/calibration_model.h"
 #include "platform/CDialog.h"
 
 #include <array>
-#include <optional>
 
 namespace kestrune {
 
 // What makes a calibration dialog the turns or the torque one.
 struct CalibrationQuantity {
     int templateId;
-    int decimals;                // every number in the dialog: "%.0f" or "%.2f"
-    double CalcState::*constant; // the constant shown on opening
-    std::optional<double> (*defaultConstant)(int type);
-    CalibrationResult (*calibrate)(CalcState&, double v, int width);
+    Quantity quantity;
     unsigned long helpContext; // F1 in the dialog
 };
 
 class CCalibDlg : public platform::CDialog {
 public:
-    int saveValue = 0;             // mirrors "Save Value"
-    double valueBeforeDefault = 0; // the edit's number when "Use Default" was last ticked
+    int saveValue = 0; // mirrors "Save Value"
 
 protected:
     explicit CCalibDlg(const CalibrationQuantity& quantity);
@@ -45,7 +39,7 @@ private:
 
     static const std::array<platform::EventEntry<CCalibDlg>, 3> kEvents;
 
-    const CalibrationQuantity& quantity_;
+    CalibrationModel model_;
 };
 
 } // namespace kestrune

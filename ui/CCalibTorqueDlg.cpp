@@ -9,9 +9,7 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTorque{IDD_CALIB_TORQUE,           2,
-                                  &CalcState::torqueConstant, &defaultTorqueConstant,
-                                  &calibrateTorqueConstant,   kHelpCalibrateTorque};
+const CalibrationQuantity kTorque{IDD_CALIB_TORQUE, Quantity::Torque, kHelpCalibrateTorque};
 } // namespace
 
 CCalibTorqueDlg::CCalibTorqueDlg() : CCalibDlg(kTorque) {}

@@ -9,9 +9,7 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTurns{IDD_CALIB_TURNS,           0,
-                                 &CalcState::turnsConstant, &defaultTurnsConstant,
-                                 &calibrateTurnsConstant,   kHelpCalibrateTurns};
+const CalibrationQuantity kTurns{IDD_CALIB_TURNS, Quantity::Turns, kHelpCalibrateTurns};
 } // namespace
 
 CCalibTurnsDlg::CCalibTurnsDlg() : CCalibDlg(kTurns) {}

@@ -3,10 +3,8 @@
 
 #include "ui/CListDlg.h"
 
-#include "core/calc_state.h"
 #include "files/disk_file.h"
 #include "files/start_directory.h"
-#include "list/motor_rows.h"
 #include "platform/CFileDialog.h"
 #include "ui/file_reports.h"
 #include "ui/messages.h"
@@ -45,7 +43,9 @@ const std::array<EventEntry<CListDlg>, 13> CListDlg::kEvents{{
     {IDC_MOTOR_LIST, LBN_DELETEKEY, &CListDlg::OnDeleteClicked},
 }};
 
-CListDlg::CListDlg() : CPropertyPage(dialogTemplate(IDD_LIST)) {}
+CListDlg::CListDlg()
+    : CPropertyPage(dialogTemplate(IDD_LIST)),
+      model_(calcState(), motorListBuffer(), currentListFile()) {}
 
 bool CListDlg::OnCommand(int controlId, Notification code) {
     return dispatchEvent(*this, kEvents, controlId, code) ||
@@ -54,24 +54,23 @@ bool CListDlg::OnCommand(int controlId, Notification code) {
 
 bool CListDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    refreshSummaries();
+    showSummaries();
     loadMotorList(defaultListFile(startDirectory()));
     return true;
 }
 
 void CListDlg::DoDataExchange(CDataExchange&) {
-    refreshSummaries();
+    showSummaries();
 }
 
-void CListDlg::refreshSummaries() {
-    const CalcState& state = calcState();
+void CListDlg::showSummaries() {
     ListBox turns = GetListBox(IDC_TURNS_SUMMARY);
     turns.ResetContent();
-    for (const std::string& line : formatTurnsSummary(state.turnsMotor))
+    for (const std::string& line : model_.turnsSummary())
         turns.AddString(line);
     ListBox torque = GetListBox(IDC_TORQUE_SUMMARY);
     torque.ResetContent();
-    for (const std::string& line : formatTorqueSummary(state.torqueMotor))
+    for (const std::string& line : model_.torqueSummary())
         torque.AddString(line);
 }
 
@@ -86,12 +85,11 @@ void CListDlg::showLoadedRows() {
     list.ResetContent();
     list.AddString(kHeaderRow);
     // Each row leaves the buffer as it enters the list, so a long list is not held twice.
-    std::vector<std::string>& rows = motorListBuffer().rows;
+    std::vector<std::string> rows = model_.takeLoadedRows();
     for (std::string& row : rows) {
         list.AddString(row);
         row = std::string();
     }
-    rows = {};
 }
 
 void CListDlg::loadMotorList(const ListFileLocation& location) {
@@ -99,62 +97,52 @@ void CListDlg::loadMotorList(const ListFileLocation& location) {
     const FileResult result = loadReported(
         file,
         [&] {
-            FileResult read =
-                kestrune::loadMotorList(motorListBuffer(), currentListFile(), location, file);
+            FileResult read = model_.load(location, file);
             showLoadedRows();
             return read;
         },
         kListUnread);
     // The memory left may hold only part of the list: a failed load shows none of it.
     if (result.failed()) {
-        motorListBuffer().rows = {};
+        model_.takeLoadedRows();
         showLoadedRows();
     }
-    modified_ = false;
 }
 
-void CListDlg::OnListBoxSetFocus() {}
-
 void CListDlg::OnAddTurnsClicked() {
-    GetListBox(IDC_MOTOR_LIST).AddString(formatTurnsRow(calcState().turnsMotor));
-    modified_ = true;
+    GetListBox(IDC_MOTOR_LIST).AddString(model_.addTurnsRow());
 }
 
 void CListDlg::OnAddTorqueClicked() {
-    GetListBox(IDC_MOTOR_LIST).AddString(formatTorqueRow(calcState().torqueMotor));
-    modified_ = true;
+    GetListBox(IDC_MOTOR_LIST).AddString(model_.addTorqueRow());
 }
 
 void CListDlg::OnDeleteClicked() {
     ListBox list = GetListBox(IDC_MOTOR_LIST);
     const int selected = list.GetCurSel();
-    if (selected <= 0) // nothing selected, or the header row, which stays
+    if (!model_.deleteRow(selected))
         return;
     list.DeleteString(selected);
     list.SetCurSel(-1);
-    modified_ = true;
 }
 
 void CListDlg::OnMotorListSelChange() {
     ListBox list = GetListBox(IDC_MOTOR_LIST);
-    if (list.GetCurSel() == 0)
+    if (list.GetCurSel() == 0) // the header row is no motor
         list.SetCurSel(-1);
 }
 
 bool CListDlg::saveList() {
-    DiskFile file(currentListFile().path());
-    const bool saved = saveReported(
-        file, [&] { return saveMotorList(motorListBuffer(), motorListView(), file); }, kListKept);
-    modified_ = modified_ && !saved;
-    return saved;
+    DiskFile file(model_.currentFile().path());
+    return saveReported(
+        file, [&] { return model_.save(motorListView(), file); }, kListKept);
 }
 
 bool CListDlg::offerToSaveChanges() {
-    if (!modified_)
+    const std::optional<std::string> question = model_.saveQuestion();
+    if (!question)
         return true;
-    const std::string question = "The motor list has changes that are not saved. Save them to " +
-                                 currentListFile().name + "?";
-    switch (askSaveDiscardCancel(question)) {
+    switch (askSaveDiscardCancel(*question)) {
     case SaveChoice::Save:
         return saveList();
     case SaveChoice::Discard:
@@ -165,31 +153,22 @@ bool CListDlg::offerToSaveChanges() {
     return false;
 }
 
-void CListDlg::OnSaveClicked() {
-    saveList();
-}
-
 void CListDlg::OnSaveAsClicked() {
     CFileDialog dialog(false, "dta", "*.dta", OFN_OVERWRITEPROMPT, kListFilter, this,
-                       currentListFile().folder);
+                       model_.currentFile().folder);
     if (dialog.DoModal() != IDOK)
         return;
     const ListFileLocation location = chosenListFile(dialog.GetPathName());
     DiskFile file(location.path());
-    const bool saved = saveReported(
-        file,
-        [&] {
-            return saveMotorListAs(motorListBuffer(), motorListView(), currentListFile(), location,
-                                   file);
-        },
-        kListKept, Replacing::AlreadyConfirmed);
-    modified_ = modified_ && !saved;
+    saveReported(
+        file, [&] { return model_.saveAs(motorListView(), location, file); }, kListKept,
+        Replacing::AlreadyConfirmed);
 }
 
 void CListDlg::OnLoadClicked() {
     if (!offerToSaveChanges())
         return;
-    CFileDialog dialog(true, "dta", "*.dta", 0, kListFilter, this, currentListFile().folder);
+    CFileDialog dialog(true, "dta", "*.dta", 0, kListFilter, this, model_.currentFile().folder);
     if (dialog.DoModal() != IDOK)
         return;
     loadMotorList(chosenListFile(dialog.GetPathName()));
@@ -202,7 +181,7 @@ void CListDlg::OnPrintClicked() {
         return;
     DiskFile file(chosenExportFile(dialog.GetPathName()));
     saveReported(
-        file, [&] { return exportMotorList(motorListBuffer(), motorListView(), file); },
+        file, [&] { return model_.exportList(motorListView(), file); },
         "The motor list is still on the List page.", Replacing::AlreadyConfirmed);
 }
 

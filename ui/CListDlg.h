@@ -4,7 +4,7 @@
 #pragma once
 // The List page: the last turns and torque motors as summaries, the motor list, and its files.
 
-#include "list/list_files.h"
+#include "models/list_page_model.h"
 #include "platform/CPropertyPage.h"
 
 #include <array>
@@ -15,9 +15,6 @@ class CListDlg : public platform::CPropertyPage {
 public:
     CListDlg();
 
-    // Rebuilds both summary boxes from the last turns and torque motors.
-    void refreshSummaries();
-
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::CDataExchange& dx) override;
@@ -27,29 +24,31 @@ protected:
     bool OnQueryCancel() override { return offerToSaveChanges(); }
 
 private:
-    void OnListBoxSetFocus();
+    void OnListBoxSetFocus() {}
     void OnHelpClicked() { OnHelpInfo(); }
     void OnAddTurnsClicked();
     void OnAddTorqueClicked();
     void OnDeleteClicked();
     void OnPrintClicked();
-    void OnSaveClicked();
+    void OnSaveClicked() { saveList(); }
     void OnSaveAsClicked();
     void OnLoadClicked();
     void OnMotorListSelChange();
 
+    // Both summary boxes from the last turns and torque motors.
+    void showSummaries();
     // The list box lends its rows to the file operations.
     MotorListView motorListView();
-    // Header row first, then the rows of the buffer.
+    void loadMotorList(const ListFileLocation& location);
+    // Header row first, then the rows read.
     void showLoadedRows();
-    void loadMotorList(const ListFileLocation& file);
     // Save: true when the list is in its file.
     bool saveList();
     // Before the list is dropped (the sheet closes, or Load replaces it): a list with changes
     // not saved is offered for saving. True to go on, false to stay where the user was.
     bool offerToSaveChanges();
 
-    bool modified_ = false; // rows added or deleted since the list was last loaded or saved
+    ListPageModel model_;
 
     static const std::array<platform::EventEntry<CListDlg>, 13> kEvents;
 };

@@ -3,9 +3,7 @@
 
 #include "ui/CTorqueDlg.h"
 
-#include "core/breaking_torque.h"
 #include "ui/CCalibTorqueDlg.h"
-#include "ui/calc_page_inputs.h"
 #include "ui/resources/dialog_templates.h"
 
 namespace kestrune {
@@ -18,7 +16,7 @@ const std::array<EventEntry<CTorqueDlg>, 8> CTorqueDlg::kEvents{{
     {IDC_STRANDS, LBN_SELCHANGE, &CTorqueDlg::OnInputChange},
     {IDC_LIMIT, LBN_SELCHANGE, &CTorqueDlg::OnInputChange},
     {IDC_CALIBRATE, BN_CLICKED, &CTorqueDlg::OnCalibrateClicked},
-    {IDC_DEFAULT, BN_CLICKED, &CTorqueDlg::OnDefaultsClicked},
+    {IDC_DEFAULT, BN_CLICKED, &CTorqueDlg::OnDefaultClicked},
     {IDC_VORLICK, BN_CLICKED, &CTorqueDlg::OnInputChange},
     {IDC_HELP, BN_CLICKED, &CTorqueDlg::OnHelpClicked},
 }};
@@ -31,28 +29,9 @@ bool CTorqueDlg::OnCommand(int controlId, Notification code) {
 
 bool CTorqueDlg::OnInitDialog() {
     CCalcPage::OnInitDialog();
-    CalcState& state = calcState();
-    fillMotorInputLists(*this, state.currentType);
-
-    // First shown after the Breaking Turns page may have chosen another type: start with the
-    // constant of the type the Type list shows (Tan II's when that is no known type).
-    const bool known = state.currentType >= 0 && state.currentType < kRubberTypeCount;
-    const int source = known ? state.currentType : TanII;
-    state.torqueConstant = state.table.torque[static_cast<std::size_t>(source)];
-    startWithType(state.currentType);
-    recomputeTorque();
+    fillLists();
+    startComputing();
     return true;
-}
-
-void CTorqueDlg::recomputeTorque() {
-    const MotorInputs in = readMotorInputs(*this);
-    const CalcOutcome outcome =
-        computeBreakingTorque(calcState(), in.width, in.strands, in.limit, in.useVorlick);
-    GetListBox(IDC_TORQUE_RESULT).InsertString(0, outcome.text);
-}
-
-void CTorqueDlg::OnInputChange() {
-    recomputeTorque();
 }
 
 void CTorqueDlg::OnCalibrateClicked() {
@@ -60,13 +39,7 @@ void CTorqueDlg::OnCalibrateClicked() {
         CCalibTorqueDlg dialog;
         dialog.DoModal();
     }
-    recomputeTorque();
-}
-
-void CTorqueDlg::OnDefaultsClicked() {
-    if (const auto constant = defaultTorqueConstant(GetListBox(IDC_TYPE).GetCurSel()))
-        calcState().torqueConstant = *constant;
-    recomputeTorque();
+    recompute();
 }
 
 } // namespace kestrune

@@ -15,18 +15,12 @@ class CTorqueDlg : public CCalcPage {
 public:
     CTorqueDlg();
 
-    // Reads the controls, computes and puts the result on top of the result list.
-    void recomputeTorque();
-
 protected:
     bool OnInitDialog() override;
-    void recompute() override { recomputeTorque(); }
     bool OnCommand(int controlId, platform::Notification code) override;
 
 private:
-    void OnInputChange();
     void OnCalibrateClicked();
-    void OnDefaultsClicked();
 
     static const std::array<platform::EventEntry<CTorqueDlg>, 8> kEvents;
 };

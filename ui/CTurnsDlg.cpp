@@ -3,10 +3,7 @@
 
 #include "ui/CTurnsDlg.h"
 
-#include "core/breaking_turns.h"
-#include "core/number_text.h"
 #include "ui/CCalibTurnsDlg.h"
-#include "ui/calc_page_inputs.h"
 #include "ui/resources/dialog_templates.h"
 
 namespace kestrune {
@@ -34,32 +31,13 @@ bool CTurnsDlg::OnCommand(int controlId, Notification code) {
 
 bool CTurnsDlg::OnInitDialog() {
     CCalcPage::OnInitDialog();
-    CalcState& state = calcState();
-    fillMotorInputLists(*this, state.currentType);
-
+    fillLists();
     Edit length = GetEdit(IDC_LENGTH);
     length.SetWindowText("1");
     length.SetSel(1, 0);
     length.ScrollCaret();
-
-    state.turnsConstant = state.table.turns[TanII];
-    state.currentType = TanII;
-    startWithType(TanII);
-    recomputeTurns();
+    startComputing();
     return true;
-}
-
-void CTurnsDlg::recomputeTurns() {
-    const MotorInputs in = readMotorInputs(*this);
-    const double length = parseNumber(GetEdit(IDC_LENGTH).GetWindowText());
-    const CalcOutcome outcome =
-        computeBreakingTurns(calcState(), in.width, in.strands, in.limit, length, in.useVorlick);
-    if (outcome.shows())
-        GetListBox(IDC_TURNS_RESULT).InsertString(0, outcome.text);
-}
-
-void CTurnsDlg::OnInputChange() {
-    recomputeTurns();
 }
 
 void CTurnsDlg::OnLengthSetFocus() {
@@ -72,13 +50,7 @@ void CTurnsDlg::OnCalibrateClicked() {
         CCalibTurnsDlg dialog;
         dialog.DoModal();
     }
-    recomputeTurns();
-}
-
-void CTurnsDlg::OnDefaultClicked() {
-    if (const auto constant = defaultTurnsConstant(GetListBox(IDC_TYPE).GetCurSel()))
-        calcState().turnsConstant = *constant;
-    recomputeTurns();
+    recompute();
 }
 
 } // namespace kestrune

@@ -15,19 +15,13 @@ class CTurnsDlg : public CCalcPage {
 public:
     CTurnsDlg();
 
-    // Reads the controls, computes and puts a shown result on top of the result list.
-    void recomputeTurns();
-
 protected:
     bool OnInitDialog() override;
-    void recompute() override { recomputeTurns(); }
     bool OnCommand(int controlId, platform::Notification code) override;
 
 private:
-    void OnInputChange();
     void OnLengthSetFocus();
     void OnCalibrateClicked();
-    void OnDefaultClicked();
 
     static const std::array<platform::EventEntry<CTurnsDlg>, 10> kEvents;
 };

@@ -135,5 +135,38 @@ TEST_F(MotorWeight, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNothi
     EXPECT_EQ(topics, (std::vector<unsigned long>{kHelpMotorWeight, kHelpMotorWeight}));
 }
 
+// The page's own writes into its boxes raise nothing: one key is one notification, whichever
+// box it goes into and however many boxes follow it.
+class CountingMotorWeight final : public CMotorWeightDlg {
+public:
+    int notifications = 0;
+
+protected:
+    bool OnCommand(int id, platform::Notification code) override {
+        ++notifications;
+        return CMotorWeightDlg::OnCommand(id, code);
+    }
+};
+
+TEST(MotorWeightNotifications, AKeyIsOneNotification) {
+    calcState() = CalcState{};
+    preferences() = Preferences{};
+    CountingMotorWeight page;
+    platform::CPropertySheet sheet("Kestrune", nullptr, 0);
+    sheet.AddPage(&page);
+    std::vector<int> counts;
+    answerNextModal([&](QWidget* window) {
+        for (const int id : {IDC_LENGTH, IDC_WEIGHT, IDC_THICKNESS, IDC_DENSITY}) {
+            QTest::mouseClick(page.GetDlgItem(id), Qt::LeftButton);
+            page.notifications = 0;
+            QTest::keyClick(page.GetDlgItem(id), Qt::Key_2);
+            counts.push_back(page.notifications);
+        }
+        clickButton(window, "Cancel");
+    });
+    sheet.DoModal();
+    EXPECT_EQ(counts, (std::vector{1, 1, 1, 1}));
+}
+
 } // namespace
 } // namespace kestrune::test

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/calc_page_inputs.h"
+#include "ui/input_lists.h"
 
+#include "core/calc_state.h"
+#include "core/motor_weight.h"
 #include "core/number_text.h"
+#include "core/units.h"
 #include "ui/resources/dialog_templates.h"
 
 namespace kestrune {
@@ -27,10 +30,6 @@ void fillTypeList(ListBox list, int type) {
     list.SetCurSel(type);
 }
 
-int startingType(int currentType) {
-    return currentType >= 0 && currentType < kRubberTypeCount ? currentType : TanII;
-}
-
 void fillStrandsList(ListBox list) {
     list.ResetContent();
     for (int i = 0; i < kStrandCounts; ++i)
@@ -38,8 +37,8 @@ void fillStrandsList(ListBox list) {
     list.SetCurSel(1); // "4"
 }
 
-void fillMotorInputLists(platform::CWnd& page, int currentType) {
-    fillTypeList(page.GetListBox(IDC_TYPE), currentType);
+void fillMotorInputLists(platform::CWnd& page, int type) {
+    fillTypeList(page.GetListBox(IDC_TYPE), type);
     fillWidthList(page.GetListBox(IDC_WIDTH));
     fillStrandsList(page.GetListBox(IDC_STRANDS));
 
@@ -50,24 +49,15 @@ void fillMotorInputLists(platform::CWnd& page, int currentType) {
     limits.SetCurSel(4); // "80"
 }
 
-namespace {
-double selectedNumber(ListBox list) {
-    const int selected = list.GetCurSel();
-    return selected < 0 ? 0.0 : parseNumber(list.GetText(selected));
-}
-} // namespace
-
-MotorInputs readMotorInputs(platform::CWnd& page) {
-    MotorInputs inputs;
-    inputs.width = stripWidthInches(page.GetListBox(IDC_WIDTH).GetCurSel()).value_or(0.0);
-    inputs.strands = selectedNumber(page.GetListBox(IDC_STRANDS));
-    inputs.limit = selectedNumber(page.GetListBox(IDC_LIMIT));
-    inputs.useVorlick = page.GetButton(IDC_VORLICK).GetCheck();
-    return inputs;
+void fillWeightClassList(ListBox list) {
+    for (const WeightClass& weightClass : kWeightClasses)
+        list.AddString(weightClass.listText);
+    list.SetCurSel(0);
 }
 
-void exchangeRubberType(platform::CDataExchange& dx) {
-    dx.window.GetListBox(IDC_TYPE).SetCurSel(calcState().currentType);
+void fillUnitsList(ListBox list) {
+    for (const std::string_view unit : kLengthUnitTexts)
+        list.AddString(unit);
 }
 
 } // namespace kestrune

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The Motor Weight page without its window: a motor sized to a contest class's weight, its length
+// and weight linked through the rubber (the box typed last decides the other), with the turns and
+// torque the calculation pages give it. The page hands over what is typed and chosen and shows
+// the texts this gives back.
+
+#include "core/calc_state.h"
+#include "core/linked_motor.h"
+#include "core/preferences.h"
+
+#include <optional>
+#include <string>
+
+namespace kestrune {
+
+// The page's lists, as the index of their selected entries.
+struct MotorWeightChoices {
+    int type = TanII;
+    int width = 2;   // 1/8
+    int strands = 1; // 4
+    int limit = 4;   // 80 %
+    int weightClass = 0;
+    int units = 0; // inch
+    friend bool operator==(const MotorWeightChoices&, const MotorWeightChoices&) = default;
+};
+
+// Every text of the page's boxes: the four the user types into, and the four results.
+struct MotorWeightView {
+    std::string length, weight, thickness, density;
+    std::string turns, torque, perStrand, classCheck;
+    friend bool operator==(const MotorWeightView&, const MotorWeightView&) = default;
+};
+
+class MotorWeightModel {
+public:
+    // The calculation state gives the table's constants; the preferences hold the units and the
+    // rubber the modeller's pages share, and keep what is typed here.
+    MotorWeightModel(const CalcState& state, Preferences& preferences);
+
+    // First shown: the calculation pages' type, the preferences' units and rubber, a motor of
+    // one inch (the Breaking Turns page's first length).
+    void start();
+    // Shown again: the units, thickness and density another page changed since this page last
+    // saw them, and the constants of a calibration since.
+    void showAgain();
+
+    // What the user typed into a box, as it stands. Length and Weight (g) decide the other of
+    // the two; Thickness (in the page's units) and Density (g/cm³) are kept in the preferences
+    // when they are numbers above 0.
+    void typeLength(std::string text);
+    void typeWeight(std::string text);
+    void typeThickness(std::string text);
+    void typeDensity(std::string text);
+    // The lists as they stand after the user changed one of them.
+    void choose(const MotorWeightChoices& choices);
+
+    const MotorWeightChoices& choices() const { return choices_; }
+    const MotorWeightView& view() const { return view_; }
+
+private:
+    LengthUnit units() const { return lengthUnitAt(choices_.units); }
+    void changeUnits(LengthUnit unit);
+    void showThickness(double inches);
+    void showDensity(double density);
+    // The box the user did not type last follows the one they did, then every result.
+    void recompute();
+
+    const CalcState& state_;
+    Preferences& preferences_;
+    MotorWeightChoices choices_;
+    LinkedMotor motor_;
+    MotorWeightView view_;
+    // The rubber as the boxes give it, in inches and g/cm³; nothing while a box holds no value.
+    std::optional<double> thickness_;
+    std::optional<double> density_;
+    // The preferences as the page last read or wrote them.
+    double seenThickness_ = 0;
+    double seenDensity_ = 0;
+};
+
+} // namespace kestrune
