@@ -159,6 +159,39 @@ TEST_F(WindingPageTest, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged)
     });
 }
 
+// What is typed and chosen on the page reaches its card, the note its label, and the units the
+// preferences have when the page is shown again its boxes and label.
+TEST_F(WindingPageTest, InputsReachTheCardAndTheNoteItsLabel) {
+    const struct {
+        int id;
+        const char *typed, *shows, *note;
+    } lines[] = {{IDC_LENGTH, "-5", "80\t\t\t6.11|", "Length: a number above 0"},
+                 {IDC_LENGTH, "12.5", "80\t756\t47\t6.11|50.00 inch", ""},
+                 {IDC_WINDER_RATIO, "0", "80\t756\t\t6.11|50.00 inch",
+                  "Winder ratio: a whole number from 1 up"},
+                 {IDC_WINDER_RATIO, "20", "80\t756\t37\t6.11|50.00 inch", ""},
+                 {IDC_STRETCH, "1", "80\t756\t37\t6.11|43.75 inch", ""},
+                 {IDC_STRANDS, "3", "80\t534\t26\t17.28|43.75 inch", ""},
+                 {IDC_WIDTH, "3", "80\t436\t21\t31.75|43.75 inch", ""},
+                 {IDC_TYPE, "2", "80\tUndefined\t\tUndefined|43.75 inch", ""},
+                 {IDC_VORLICK, "", "80\t512\t25\t19.57|43.75 inch", ""}};
+    runSheet([&](QWidget*) {
+        activate(WindingPage);
+        for (const auto& line : lines) {
+            enter(winding_, line.id, line.typed);
+            EXPECT_EQ(cardRow(5) + "|" + text(IDC_STRETCHED_LENGTH), line.shows) << line.typed;
+            EXPECT_EQ(winding_.GetDlgItem(IDC_CARD_NOTE)->property("text").toString(), line.note);
+        }
+        preferences().setUnits(LengthUnit::Millimetre);
+        activate(ListPage);
+        activate(WindingPage);
+        EXPECT_EQ(
+            text(IDC_LENGTH) + " " + text(IDC_STRETCHED_LENGTH) + " " +
+                winding_.GetDlgItem(IDC_LENGTH_UNIT)->property("text").toString().toStdString(),
+            "317.5 1111.2 mm mm");
+    });
+}
+
 TEST_F(WindingPageTest, CopyPrintAndSavePdfCarryTheCard) {
     TempFolder folder;
     std::vector<std::string> told;
