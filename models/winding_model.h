@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The Winding page without its window: the motor to wind, taken from the Breaking Turns page
+// when that one changed, the winder and stretch the preferences keep, and the card with every
+// text the page shows, copies and prints of it. The page hands over what is typed and chosen and
+// shows the texts this gives back.
+
+#include "core/calc_state.h"
+#include "core/preferences.h"
+#include "core/winding_card.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrune {
+
+// The page's Type, Width and Strands lists, as the index of their selected entries (-1: none),
+// and its Vorlick box.
+struct WindingChoices {
+    int type = TanII;
+    int width = 2;   // 1/8
+    int strands = 1; // 4
+    bool vorlick = false;
+    friend bool operator==(const WindingChoices&, const WindingChoices&) = default;
+};
+
+// Every text of the page: its boxes, labels and lists.
+struct WindingView {
+    std::string length;
+    std::string unit = "inch"; // the label after Length
+    std::string winderRatio;
+    int winderRatioEntry = -1; // the list entry the Winder ratio box shows, -1 for a ratio typed
+    std::vector<std::string> stretches;
+    int stretch = -1;              // the Stretch list's selected entry
+    std::vector<std::string> card; // the header line, then a line a limit
+    std::string stretchedLength;
+    std::string note; // why the card leaves the cranks or the turns out
+};
+
+// The printed card, as the page hands it to the printer or the PDF.
+struct WindingPrintout {
+    std::string title;
+    std::vector<std::string> lines;
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    std::string footer;
+};
+
+// What a showing of the page changed in its lists beyond their selection.
+struct WindingRelisted {
+    bool motor = false;     // the Type, Width and Strands lists and Vorlick show a motor taken
+    bool stretches = false; // the Stretch list has other entries
+};
+
+class WindingModel {
+public:
+    // The calculation state gives the Breaking Turns page's motor and the constants; the
+    // preferences give the units and keep the winder ratio and the stretch chosen here.
+    WindingModel(const CalcState& state, Preferences& preferences);
+
+    // The Winder ratio list's entries.
+    static std::vector<std::string> winderRatioEntries();
+
+    // The page is shown: the preferences' units, winder ratio and stretch, the Breaking Turns
+    // page's motor when it changed since the page last took it, and a new card.
+    WindingRelisted show();
+
+    // What the user typed or chose, as it stands. The Length box is read in the units; a winder
+    // ratio or a stretch the preferences accept is kept there.
+    void choose(const WindingChoices& choices);
+    void typeLength(std::string text);
+    void typeWinderRatio(std::string text);
+    void chooseStretch(int entry);
+
+    const WindingChoices& choices() const { return choices_; }
+    const WindingView& view() const { return view_; }
+    // The card as Copy puts it on the clipboard.
+    std::string copyText() const;
+    // The card as it is printed, with the program's name and version and today's date below it.
+    WindingPrintout printout(std::string_view programName, std::string_view version) const;
+
+private:
+    WindingMotor motor() const;
+    void showLength(double inches);
+    // True when the Stretch list gets other entries.
+    bool showPreferences();
+    void recompute();
+
+    const CalcState& state_;
+    Preferences& preferences_;
+    std::optional<TurnsMotor> taken_; // the Breaking Turns motor the inputs last took
+    WindingChoices choices_;
+    double lengthInches_ = 0; // the Length box's length; 0 while it holds none
+    LengthUnit unit_ = LengthUnit::Inch;
+    std::vector<double> stretches_; // the Stretch list's entries
+    WindingMotor motor_;            // the motor of the card
+    WindingCard card_;
+    WindingView view_;
+};
+
+} // namespace kestrune
