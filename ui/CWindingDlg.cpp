@@ -3,22 +3,17 @@
 
 #include "ui/CWindingDlg.h"
 
-#include "core/iso_date.h"
-#include "core/number_text.h"
-#include "core/preferences.h"
-#include "core/shown_results.h"
 #include "files/disk_file.h"
 #include "list/list_files.h"
 #include "platform/CFileDialog.h"
 #include "platform/seams.h"
+#include "ui/app_identity.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
 #include "ui/input_lists.h"
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
-
-#include <algorithm>
 
 namespace kestrune {
 
@@ -31,17 +26,6 @@ constexpr const char* kCardKept = "The card is still on the Winding page.";
 
 // Where each column of the card starts, in dialog units: "Undefined" fits Turns and Torque.
 constexpr std::array<int, 5> kCardColumns{0, 22, 64, 98, 140};
-
-std::string unitText(LengthUnit unit) {
-    return std::string(kLengthUnitTexts[static_cast<std::size_t>(lengthUnitIndex(unit))]);
-}
-
-// A length typed in the unit, in inches; 0 for anything that is no length (empty, "-", "0", a
-// negative length, one too large to compute with).
-double typedLength(const std::string& text, LengthUnit unit) {
-    const std::optional<double> length = readCompleteNumber(text);
-    return length && *length > 0 ? toInches(*length, unit) : 0.0;
-}
 
 } // namespace
 
@@ -60,7 +44,8 @@ const std::array<EventEntry<CWindingDlg>, 12> CWindingDlg::kEvents{{
     {IDC_HELP, BN_CLICKED, &CWindingDlg::OnHelpClicked},
 }};
 
-CWindingDlg::CWindingDlg() : CPropertyPage(dialogTemplate(IDD_WINDING)) {
+CWindingDlg::CWindingDlg()
+    : CPropertyPage(dialogTemplate(IDD_WINDING)), model_(calcState(), preferences()) {
     SetHelpContext(kHelpWinding);
 }
 
@@ -70,12 +55,12 @@ bool CWindingDlg::OnCommand(int controlId, Notification code) {
 }
 
 bool CWindingDlg::OnInitDialog() {
-    fillTypeList(GetListBox(IDC_TYPE), TanII);
+    fillTypeList(GetListBox(IDC_TYPE), model_.choices().type);
     fillWidthList(GetListBox(IDC_WIDTH));
     fillStrandsList(GetListBox(IDC_STRANDS));
     ComboBox ratios = GetComboBox(IDC_WINDER_RATIO);
-    for (int ratio : kWinderRatios)
-        ratios.AddString(formatInt(ratio));
+    for (const std::string& ratio : WindingModel::winderRatioEntries())
+        ratios.AddString(ratio);
     GetListBox(IDC_CARD).SetTabStops(kCardColumns);
     // The preferences and the motor come in with the first data exchange.
     return CPropertyPage::OnInitDialog();
@@ -84,140 +69,68 @@ bool CWindingDlg::OnInitDialog() {
 void CWindingDlg::DoDataExchange(CDataExchange& dx) {
     if (dx.saveAndValidate)
         return;
-    showPreferences();
-    const TurnsMotor& turns = calcState().turnsMotor;
-    if (!taken_ || !sameMotorToWind(*taken_, turns)) {
-        showMotor(withTurnsMotor(readMotor(), turns));
-        taken_ = turns;
+    const WindingRelisted relisted = model_.show();
+    const WindingView& view = model_.view();
+    if (relisted.motor) {
+        const WindingChoices& motor = model_.choices();
+        GetListBox(IDC_TYPE).SetCurSel(motor.type);
+        GetListBox(IDC_WIDTH).SetCurSel(motor.width);
+        GetListBox(IDC_STRANDS).SetCurSel(motor.strands);
+        GetButton(IDC_VORLICK).SetCheck(motor.vorlick);
     }
-    recomputeCard();
-}
-
-WindingMotor CWindingDlg::readMotor() {
-    WindingMotor motor;
-    motor.type = GetListBox(IDC_TYPE).GetCurSel();
-    motor.width = GetListBox(IDC_WIDTH).GetCurSel();
-    const int strands = GetListBox(IDC_STRANDS).GetCurSel();
-    motor.strands = strands < 0 ? 0 : strandCountAt(strands);
-    motor.length = lengthInches_;
-    motor.useVorlick = GetButton(IDC_VORLICK).GetCheck();
-    // A ratio of 0, or none, gives a card without cranks.
-    motor.winderRatio = readWholeNumber(GetComboBox(IDC_WINDER_RATIO).GetWindowText()).value_or(0);
-    const int stretch = GetListBox(IDC_STRETCH).GetCurSel();
-    motor.stretch =
-        stretch < 0 ? preferences().stretch() : stretches_[static_cast<std::size_t>(stretch)];
-    return motor;
-}
-
-void CWindingDlg::showMotor(const WindingMotor& motor) {
-    GetListBox(IDC_TYPE).SetCurSel(motor.type);
-    GetListBox(IDC_WIDTH).SetCurSel(motor.width);
-    GetListBox(IDC_STRANDS).SetCurSel(motor.strands / 2 - 1);
-    GetButton(IDC_VORLICK).SetCheck(motor.useVorlick);
-    if (motor.length != lengthInches_)
-        showLength(motor.length);
-}
-
-void CWindingDlg::showLength(double inches) {
-    showingLength_ = true;
-    GetEdit(IDC_LENGTH).SetWindowText(inches > 0 ? formatLengthInput(inches, unit_) : "");
-    showingLength_ = false;
-    lengthInches_ = inches;
-}
-
-void CWindingDlg::showPreferences() {
-    const Preferences& prefs = preferences();
-    if (prefs.units() != unit_) {
-        unit_ = prefs.units();
-        SetDlgItemText(IDC_LENGTH_UNIT, unitText(unit_));
-        // The same motor in the other unit: the exact length stays, only its text changes.
-        if (lengthInches_ > 0)
-            showLength(lengthInches_);
-    }
-
-    ComboBox ratios = GetComboBox(IDC_WINDER_RATIO);
-    const auto listed = std::find(kWinderRatios.begin(), kWinderRatios.end(), prefs.winderRatio());
-    if (listed != kWinderRatios.end())
-        ratios.SetCurSel(static_cast<int>(listed - kWinderRatios.begin()));
+    ComboBox ratio = GetComboBox(IDC_WINDER_RATIO);
+    if (view.winderRatioEntry >= 0)
+        ratio.SetCurSel(view.winderRatioEntry);
     else
-        ratios.SetWindowText(formatInt(prefs.winderRatio()));
-
-    // Half steps from least to greatest, and the preferences' own value where it falls between.
-    std::vector<double> stretches;
-    const auto halfSteps =
-        static_cast<int>((Preferences::kGreatestStretch - Preferences::kLeastStretch) * 2);
-    for (int i = 0; i <= halfSteps; ++i)
-        stretches.push_back(Preferences::kLeastStretch + 0.5 * i);
-    if (std::find(stretches.begin(), stretches.end(), prefs.stretch()) == stretches.end())
-        stretches.insert(std::upper_bound(stretches.begin(), stretches.end(), prefs.stretch()),
-                         prefs.stretch());
-    ListBox list = GetListBox(IDC_STRETCH);
-    if (stretches != stretches_) {
-        stretches_ = std::move(stretches);
-        list.ResetContent();
-        for (double s : stretches_)
-            list.AddString(formatShortest(s));
+        ratio.SetWindowText(view.winderRatio);
+    ListBox stretches = GetListBox(IDC_STRETCH);
+    if (relisted.stretches) {
+        stretches.ResetContent();
+        for (const std::string& stretch : view.stretches)
+            stretches.AddString(stretch);
     }
-    const auto at = std::find(stretches_.begin(), stretches_.end(), prefs.stretch());
-    list.SetCurSel(static_cast<int>(at - stretches_.begin()));
+    stretches.SetCurSel(view.stretch);
+    show();
 }
 
-void CWindingDlg::recomputeCard() {
-    const CalcState& state = calcState();
-    motor_ = readMotor();
-    card_ = buildWindingCard(state, motor_, pageConstants(state, motor_.type));
+void CWindingDlg::show() {
+    const WindingView& view = model_.view();
+    SetDlgItemText(IDC_LENGTH_UNIT, view.unit);
+    GetEdit(IDC_LENGTH).ShowText(view.length);
     ListBox card = GetListBox(IDC_CARD);
     card.ResetContent();
-    card.AddString(cardHeader(unit_));
-    for (const CardRow& row : card_.rows)
-        card.AddString(formatCardRow(row, unit_));
-    GetEdit(IDC_STRETCHED_LENGTH).SetWindowText(formatStretchedLength(card_, unit_));
-    SetDlgItemText(IDC_CARD_NOTE, refusal());
-}
-
-std::string CWindingDlg::refusal() {
-    if (motor_.winderRatio < 1)
-        return "Winder ratio: a whole number from 1 up";
-    if (lengthInches_ == 0 && !GetEdit(IDC_LENGTH).GetWindowText().empty())
-        return "Length: a number above 0";
-    return {};
+    for (const std::string& line : view.card)
+        card.AddString(line);
+    GetEdit(IDC_STRETCHED_LENGTH).ShowText(view.stretchedLength);
+    SetDlgItemText(IDC_CARD_NOTE, view.note);
 }
 
 void CWindingDlg::OnInputChange() {
-    recomputeCard();
+    const auto selected = [this](int id) { return GetListBox(id).GetCurSel(); };
+    model_.choose({selected(IDC_TYPE), selected(IDC_WIDTH), selected(IDC_STRANDS),
+                   GetButton(IDC_VORLICK).GetCheck()});
+    show();
 }
 
 void CWindingDlg::OnLengthUpdate() {
-    if (showingLength_)
-        return;
-    lengthInches_ = typedLength(GetEdit(IDC_LENGTH).GetWindowText(), unit_);
-    recomputeCard();
+    model_.typeLength(GetEdit(IDC_LENGTH).GetWindowText());
+    show();
 }
 
 void CWindingDlg::OnWinderRatioChange() {
-    // Only a ratio the winder can have is kept; the card shows no cranks for any other.
-    if (const auto ratio = readWholeNumber(GetComboBox(IDC_WINDER_RATIO).GetWindowText()))
-        preferences().setWinderRatio(*ratio);
-    recomputeCard();
+    model_.typeWinderRatio(GetComboBox(IDC_WINDER_RATIO).GetWindowText());
+    show();
 }
 
 void CWindingDlg::OnStretchSelChange() {
-    const int selected = GetListBox(IDC_STRETCH).GetCurSel();
-    if (selected >= 0)
-        preferences().setStretch(stretches_[static_cast<std::size_t>(selected)]);
-    recomputeCard();
+    model_.chooseStretch(GetListBox(IDC_STRETCH).GetCurSel());
+    show();
 }
 
 Printout CWindingDlg::printout() const {
-    const CalcState& state = calcState();
-    Printout page;
-    page.title = "Winding card";
-    page.lines = describeWindingCard(motor_, pageConstants(state, motor_.type), card_, unit_);
-    page.header = cardHeaderCells(unit_);
-    for (const CardRow& row : card_.rows)
-        page.rows.push_back(cardRowCells(row, unit_));
-    page.footer = "Kestrune " KESTRUNE_VERSION ", " + todayIsoDate();
-    return page;
+    WindingPrintout card = model_.printout(appIdentity().name, KESTRUNE_VERSION);
+    return {std::move(card.title), std::move(card.lines), std::move(card.header),
+            std::move(card.rows), std::move(card.footer)};
 }
 
 void CWindingDlg::OnPrintClicked() {
@@ -242,7 +155,7 @@ void CWindingDlg::OnSavePdfClicked() {
 }
 
 void CWindingDlg::OnCopyClicked() {
-    SetClipboardText(formatCardText(card_, unit_));
+    SetClipboardText(model_.copyText());
 }
 
 } // namespace kestrune
