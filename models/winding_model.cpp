@@ -38,6 +38,7 @@ WindingModel::WindingModel(const CalcState& state, Preferences& preferences)
 
 std::vector<std::string> WindingModel::winderRatioEntries() {
     std::vector<std::string> entries;
+    entries.reserve(kWinderRatios.size());
     for (int ratio : kWinderRatios)
         entries.push_back(formatInt(ratio));
     return entries;
