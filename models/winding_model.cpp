@@ -44,7 +44,7 @@ std::vector<std::string> WindingModel::winderRatioEntries() {
     return entries;
 }
 
-WindingRelisted WindingModel::show() {
+WindingRelisted WindingModel::shown() {
     WindingRelisted relisted;
     relisted.stretches = showPreferences();
     const TurnsMotor& turns = state_.turnsMotor;

@@ -31,7 +31,7 @@ struct WindingChoices {
 // Every text of the page: its boxes, labels and lists.
 struct WindingView {
     std::string length;
-    std::string unit = "inch"; // the label after Length
+    std::string unit{kLengthUnitTexts[0]}; // the label after Length, inches at first
     std::string winderRatio;
     int winderRatioEntry = -1; // the list entry the Winder ratio box shows, -1 for a ratio typed
     std::vector<std::string> stretches;
@@ -67,7 +67,7 @@ public:
 
     // The page is shown: the preferences' units, winder ratio and stretch, the Breaking Turns
     // page's motor when it changed since the page last took it, and a new card.
-    WindingRelisted show();
+    WindingRelisted shown();
 
     // What the user typed or chose, as it stands. The Length box is read in the units; a winder
     // ratio or a stretch the preferences accept is kept there.

@@ -69,7 +69,7 @@ bool CWindingDlg::OnInitDialog() {
 void CWindingDlg::DoDataExchange(CDataExchange& dx) {
     if (dx.saveAndValidate)
         return;
-    const WindingRelisted relisted = model_.show();
+    const WindingRelisted relisted = model_.shown();
     const WindingView& view = model_.view();
     if (relisted.motor) {
         const WindingChoices& motor = model_.choices();

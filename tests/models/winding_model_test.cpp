@@ -96,7 +96,7 @@ TEST(WindingModel, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
         preferences.setUnits(unit);
         preferences.setWinderRatio(ratio);
         WindingModel winding(state, preferences);
-        winding.show();
+        winding.shown();
         const std::vector<std::string>& card = winding.view().card;
         EXPECT_EQ(card[0], std::string("%\tTurns\tCranks\tTorque") +
                                (unit == LengthUnit::Inch ? "" : "\tN·mm"));
@@ -163,7 +163,7 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
     turnsPage.recompute(turns);
     torquePage.start();
     WindingModel winding(state, preferences);
-    winding.show();
+    winding.shown();
     for (const auto& line : lines) {
         if (line.page == On::Winding) {
             WindingChoices choices = winding.choices();
@@ -185,7 +185,7 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
             else if (line.box == Box::Vorlick)
                 inputs.useVorlick = !inputs.useVorlick;
             (line.page == On::Turns ? turnsPage : torquePage).recompute(inputs);
-            winding.show();
+            winding.shown();
         }
         const WindingView& view = winding.view();
         EXPECT_EQ(view.card[5] + "|" + view.stretchedLength + "|" +
@@ -197,7 +197,7 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
         EXPECT_EQ(view.note, line.note) << line.typed;
     }
     preferences.setUnits(LengthUnit::Millimetre);
-    winding.show();
+    winding.shown();
     EXPECT_EQ(winding.view().length + " " + winding.view().stretchedLength, "304.8 1066.8 mm");
 }
 
