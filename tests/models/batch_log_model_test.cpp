@@ -40,13 +40,14 @@ protected:
         const FileResult written = model_.addTypedTest(file_);
         return written.done() ? std::nullopt : std::optional(written.reason);
     }
+
     CalcState state_;
     Preferences prefs_;
     BatchLogModel model_{state_, prefs_};
     MemoryFile file_{"kes-batches.csv"};
 };
 
-// Batch A: four strands of 3/16 with torques, one weighed. B: a two-strand loop of 1/4.
+// A test as its boxes hold it, of 2026-03-14 and without a note.
 BreakTestTexts typed(const char* batch, int type, int width, const char* strands,
                      std::string length, const char* turns, const char* torque,
                      const char* weight) {
@@ -65,8 +66,9 @@ struct UnitCase {
 
 class TypedTests : public BatchLogModelTest, public testing::WithParamInterface<UnitCase> {};
 
-// Tests typed show in the page's units and are summarised per batch; Use acts as a calibration
-// (bit for bit for a two-strand loop), Delete asks, and no line is lost.
+// Batch A: four strands of 3/16 with torques, one weighed. B: a two-strand loop of 1/4. Tests typed
+// show in the page's units and are summarised per batch; Use acts as a calibration (bit for bit
+// for a two-strand loop), Delete asks, and no line is lost.
 TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     const UnitCase& c = GetParam();
     std::optional<DecimalCommaLocale> locale;
