@@ -3,11 +3,7 @@
 
 #include "ui/CBatchLogDlg.h"
 
-#include "batches/batch_rows.h"
-#include "batches/break_test_entry.h"
-#include "core/iso_date.h"
-#include "core/number_text.h"
-#include "core/preferences.h"
+#include "batches/batch_log_file.h"
 #include "files/start_directory.h"
 #include "settings/settings_file.h"
 #include "ui/file_reports.h"
@@ -17,43 +13,16 @@
 #include "ui/resources/dialog_templates.h"
 
 #include <string>
+#include <utility>
 
 namespace kestrune {
 
 using namespace platform;
 
 namespace {
-
 // Columns in dialog units, wide enough for their headers, so they scale with the font.
 constexpr std::array<int, 11> kTestColumns{54, 100, 164, 188, 220, 268, 296, 356, 402, 466, 528};
 constexpr std::array<int, 11> kBatchColumns{54, 118, 142, 202, 242, 270, 306, 368, 408, 436, 472};
-
-constexpr const char* kLogUnread =
-    "The Batch Log shows no tests. Kestrune leaves the file as it is "
-    "and asks before it replaces it.";
-constexpr const char* kLogKept = "The Batch Log and the file are as they were.";
-
-// A batch name or note as a message quotes it: its start, cut between characters.
-std::string inQuotes(std::string_view text) {
-    constexpr std::size_t kMost = 40;
-    std::string out = "\"";
-    if (text.size() <= kMost) {
-        out += text;
-    } else {
-        std::size_t cut = kMost;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U)
-            --cut;
-        out += text.substr(0, cut);
-        out += "…";
-    }
-    return out + "\"";
-}
-
-std::string batchName(const BatchSummary& summary) {
-    return "Batch " + inQuotes(summary.batch) + " (" + std::string(typeListText(summary.type)) +
-           ")";
-}
-
 } // namespace
 
 const std::array<EventEntry<CBatchLogDlg>, 8> CBatchLogDlg::kEvents{{
@@ -68,7 +37,8 @@ const std::array<EventEntry<CBatchLogDlg>, 8> CBatchLogDlg::kEvents{{
 }};
 
 CBatchLogDlg::CBatchLogDlg()
-    : CPropertyPage(dialogTemplate(IDD_BATCH_LOG)), logFile_(programFilePath(kBatchLogFileName)) {
+    : CPropertyPage(dialogTemplate(IDD_BATCH_LOG)), logFile_(programFilePath(kBatchLogFileName)),
+      model_(calcState(), preferences()) {
     SetHelpContext(kHelpBatchLog);
 }
 
@@ -79,15 +49,16 @@ bool CBatchLogDlg::OnCommand(int controlId, Notification code) {
 
 bool CBatchLogDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    fillTypeList(GetListBox(IDC_TYPE), startingType(calcState().currentType));
+    fillTypeList(GetListBox(IDC_TYPE), model_.start().type);
     fillWidthList(GetListBox(IDC_WIDTH));
-    GetEdit(IDC_DATE).SetWindowText(todayIsoDate());
-    GetEdit(IDC_TEST_STRANDS).SetWindowText("2"); // the two-strand test loop
+    showTyped();
     GetListBox(IDC_TESTS).SetTabStops(kTestColumns);
-    // A long log is kept once, in entries_: its rows are made when they are shown.
-    GetListBox(IDC_TESTS).SetRowSource([this](int row) { return testsRow(row); });
+    // A long log is kept once, in the model: its rows are made when they are shown.
+    GetListBox(IDC_TESTS).SetRowSource([this](int row) { return model_.testsRow(row); });
     GetListBox(IDC_BATCHES).SetTabStops(kBatchColumns);
-    loadLog();
+    loadReported(
+        logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread);
+    showTables();
     shown_ = true;
     return true;
 }
@@ -95,106 +66,67 @@ bool CBatchLogDlg::OnInitDialog() {
 void CBatchLogDlg::DoDataExchange(CDataExchange& dx) {
     if (!shown_ || dx.saveAndValidate)
         return;
-    const Preferences& prefs = preferences();
-    if (prefs.units() != shownUnit_)
-        convertLength(shownUnit_, prefs.units());
-    if (prefs.units() != shownUnit_ || prefs.thickness() != shownThickness_)
-        showLog();
+    Edit length = GetEdit(IDC_LENGTH);
+    const bool tablesChanged = model_.showAgain(length.GetWindowText());
+    length.ShowText(model_.typed().length);
+    if (tablesChanged)
+        showTables();
 }
 
-void CBatchLogDlg::loadLog() {
-    // Part of a log is no log to add to: a failed read shows none of it.
-    if (loadReported(
-            logFile_, [&] { return loadBatchLog(entries_, logFile_); }, kLogUnread)
-            .failed())
-        entries_ = {};
-    showLog();
-}
-
-void CBatchLogDlg::showLog() {
-    const Preferences& prefs = preferences();
-    shownUnit_ = prefs.units();
-    shownThickness_ = prefs.thickness();
+void CBatchLogDlg::showTables() {
     ListBox tests = GetListBox(IDC_TESTS);
     tests.ResetContent();
-    tests.SetCount(testsRows());
+    tests.SetCount(model_.testsRows());
     showBatches();
-}
-
-int CBatchLogDlg::testsRows() const {
-    return static_cast<int>(entries_.size()) + 1;
-}
-
-std::string CBatchLogDlg::testsRow(int row) const {
-    if (row == 0)
-        return testsHeader(shownUnit_);
-    if (row < 0 || row >= testsRows())
-        return {};
-    return formatTestRow(entries_[static_cast<std::size_t>(row - 1)], shownThickness_, shownUnit_);
 }
 
 void CBatchLogDlg::showBatches() {
-    summaries_ = summariseBatches(entries_, shownThickness_);
     ListBox batches = GetListBox(IDC_BATCHES);
     batches.ResetContent();
-    batches.AddString(batchesHeader());
-    for (const BatchSummary& summary : summaries_)
-        batches.AddString(formatBatchRow(summary));
+    for (const std::string& row : model_.batchesRows())
+        batches.AddString(row);
 }
 
-void CBatchLogDlg::convertLength(LengthUnit from, LengthUnit to) {
-    Edit length = GetEdit(IDC_LENGTH);
-    if (const std::optional<double> value = readCompleteNumber(length.GetWindowText()))
-        length.SetWindowText(formatLength(toInches(*value, from), to));
+void CBatchLogDlg::showTyped() {
+    const BreakTestTexts& typed = model_.typed();
+    for (const auto& [id, text] : {std::pair{IDC_BATCH, &typed.batch},
+                                   {IDC_DATE, &typed.date},
+                                   {IDC_TEST_STRANDS, &typed.strands},
+                                   {IDC_LENGTH, &typed.length},
+                                   {IDC_TEST_TURNS, &typed.turns},
+                                   {IDC_TEST_TORQUE, &typed.torque},
+                                   {IDC_TEST_WEIGHT, &typed.weight},
+                                   {IDC_NOTE, &typed.note}})
+        GetEdit(id).ShowText(*text);
 }
 
 void CBatchLogDlg::OnAddClicked() {
-    BreakTestTexts texts;
-    texts.batch = GetEdit(IDC_BATCH).GetWindowText();
-    texts.date = GetEdit(IDC_DATE).GetWindowText();
-    texts.type = GetListBox(IDC_TYPE).GetCurSel();
-    texts.width = GetListBox(IDC_WIDTH).GetCurSel();
-    texts.strands = GetEdit(IDC_TEST_STRANDS).GetWindowText();
-    texts.length = GetEdit(IDC_LENGTH).GetWindowText();
-    texts.turns = GetEdit(IDC_TEST_TURNS).GetWindowText();
-    texts.torque = GetEdit(IDC_TEST_TORQUE).GetWindowText();
-    texts.weight = GetEdit(IDC_TEST_WEIGHT).GetWindowText();
-    texts.note = GetEdit(IDC_NOTE).GetWindowText();
-    const BreakTestEntry entry = readBreakTestEntry(texts, shownUnit_, shownThickness_);
-    if (!entry.test) {
-        tell(entry.refusal);
+    const auto text = [this](int id) { return GetEdit(id).GetWindowText(); };
+    const auto selected = [this](int id) { return GetListBox(id).GetCurSel(); };
+    if (const auto refusal = model_.typeTest(
+            {text(IDC_BATCH), text(IDC_DATE), selected(IDC_TYPE), selected(IDC_WIDTH),
+             text(IDC_TEST_STRANDS), text(IDC_LENGTH), text(IDC_TEST_TURNS), text(IDC_TEST_TORQUE),
+             text(IDC_TEST_WEIGHT), text(IDC_NOTE)})) {
+        tell(*refusal);
         return;
     }
     if (!saveReported(
-            logFile_,
-            [&] { return addBreakTest(entries_, *entry.test, logFile_, shownThickness_); },
-            "The test was not added; the boxes still hold it."))
+            logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded))
         return;
     ListBox tests = GetListBox(IDC_TESTS);
-    tests.SetCurSel(tests.SetCount(testsRows()) - 1);
+    tests.SetCurSel(tests.SetCount(model_.testsRows()) - 1);
     showBatches();
-    // The next test of the series: the same batch, date and motor, its own results.
-    for (const int id : {IDC_TEST_TURNS, IDC_TEST_TORQUE, IDC_TEST_WEIGHT, IDC_NOTE})
-        GetEdit(id).SetWindowText("");
+    showTyped();
 }
 
 void CBatchLogDlg::OnDeleteClicked() {
     ListBox tests = GetListBox(IDC_TESTS);
     const int row = tests.GetCurSel();
-    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size()) // none, or the header row
-        return;
-    const auto index = static_cast<std::size_t>(row - 1);
-    const std::optional<BreakTest> test = entries_[index].test();
-    const std::string what =
-        test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date
-             : "the line of kes-batches.csv that could not be read (row " + formatInt(row) + ")";
-    if (!askYesNo("Delete " + what +
-                  " from the Batch Log?\n\nIt is removed from kes-batches.csv at once."))
+    const std::optional<std::string> question = model_.deleteQuestion(row);
+    if (!question || !askYesNo(*question))
         return;
     if (!saveReported(
-            logFile_,
-            [&] { return deleteBatchLogEntry(entries_, index, logFile_, shownThickness_); },
-            kLogKept))
+            logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept))
         return;
     tests.DeleteString(row);
     tests.SetCurSel(-1);
@@ -204,47 +136,26 @@ void CBatchLogDlg::OnDeleteClicked() {
 void CBatchLogDlg::OnTableSelChange() {
     for (const int id : {IDC_TESTS, IDC_BATCHES}) {
         ListBox table = GetListBox(id);
-        if (table.GetCurSel() == 0) // the header row is no test and no batch
+        if (BatchLogModel::isHeaderRow(table.GetCurSel()))
             table.SetCurSel(-1);
     }
 }
 
-const BatchSummary* CBatchLogDlg::selectedBatch() {
-    const int row = GetListBox(IDC_BATCHES).GetCurSel();
-    if (row <= 0 || static_cast<std::size_t>(row) > summaries_.size()) {
-        tell("Choose a batch in \"Batches\" first.");
-        return nullptr;
-    }
-    return &summaries_[static_cast<std::size_t>(row - 1)];
-}
-
 void CBatchLogDlg::OnUseClicked() {
-    const BatchSummary* summary = selectedBatch();
-    if (summary == nullptr)
-        return;
-    // Refused before anything is asked, so that a refusal changes nothing.
-    if (!canUseSummary(*summary)) {
-        tell(batchName(*summary) + " gives no constant Kestrune can compute with. Nothing was "
-                                   "changed.");
+    if (const auto refusal = model_.use(GetListBox(IDC_BATCHES).GetCurSel())) {
+        tell(*refusal);
         return;
     }
-    useSummary(calcState(), *summary);
     if (GetButton(IDC_SAVE_VALUE).GetCheck()) {
         DiskFile file(programFilePath(kSettingsFileName));
         saveReported(
-            file, [&] { return saveSettings(calcState(), file); },
-            "The batch's constants are in use until Kestrune ends, but they were not kept for "
-            "the next start.");
+            file, [&] { return model_.saveConstants(file); }, BatchLogModel::kConstantsNotKept);
     }
 }
 
 void CBatchLogDlg::OnUseDensityClicked() {
-    const BatchSummary* summary = selectedBatch();
-    if (summary == nullptr)
-        return;
-    if (!summary->density || !preferences().setDensity(summary->density->mean))
-        tell(batchName(*summary) + " has no test with a weight, so it gives no density. Enter "
-                                   "each test motor's weight in \"Weight (g)\".");
+    if (const auto refusal = model_.useDensity(GetListBox(IDC_BATCHES).GetCurSel()))
+        tell(*refusal);
 }
 
 } // namespace kestrune

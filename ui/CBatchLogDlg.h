@@ -3,17 +3,13 @@
 
 #pragma once
 // The Batch Log page: every break test kept in kes-batches.csv, each batch's own constants, and
-// "Use" to apply them as a calibration does.
+// "Use" to apply them as a calibration does. Its model holds the log and every text it shows.
 
-#include "batches/batch_log_file.h"
-#include "batches/batch_summary.h"
-#include "core/units.h"
 #include "files/disk_file.h"
+#include "models/batch_log_model.h"
 #include "platform/CPropertyPage.h"
 
 #include <array>
-#include <string>
-#include <vector>
 
 namespace kestrune {
 
@@ -35,24 +31,15 @@ private:
     void OnUseDensityClicked();
     void OnTableSelChange();
 
-    void loadLog();
-    // Both tables again, from the log, in the current units.
-    void showLog();
+    // Both tables again, from the model.
+    void showTables();
     void showBatches();
-    // The Tests list's rows: the header, then one for each entry.
-    int testsRows() const;
-    std::string testsRow(int row) const;
-    // The summary of the batch selected in Batches, nullptr (and the user told) when none is.
-    const BatchSummary* selectedBatch();
-    // The Length box follows a change of units with the length it holds.
-    void convertLength(LengthUnit from, LengthUnit to);
+    // The boxes of the test as the model has them.
+    void showTyped();
 
     DiskFile logFile_;
-    BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
-    std::vector<BatchSummary> summaries_; // Batches row i + 1 each
+    BatchLogModel model_;
     bool shown_ = false;
-    LengthUnit shownUnit_ = LengthUnit::Inch;
-    double shownThickness_ = 0;
 
     static const std::array<platform::EventEntry<CBatchLogDlg>, 8> kEvents;
 };

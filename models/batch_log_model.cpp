@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#include "batch_log_model.h"
+
+#include "batches/batch_log_file.h"
+#include "batches/batch_rows.h"
+#include "core/iso_date.h"
+#include "core/number_text.h"
+#include "settings/settings_file.h"
+
+#include <cstddef>
+
+namespace kestrune {
+namespace {
+
+// A batch name or note as a message quotes it: its start, cut between characters.
+std::string inQuotes(std::string_view text) {
+    constexpr std::size_t kMost = 40;
+    std::string out = "\"";
+    if (text.size() <= kMost) {
+        out += text;
+    } else {
+        std::size_t cut = kMost;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U)
+            --cut;
+        out += text.substr(0, cut);
+        out += "…";
+    }
+    return out + "\"";
+}
+
+std::string batchName(const BatchSummary& summary) {
+    return "Batch " + inQuotes(summary.batch) + " (" + std::string(typeListText(summary.type)) +
+           ")";
+}
+
+} // namespace
+
+BatchLogModel::BatchLogModel(CalcState& state, Preferences& preferences)
+    : state_(state), preferences_(preferences) {}
+
+const BreakTestTexts& BatchLogModel::start() {
+    typed_ = {};
+    typed_.type = startingType(state_.currentType);
+    typed_.width = static_cast<int>(StripWidth::W1_8);
+    typed_.date = todayIsoDate();
+    typed_.strands = "2";
+    return typed_;
+}
+
+FileResult BatchLogModel::load(StoredFile& file) {
+    // Read beside the log, not into it, so that a read that fails or runs out of memory halfway
+    // leaves no test.
+    entries_ = {};
+    seePreferences();
+    BatchLog read;
+    FileResult result = loadBatchLog(read, file);
+    if (result.failed())
+        return result;
+    summaries_ = summariseBatches(read, shownThickness_);
+    entries_ = std::move(read);
+    return result;
+}
+
+bool BatchLogModel::showAgain(std::string length) {
+    typed_.length = std::move(length);
+    const LengthUnit unit = preferences_.units();
+    if (unit != shownUnit_) {
+        if (const std::optional<double> value = readCompleteNumber(typed_.length))
+            typed_.length = formatLength(toInches(*value, shownUnit_), unit);
+    }
+    if (unit == shownUnit_ && preferences_.thickness() == shownThickness_)
+        return false;
+    seePreferences();
+    return true;
+}
+
+void BatchLogModel::seePreferences() {
+    shownUnit_ = preferences_.units();
+    shownThickness_ = preferences_.thickness();
+    summaries_ = summariseBatches(entries_, shownThickness_);
+}
+
+int BatchLogModel::testsRows() const {
+    return static_cast<int>(entries_.size()) + 1;
+}
+
+std::string BatchLogModel::testsRow(int row) const {
+    if (row == 0)
+        return testsHeader(shownUnit_);
+    if (row < 0 || row >= testsRows())
+        return {};
+    return formatTestRow(entries_[static_cast<std::size_t>(row - 1)], shownThickness_, shownUnit_);
+}
+
+std::vector<std::string> BatchLogModel::batchesRows() const {
+    std::vector<std::string> rows;
+    rows.reserve(summaries_.size() + 1);
+    rows.push_back(batchesHeader());
+    for (const BatchSummary& summary : summaries_)
+        rows.push_back(formatBatchRow(summary));
+    return rows;
+}
+
+std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
+    typed_ = std::move(texts);
+    BreakTestEntry entry = readBreakTestEntry(typed_, shownUnit_, shownThickness_);
+    test_ = std::move(entry.test);
+    if (!test_)
+        return std::move(entry.refusal);
+    return std::nullopt;
+}
+
+FileResult BatchLogModel::addTypedTest(StoredFile& file) {
+    if (!test_)
+        return FileResult::failure("there is no test to add");
+    FileResult result = addBreakTest(entries_, *test_, file, shownThickness_);
+    if (!result.done())
+        return result;
+    test_.reset();
+    summaries_ = summariseBatches(entries_, shownThickness_);
+    // The next test of the series: the same batch, date and motor, its own results.
+    for (std::string* box : {&typed_.turns, &typed_.torque, &typed_.weight, &typed_.note})
+        box->clear();
+    return result;
+}
+
+std::optional<std::string> BatchLogModel::deleteQuestion(int row) const {
+    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size())
+        return std::nullopt;
+    const std::optional<BreakTest> test = entries_[static_cast<std::size_t>(row - 1)].test();
+    const std::string what =
+        test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date
+             : "the line of kes-batches.csv that could not be read (row " + formatInt(row) + ")";
+    return "Delete " + what + " from the Batch Log?\n\nIt is removed from kes-batches.csv at once.";
+}
+
+FileResult BatchLogModel::deleteTest(int row, StoredFile& file) {
+    const std::size_t index = row > 0 ? static_cast<std::size_t>(row - 1) : entries_.size();
+    FileResult result = deleteBatchLogEntry(entries_, index, file, shownThickness_);
+    if (result.done())
+        summaries_ = summariseBatches(entries_, shownThickness_);
+    return result;
+}
+
+const BatchSummary* BatchLogModel::summaryAt(int row) const {
+    if (row <= 0 || static_cast<std::size_t>(row) > summaries_.size())
+        return nullptr;
+    return &summaries_[static_cast<std::size_t>(row - 1)];
+}
+
+std::optional<std::string> BatchLogModel::use(int row) {
+    const BatchSummary* summary = summaryAt(row);
+    if (summary == nullptr)
+        return "Choose a batch in \"Batches\" first.";
+    // Refused before anything is asked, so that a refusal changes nothing.
+    if (!canUseSummary(*summary))
+        return batchName(*summary) +
+               " gives no constant Kestrune can compute with. Nothing was changed.";
+    useSummary(state_, *summary);
+    return std::nullopt;
+}
+
+std::optional<std::string> BatchLogModel::useDensity(int row) {
+    const BatchSummary* summary = summaryAt(row);
+    if (summary == nullptr)
+        return "Choose a batch in \"Batches\" first.";
+    if (!summary->density || !preferences_.setDensity(summary->density->mean))
+        return batchName(*summary) + " has no test with a weight, so it gives no density. Enter "
+                                     "each test motor's weight in \"Weight (g)\".";
+    return std::nullopt;
+}
+
+FileResult BatchLogModel::saveConstants(StoredFile& file) const {
+    return saveSettings(state_, file);
+}
+
+} // namespace kestrune

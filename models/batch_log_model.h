@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The Batch Log page without its window: the logged tests and each batch's summary in the units
+// and strip thickness the page shows them with, the test typed for Add, and every text of its
+// tables, questions and refusals. "Use" applies a batch as a calibration does, "Use density"
+// gives the modeller's pages its rubber.
+
+#include "batches/batch_log_entry.h"
+#include "batches/batch_summary.h"
+#include "batches/break_test_entry.h"
+#include "core/calc_state.h"
+#include "core/preferences.h"
+#include "core/stored_file.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrune {
+
+class BatchLogModel {
+public:
+    // What a failed read of kes-batches.csv, a failed Add or Delete, and a failed "Save Value"
+    // after "Use" mean for the user.
+    static constexpr std::string_view kLogUnread =
+        "The Batch Log shows no tests. Kestrune leaves the file as it is and asks before it "
+        "replaces it.";
+    static constexpr std::string_view kTestNotAdded =
+        "The test was not added; the boxes still hold it.";
+    static constexpr std::string_view kLogKept = "The Batch Log and the file are as they were.";
+    static constexpr std::string_view kConstantsNotKept =
+        "The batch's constants are in use until Kestrune ends, but they were not kept for the "
+        "next start.";
+
+    // The calculation state takes what "Use" applies; the preferences give the units and strip
+    // thickness the tables are shown with and take the density of "Use density".
+    BatchLogModel(CalcState& state, Preferences& preferences);
+
+    // The boxes of the first test: the calculation pages' type, "1/8", today's date and the
+    // two-strand test loop.
+    const BreakTestTexts& start();
+
+    // The log becomes the file's, shown in the preferences' units and thickness. A failed read
+    // leaves no test of it: part of a log is no log to add to.
+    FileResult load(StoredFile& file);
+    // Shown again, with the Length box's text as it stands: after a change of units on another
+    // page typed().length holds that length in the new units. True when the tables are shown
+    // anew (the units or the thickness changed).
+    bool showAgain(std::string length);
+
+    // Tests: the header row, then one row per entry of the log.
+    int testsRows() const;
+    std::string testsRow(int row) const;
+    // Batches: the header row, then one row per summary.
+    std::vector<std::string> batchesRows() const;
+    // The header row of either table is no test and no batch.
+    static bool isHeaderRow(int row) { return row == 0; }
+
+    // Add, first: the boxes as they stand; the refusal to tell when they give no test (nothing
+    // is asked or written then).
+    std::optional<std::string> typeTest(BreakTestTexts texts);
+    // Then the test typed goes into the log and its file. Once it is written the boxes of its own
+    // results are emptied for the next test of the series.
+    FileResult addTypedTest(StoredFile& file);
+    // The boxes as the model last had them: typed, emptied after Add, Length converted.
+    const BreakTestTexts& typed() const { return typed_; }
+
+    // Delete of a Tests row: the question to ask first, nothing for a row that is no test.
+    std::optional<std::string> deleteQuestion(int row) const;
+    FileResult deleteTest(int row, StoredFile& file);
+
+    // "Use" and "Use density" of a Batches row: what to tell the user when nothing was applied,
+    // nothing when it was.
+    std::optional<std::string> use(int row);
+    std::optional<std::string> useDensity(int row);
+    // "Save Value" after "Use": the calculation state into kes.cfg.
+    FileResult saveConstants(StoredFile& file) const;
+
+private:
+    // The preferences' units and thickness become the tables', and the batches are summarised.
+    void seePreferences();
+    const BatchSummary* summaryAt(int row) const;
+
+    CalcState& state_;
+    Preferences& preferences_;
+    BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
+    std::vector<BatchSummary> summaries_; // Batches row i + 1 each
+    LengthUnit shownUnit_ = LengthUnit::Inch;
+    double shownThickness_ = 0;
+    BreakTestTexts typed_;
+    std::optional<BreakTest> test_; // the test typed for Add
+};
+
+} // namespace kestrune

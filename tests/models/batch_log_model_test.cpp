@@ -1,0 +1,245 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+// The Batch Log page's rules on its model, with a log in memory and a calculation state and
+// preferences of the test's own.
+
+#include "batches/batch_log_file.h"
+#include "core/calibration.h"
+#include "core/iso_date.h"
+#include "core/memory_file.h"
+#include "models/batch_log_model.h"
+#include "tests/support/case_name.h"
+#include "tests/support/locale_guard.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace kestrune::test {
+namespace {
+
+using test::PrintTo;
+
+// A record no reader understands, then B0 with a note of quotes, a comma and a line break.
+const std::string kUnreadable("\0\xff\xfe,\"x", 6);
+const std::string kLog =
+    kUnreadable + "\nB0,2026-01-02,Tan Sport,1/4,2,8,500,,,\"\"\"a\"\",\nb\"\n";
+
+class BatchLogModelTest : public testing::Test {
+protected:
+    void load(std::optional<std::string> bytes) {
+        file_.setBytes(std::move(bytes));
+        model_.load(file_);
+    }
+    // Add as the page does it: the boxes, then the write. The refusal or the write's reason.
+    std::optional<std::string> add(BreakTestTexts texts) {
+        if (std::optional<std::string> refusal = model_.typeTest(std::move(texts)))
+            return refusal;
+        const FileResult written = model_.addTypedTest(file_);
+        return written.done() ? std::nullopt : std::optional(written.reason);
+    }
+
+    CalcState state_;
+    Preferences prefs_;
+    BatchLogModel model_{state_, prefs_};
+    MemoryFile file_{"kes-batches.csv"};
+};
+
+// A test as its boxes hold it, of 2026-03-14 and without a note.
+BreakTestTexts typed(const char* batch, int type, int width, const char* strands,
+                     std::string length, const char* turns, const char* torque,
+                     const char* weight) {
+    return {batch, "2026-03-14", type,   width, strands, std::move(length),
+            turns, torque,       weight, ""};
+}
+
+struct UnitCase {
+    std::string name;
+    LengthUnit unit;
+    bool decimalComma;
+    std::array<const char*, 2> lengths; // A's and B's as typed
+    std::array<const char*, 3> rows;    // the Tests row each test adds
+    double inchesOfB;                   // B's length as the log keeps it
+};
+
+class TypedTests : public BatchLogModelTest, public testing::WithParamInterface<UnitCase> {};
+
+// Batch A: four strands of 3/16 with torques, one weighed. B: a two-strand loop of 1/4. Tests typed
+// show in the page's units and are summarised per batch; Use acts as a calibration (bit for bit
+// for a two-strand loop), Delete asks, and no line is lost.
+TEST_P(TypedTests, ShowSummariseUseAndDelete) {
+    const UnitCase& c = GetParam();
+    std::optional<DecimalCommaLocale> locale;
+    if (c.decimalComma)
+        KESTRUNE_REQUIRE_DECIMAL_COMMA(locale.emplace());
+    prefs_.setUnits(c.unit);
+    const BreakTestTexts& start = model_.start();
+    EXPECT_EQ(start.date, todayIsoDate());
+    EXPECT_EQ(start.strands, "2");
+    load(kLog);
+    const std::array tests{typed("A", TanSuperSport, 3, "4", c.lengths[0], "1100", "2.90", ""),
+                           typed("A", TanSuperSport, 3, "4", c.lengths[0], "1150", "3.05", "1.90"),
+                           typed("B", TanII, 4, "2", c.lengths[1], "1300", "", "")};
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        EXPECT_EQ(add(tests[i]), std::nullopt);
+        EXPECT_EQ(model_.testsRow(model_.testsRows() - 1), c.rows[i]);
+        EXPECT_EQ(model_.typed().turns + model_.typed().torque + model_.typed().weight, "");
+    }
+    BreakTestTexts noTurns = model_.typed();
+    noTurns.turns = "0";
+    EXPECT_NE(add(noTurns).value_or("").find("\"Turns\""), std::string::npos);
+    ASSERT_EQ(model_.testsRows(), 6) << "nothing added with Turns 0";
+    EXPECT_EQ(model_.testsRow(1).substr(0, 16), "Unreadable line\t");
+    EXPECT_EQ(model_.batchesRows().at(2).substr(0, 36),
+              "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
+    EXPECT_EQ(model_.useDensity(2), std::nullopt);
+    EXPECT_DOUBLE_EQ(prefs_.density(), 0.36807972628568675);
+    EXPECT_EQ(model_.use(3), std::nullopt);
+    EXPECT_EQ(state_.turnsConstant, turnsConstantFromMeasurement(1300 / c.inchesOfB, 0.25));
+    MemoryFile settings("kes.cfg");
+    ASSERT_TRUE(model_.saveConstants(settings).done());
+    EXPECT_EQ(settings.bytes()->substr(0, 4), "147\n");
+    EXPECT_EQ(model_.deleteQuestion(3),
+              "Delete the test of batch \"A\" of 2026-03-14 from the Batch "
+              "Log?\n\nIt is removed from kes-batches.csv at once.");
+    ASSERT_TRUE(model_.deleteTest(3, file_).done());
+    EXPECT_EQ(model_.testsRows(), 5);
+    EXPECT_EQ(file_.bytes()->find(batchLogHeader() + "\n" + kUnreadable + "\n"), 0U);
+    BatchLog log;
+    ASSERT_TRUE(loadBatchLog(log, file_).done());
+    ASSERT_EQ(log.size(), 4U) << "the unreadable line, B0, A's second test and B";
+    EXPECT_EQ(log[1].test()->note, "\"a\",\nb");
+    EXPECT_EQ(log[2].test()->turns, 1150);
+}
+
+const UnitCase kUnits[] = {
+    {"inches",
+     LengthUnit::Inch,
+     false,
+     {"10.00", "12.50"},
+     {"A\t2026-03-14\tTan Super Sport\t3/16\t4\t10.00\t1100\t2.90\t\t\t190.5\t0.558",
+      "A\t2026-03-14\tTan Super Sport\t3/16\t4\t10.00\t1150\t3.05\t1.90\t\t199.2\t0.587",
+      "B\t2026-03-14\tTan II\t1/4\t2\t12.50\t1300\t\t\t\t147.1\t–"},
+     12.5},
+    {"millimetres_decimal_comma",
+     LengthUnit::Millimetre,
+     true,
+     {"254.0", "317.5"},
+     {"A\t2026-03-14\tTan Super Sport\t3/16\t4\t254.0\t1100\t2.90\t\t\t190.5\t0.558",
+      "A\t2026-03-14\tTan Super Sport\t3/16\t4\t254.0\t1150\t3.05\t1.90\t\t199.2\t0.587",
+      "B\t2026-03-14\tTan II\t1/4\t2\t317.5\t1300\t\t\t\t147.1\t–"},
+     toInches(317.5, LengthUnit::Millimetre)}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, TypedTests, testing::ValuesIn(kUnits), CaseName{});
+
+enum class Ask { Delete, Use, UseDensity };
+struct MessageCase {
+    std::string name;
+    std::string log;
+    Ask ask;
+    int row;
+    std::optional<std::string> text;
+};
+class Messages : public BatchLogModelTest, public testing::WithParamInterface<MessageCase> {};
+
+// What Delete asks, and what Use and Use density refuse.
+TEST_P(Messages, NameWhatTheyAreAbout) {
+    const MessageCase& c = GetParam();
+    load(c.log);
+    const std::optional<std::string> text = c.ask == Ask::Delete ? model_.deleteQuestion(c.row)
+                                            : c.ask == Ask::Use  ? model_.use(c.row)
+                                                                 : model_.useDensity(c.row);
+    EXPECT_EQ(text, c.text);
+}
+
+const std::string kDeleted = " from the Batch Log?\n\nIt is removed from kes-batches.csv at once.";
+const std::string kChoose = "Choose a batch in \"Batches\" first.";
+const MessageCase kMessages[] = {
+    {"delete_of_the_header_asks_nothing", kLog, Ask::Delete, 0, {}},
+    {"delete_past_the_last_test_asks_nothing", kLog, Ask::Delete, 3, {}},
+    {"delete_of_an_unreadable_line_names_its_row", kLog, Ask::Delete, 1,
+     "Delete the line of kes-batches.csv that could not be read (row 1)" + kDeleted},
+    {"delete_quotes_a_long_batch_cut_between_characters",
+     std::string(39, 'x') + "\xc3\xa9\xc3\xa9,2026-01-02,Tan II,1/8,2,10,1000,,,\n", Ask::Delete, 1,
+     "Delete the test of batch \"" + std::string(39, 'x') + "…\" of 2026-01-02" + kDeleted},
+    {"use_without_a_batch", kLog, Ask::Use, -1, kChoose},
+    {"use_of_the_header", kLog, Ask::Use, 0, kChoose},
+    {"use_density_without_a_batch", kLog, Ask::UseDensity, -1, kChoose},
+    {"use_of_a_batch_that_gives_no_constant", "H,2026-01-02,Tan II,1/8,2,1e-300,2000000000,,,\n",
+     Ask::Use, 1,
+     "Batch \"H\" (Tan II) gives no constant Kestrune can compute with. Nothing was changed."},
+    {"use_density_of_a_batch_with_no_weight", kLog, Ask::UseDensity, 1,
+     "Batch \"B0\" (Tan Sport) has no test with a weight, so it gives no density. Enter each "
+     "test motor's weight in \"Weight (g)\"."}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, Messages, testing::ValuesIn(kMessages), CaseName{});
+
+struct FileCase {
+    std::string name;
+    bool tooLarge, readFails, writeFails;
+    int tests; // Tests rows once read; an Add adds one and a Delete takes it away when written
+};
+class Files : public BatchLogModelTest, public testing::WithParamInterface<FileCase> {};
+
+// A log that cannot be read shows no test, and Add or Delete replaces it (the page asks first);
+// a write that fails changes neither the log nor the boxes. The log always equals its file.
+TEST_P(Files, AreReadAndWritten) {
+    const FileCase& c = GetParam();
+    file_.failReads(c.readFails ? std::optional<std::string>("it is a folder") : std::nullopt);
+    file_.failWrites(c.writeFails ? std::optional<std::string>("the disk is full") : std::nullopt);
+    load(c.tooLarge ? std::string(kMaxBatchLogBytes + 1, 'x') : kLog);
+    EXPECT_EQ(model_.testsRows(), c.tests);
+    EXPECT_EQ(model_.batchesRows().size(), c.tests == 1 ? 1U : 2U);
+    const std::optional<std::string> before = c.writeFails ? file_.bytes() : std::nullopt;
+    EXPECT_EQ(add(typed("B", TanII, 4, "2", "12.5", "1300", "", "")).has_value(), c.writeFails);
+    EXPECT_EQ(model_.typed().turns, c.writeFails ? "1300" : "");
+    EXPECT_EQ(model_.testsRows(), c.writeFails ? c.tests : c.tests + 1);
+    EXPECT_EQ(model_.deleteTest(1, file_).done(), !c.writeFails);
+    EXPECT_EQ(model_.testsRows(), c.tests);
+    EXPECT_TRUE(!c.writeFails || file_.bytes() == before) << "the file as it was";
+    BatchLog onFile;
+    file_.failReads(std::nullopt);
+    ASSERT_TRUE(loadBatchLog(onFile, file_).done());
+    EXPECT_EQ(static_cast<int>(onFile.size()) + 1, model_.testsRows());
+}
+
+const FileCase kFiles[] = {{"unreadable", false, true, false, 1},
+                           {"over_64_mib", true, false, false, 1},
+                           {"writes_fail", false, false, true, 3}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, Files, testing::ValuesIn(kFiles), CaseName{});
+
+struct AgainCase {
+    std::string name;
+    LengthUnit from, unit;
+    double thickness;
+    const char* length; // in the Length box, then as shown again
+    const char* shown;
+    bool tables;
+    const char* density; // W's, in Batches
+};
+class ShownAgain : public BatchLogModelTest, public testing::WithParamInterface<AgainCase> {};
+
+// Shown again, the page follows the units and strip thickness another page chose.
+TEST_P(ShownAgain, FollowsTheUnitsAndThickness) {
+    const AgainCase& c = GetParam();
+    prefs_.setUnits(c.from);
+    load("W,2026-01-02,Tan II,1/8,2,10,1000,,1.5,\n");
+    prefs_.setUnits(c.unit);
+    prefs_.setThickness(c.thickness);
+    EXPECT_EQ(model_.showAgain(c.length), c.tables);
+    EXPECT_EQ(model_.typed().length, c.shown);
+    EXPECT_EQ(model_.testsRow(0).find("mm") != std::string::npos, c.unit == LengthUnit::Millimetre);
+    EXPECT_TRUE(model_.batchesRows().at(1).ends_with(c.density));
+}
+
+constexpr LengthUnit kIn = LengthUnit::Inch, kMm = LengthUnit::Millimetre;
+const AgainCase kAgain[] = {
+    {"nothing_changed", kIn, kIn, 0.042, "12.5", "12.5", false, "\t0.872"},
+    {"millimetres", kIn, kMm, 0.042, "12.5", "317.5", true, "\t0.872"},
+    {"inches", kMm, kIn, 0.042, "317.5", "12.50", true, "\t0.872"},
+    {"a_length_that_is_no_number_stays", kIn, kMm, 0.042, "12,5", "12,5", true, "\t0.872"},
+    {"thicker_strip", kIn, kIn, 0.05, "12.5", "12.5", true, "\t0.732"}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, ShownAgain, testing::ValuesIn(kAgain), CaseName{});
+
+} // namespace
+} // namespace kestrune::test
