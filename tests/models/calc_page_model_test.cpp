@@ -12,124 +12,45 @@
 namespace kestrune {
 namespace {
 
-enum class Act { Start, Compute, ChooseType, Default, Leave, ShowAgain };
+// Compute: 4 strands of 1/8 at 80 % of the length; Compute16: 16 strands of 1/4 at 90 %.
+enum class Act { Start, Compute, Compute16, ChooseType, Default, Leave, ShowAgain };
 
 struct Step {
-    const char* what;
     Quantity page;
     Act act;
-    int type;  // ChooseType and Default
-    int width; // the lists' indices for Compute
-    int strands;
-    int limit;
+    int type; // ChooseType and Default
     const char* length;
     bool vorlick;
     std::optional<std::string> line; // Compute: the line put on top; ShowAgain: "again" or none
     double constant;                 // the page's constant afterwards
 };
 
-constexpr int k18 = 2, k4 = 1, k80 = 4;
+constexpr Quantity kTurns = Quantity::Turns, kTorque = Quantity::Torque;
 
 // kes.cfg holds 120 for Tan II and 3.00 oz-in for its torque, 90 and 1.50 for Tan Sport.
 const Step kSteps[] = {
-    {"the turns page starts with Tan II's table constant",
-     Quantity::Turns,
-     Act::Start,
-     0,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     120},
-    {"a 1-inch motor", Quantity::Turns, Act::Compute, 0, k18, k4, k80, "1", false, "67", 120},
-    {"an empty length shows nothing",
-     Quantity::Turns,
-     Act::Compute,
-     0,
-     k18,
-     k4,
-     k80,
-     "",
-     false,
-     {},
-     120},
-    {"16 strands of 1/4 at 90 %, 20 inches", Quantity::Turns, Act::Compute, 0, 4, 7, 2, "20", false,
-     "540", 120},
-    {"Default gives the page the default, not the table",
-     Quantity::Turns,
-     Act::Default,
-     TanII,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     107},
-    {"computed with the default", Quantity::Turns, Act::Compute, 0, k18, k4, k80, "1", false, "60",
-     107},
-    {"an uncalibrated type is undefined",
-     Quantity::Turns,
-     Act::ChooseType,
-     TanSuperSport,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     0},
-    {"Tan Super Sport", Quantity::Turns, Act::Compute, 0, k18, k4, k80, "12", false, "Undefined",
-     0},
-    {"unless Vorlick: 75 a inch, 80 %", Quantity::Turns, Act::Compute, 0, k18, k4, k80, "1", true,
-     "60", 0},
-    {"choosing Tan II brings the table back",
-     Quantity::Turns,
-     Act::ChooseType,
-     TanII,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     120},
-    {"then Tan Sport", Quantity::Turns, Act::ChooseType, TanSport, 0, 0, 0, "", false, {}, 90},
-    {"the turns page is left", Quantity::Turns, Act::Leave, 0, 0, 0, 0, "", false, {}, 90},
-    {"the torque page first shown takes the type shown",
-     Quantity::Torque,
-     Act::Start,
-     0,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     1.5},
-    {"its torque", Quantity::Torque, Act::Compute, 0, k18, k4, k80, "", false, "3.40", 1.5},
-    {"Vorlick needs no constant", Quantity::Torque, Act::Compute, 0, k18, k4, k80, "", true, "5.83",
-     1.5},
-    {"Tan II chosen there", Quantity::Torque, Act::ChooseType, TanII, 0, 0, 0, "", false, {}, 3},
-    {"Defaults", Quantity::Torque, Act::Default, TanII, 0, 0, 0, "", false, {}, 2.7},
-    {"the default torque", Quantity::Torque, Act::Compute, 0, k18, k4, k80, "", false, "6.11", 2.7},
-    {"the torque page is left", Quantity::Torque, Act::Leave, 0, 0, 0, 0, "", false, {}, 2.7},
-    {"the turns page shown again takes Tan II", Quantity::Turns, Act::ShowAgain, 0, 0, 0, 0, "",
-     false, "again", 120},
-    {"the turns page is left again", Quantity::Turns, Act::Leave, 0, 0, 0, 0, "", false, {}, 120},
-    {"the torque page shown again, same type: the default stays",
-     Quantity::Torque,
-     Act::ShowAgain,
-     0,
-     0,
-     0,
-     0,
-     "",
-     false,
-     {},
-     2.7},
+    {kTurns, Act::Start, 0, "", false, {}, 120}, // the turns page starts with Tan II's constant
+    {kTurns, Act::Compute, 0, "1", false, "67", 120},
+    {kTurns, Act::Compute, 0, "", false, {}, 120}, // an empty length shows nothing
+    {kTurns, Act::Compute16, 0, "20", false, "540", 120},
+    {kTurns, Act::Default, TanII, "", false, {}, 107}, // the page's constant, not the table's
+    {kTurns, Act::Compute, 0, "1", false, "60", 107},
+    {kTurns, Act::ChooseType, TanSuperSport, "", false, {}, 0},
+    {kTurns, Act::Compute, 0, "12", false, "Undefined", 0},
+    {kTurns, Act::Compute, 0, "1", true, "60", 0},        // Vorlick: 75 an inch, 80 %
+    {kTurns, Act::ChooseType, TanII, "", false, {}, 120}, // the table's constant again
+    {kTurns, Act::ChooseType, TanSport, "", false, {}, 90},
+    {kTurns, Act::Leave, 0, "", false, {}, 90},
+    {kTorque, Act::Start, 0, "", false, {}, 1.5}, // first shown: the type the list shows
+    {kTorque, Act::Compute, 0, "", false, "3.40", 1.5},
+    {kTorque, Act::Compute, 0, "", true, "5.83", 1.5}, // Vorlick needs no constant
+    {kTorque, Act::ChooseType, TanII, "", false, {}, 3},
+    {kTorque, Act::Default, TanII, "", false, {}, 2.7},
+    {kTorque, Act::Compute, 0, "", false, "6.11", 2.7},
+    {kTorque, Act::Leave, 0, "", false, {}, 2.7},
+    {kTurns, Act::ShowAgain, 0, "", false, "again", 120}, // takes Tan II, chosen on Torque
+    {kTurns, Act::Leave, 0, "", false, {}, 120},
+    {kTorque, Act::ShowAgain, 0, "", false, {}, 2.7}, // same type: the default stays
 };
 
 TEST(CalcPageModel, EachPageComputesWithTheConstantOfTheTypeItShows) {
@@ -137,6 +58,7 @@ TEST(CalcPageModel, EachPageComputesWithTheConstantOfTheTypeItShows) {
     state.table = {{120, 0, 90}, {3.0, 0, 1.5}};
     CalcPageModel turns(state, Quantity::Turns), torque(state, Quantity::Torque);
     for (const Step& step : kSteps) {
+        const auto i = &step - kSteps;
         CalcPageModel& page = step.page == Quantity::Turns ? turns : torque;
         std::optional<std::string> line;
         switch (step.act) {
@@ -144,8 +66,10 @@ TEST(CalcPageModel, EachPageComputesWithTheConstantOfTheTypeItShows) {
             page.start();
             break;
         case Act::Compute:
-            line =
-                page.recompute({step.width, step.strands, step.limit, step.length, step.vorlick});
+            line = page.recompute({2, 1, 4, step.length, step.vorlick});
+            break;
+        case Act::Compute16:
+            line = page.recompute({4, 7, 2, step.length, step.vorlick});
             break;
         case Act::ChooseType:
             page.chooseType(step.type);
@@ -161,11 +85,11 @@ TEST(CalcPageModel, EachPageComputesWithTheConstantOfTheTypeItShows) {
                 line = "again";
             break;
         }
-        EXPECT_EQ(line, step.line) << step.what;
+        EXPECT_EQ(line, step.line) << "step " << i;
         EXPECT_EQ(step.page == Quantity::Turns ? state.turnsConstant : state.torqueConstant,
                   step.constant)
-            << step.what;
-        EXPECT_EQ(page.shownType(), state.currentType) << step.what;
+            << "step " << i;
+        EXPECT_EQ(page.shownType(), state.currentType) << "step " << i;
     }
     EXPECT_EQ(state.table.turns[TanII], 120) << "Default leaves the table alone";
     EXPECT_EQ(state.table.torque[TanII], 3.0);

@@ -23,37 +23,42 @@ using namespace platform;
 
 class CalcPages : public PageSheetTest {};
 
-TEST_F(CalcPages, StartWithoutSettingsShows60Turns) {
-    runSheet([&](QWidget*) {
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
-        EXPECT_EQ(turns_.GetListBox(IDC_TYPE).GetText(turns_.GetListBox(IDC_TYPE).GetCurSel()),
-                  "Tan II");
+// Every control reaches the page's model and its line shows on top of the result list (the
+// rules are the model's table): the lists, Length, Vorlick, Default and Defaults, and the type
+// chosen on the other page when a page is shown again.
+TEST_F(CalcPages, EveryControlReachesTheModelAndItsLineShowsOnTop) {
+    writeFileAtomically(settingsFilePath(), "120\n0\n90\n3.00\n0.00\n1.50\n");
+    runSheet([&](QWidget* sheet) {
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "67");
         EXPECT_EQ(turns_.GetEdit(IDC_LENGTH).GetWindowText(), "1");
-    });
-    EXPECT_EQ(calcState().turnsConstant, 107);
-    EXPECT_EQ(calcState().turnsMotor.turns, 60);
-}
-
-TEST_F(CalcPages, TorqueTabFirstOpenedShows611AndVorlick583) {
-    runSheet([&](QWidget* sheet) {
-        EXPECT_EQ(calcState().torqueMotor.torque, 0) << "nothing computed before the tab opens";
+        chooseEntry(turns_, IDC_WIDTH, 4);   // 1/4
+        chooseEntry(turns_, IDC_STRANDS, 7); // 16
+        chooseEntry(turns_, IDC_LIMIT, 2);   // 90
+        enter(turns_, IDC_LENGTH, "20");
+        const std::vector<std::pair<std::function<void()>, const char*>> turnsSteps{
+            {[] {}, "540"},
+            {[&] { clickButton(sheet, "Default"); }, "481"},
+            {[&] { chooseEntry(turns_, IDC_TYPE, TanSport); }, "405"},
+            {[&] { QTest::mouseClick(turns_.GetDlgItem(IDC_VORLICK), Qt::LeftButton); }, "630"},
+        };
+        for (const auto& [step, line] : turnsSteps) {
+            step();
+            EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), line);
+        }
         activate(TorquePage);
+        EXPECT_EQ(torque_.GetListBox(IDC_TYPE).GetCurSel(), TanSport);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "3.40");
+        chooseEntry(torque_, IDC_TYPE, TanII);
+        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "6.79");
+        clickButton(sheet, "Defaults");
         EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "6.11");
-        QTest::mouseClick(findButton(sheet, "Vorlick"), Qt::LeftButton);
-        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "5.83");
-        EXPECT_EQ(lineCount(torque_, IDC_TORQUE_RESULT), 2);
-    });
-}
-
-TEST_F(CalcPages, UncalibratedTypeIsUndefinedUnlessVorlick) {
-    runSheet([&](QWidget* sheet) {
-        chooseEntry(turns_, IDC_TYPE, TanSuperSport);
-        EXPECT_EQ(calcState().currentType, TanSuperSport);
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "Undefined");
-        QTest::mouseClick(findButton(sheet, "Vorlick"), Qt::LeftButton);
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60"); // 75 per inch, 75 * 0.8
+        activate(TurnsPage);
+        EXPECT_EQ(turns_.GetListBox(IDC_TYPE).GetCurSel(), TanII);
+        EXPECT_EQ(calcState().turnsConstant, 120);
+        const int lines = lineCount(torque_, IDC_TORQUE_RESULT);
         activate(TorquePage);
-        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "Undefined");
+        EXPECT_EQ(lineCount(torque_, IDC_TORQUE_RESULT), lines) << "the same type, nothing new";
+        EXPECT_EQ(calcState().torqueConstant, 2.7);
     });
 }
 
@@ -114,83 +119,6 @@ TEST_F(CalcPages, LengthTakesDigitsOnlyTypedOrPasted) {
         length->paste();
         EXPECT_EQ(length->text(), QStringLiteral("123456"));
         EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "7472586"); // 9340733 turns * 0.8
-    });
-}
-
-TEST_F(CalcPages, InputListsRecomputeWithTheSelectedEntries) {
-    runSheet([&](QWidget*) {
-        chooseEntry(turns_, IDC_WIDTH, 4);   // 1/4
-        chooseEntry(turns_, IDC_STRANDS, 7); // 16
-        chooseEntry(turns_, IDC_LIMIT, 2);   // 90
-        QLineEdit* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
-        QTest::mouseClick(length, Qt::LeftButton);
-        QTest::keyClicks(length, "20");
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "481");
-        const TurnsMotor& m = calcState().turnsMotor;
-        EXPECT_EQ((std::vector<double>{m.width, m.strands, m.limit, m.length}),
-                  (std::vector<double>{0.25, 16, 90, 20}));
-    });
-}
-
-TEST_F(CalcPages, DefaultChangesOnlyThePageConstant) {
-    writeFileAtomically(settingsFilePath(), "120\n0\n0\n3.00\n0.00\n0.00\n");
-    runSheet([&](QWidget* sheet) {
-        EXPECT_EQ(calcState().turnsConstant, 120);
-        clickButton(sheet, "Default");
-        EXPECT_EQ(calcState().turnsConstant, 107);
-        EXPECT_EQ(calcState().table.turns[TanII], 120) << "the table keeps its value";
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
-        chooseEntry(turns_, IDC_TYPE, TanSuperSport);
-        clickButton(sheet, "Default");
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "Undefined");
-        chooseEntry(turns_, IDC_TYPE, TanII);
-        EXPECT_EQ(calcState().turnsConstant, 120) << "choosing the type brings the table back";
-
-        activate(TorquePage);
-        EXPECT_EQ(calcState().torqueConstant, 3.0);
-        clickButton(sheet, "Defaults");
-        EXPECT_EQ(calcState().torqueConstant, 2.7);
-        EXPECT_EQ(topLine(torque_, IDC_TORQUE_RESULT), "6.11");
-        EXPECT_EQ(calcState().table.torque[TanII], 3.0);
-    });
-}
-
-// Both pages compute with the constant of the type their Type list shows, also after the
-// other page changed the type.
-TEST_F(CalcPages, ATypeChosenOnOnePageIsComputedWithOnTheOther) {
-    writeFileAtomically(settingsFilePath(), "107\n0\n90\n2.70\n0.00\n1.50\n");
-    runSheet([&](QWidget*) {
-        chooseEntry(turns_, IDC_TYPE, TanSport);
-        activate(TorquePage);
-        ListBox types = torque_.GetListBox(IDC_TYPE);
-        EXPECT_EQ(types.GetCurSel(), TanSport);
-        EXPECT_EQ(calcState().torqueConstant, 1.5) << "first shown with the shown type's constant";
-
-        chooseEntry(torque_, IDC_TYPE, TanII);
-        activate(TurnsPage);
-        EXPECT_EQ(turns_.GetListBox(IDC_TYPE).GetCurSel(), TanII);
-        EXPECT_EQ(calcState().turnsConstant, 107);
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "60");
-        EXPECT_EQ(calcState().turnsMotor.type, TanII);
-
-        chooseEntry(turns_, IDC_TYPE, TanSport);
-        activate(TorquePage);
-        EXPECT_EQ(torque_.GetListBox(IDC_TYPE).GetCurSel(), TanSport);
-        EXPECT_EQ(calcState().torqueConstant, 1.5);
-        EXPECT_EQ(calcState().torqueMotor.type, TanSport);
-    });
-}
-
-TEST_F(CalcPages, SameTypeOnReturnKeepsDefaultedConstant) {
-    runSheet([&](QWidget* sheet) {
-        activate(TorquePage);
-        calcState().table.torque[TanII] = 5; // as if calibrated elsewhere without this page
-        clickButton(sheet, "Defaults");
-        activate(TurnsPage);
-        const int lines = lineCount(torque_, IDC_TORQUE_RESULT);
-        activate(TorquePage);
-        EXPECT_EQ(calcState().torqueConstant, 2.7) << "no type change, nothing reloaded";
-        EXPECT_EQ(lineCount(torque_, IDC_TORQUE_RESULT), lines);
     });
 }
 
