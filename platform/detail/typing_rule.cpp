@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -37,7 +38,12 @@ void TypingRule::attach(unsigned style, QLineEdit& input, QWidget& box) {
 TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLineEdit& input,
                        QWidget& box)
     : QValidator(&input), allows_(allows), box_(box) {
-    connect(&input, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    connect(&input, &QLineEdit::textChanged, this, [this](const QString& text) {
+        before_ = text;
+        refusing_ = false;
+    });
+    connect(&input, &QLineEdit::cursorPositionChanged, this, [this] { refusing_ = false; });
+    connect(&input, &QLineEdit::selectionChanged, this, [this] { refusing_ = false; });
     // A tool-tip window of its own: Qt's tool tip vanishes at the release of the very key that
     // was refused.
     tip_ = new QLabel(tip, &box, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
@@ -53,13 +59,19 @@ TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLi
     tipTimer_ = new QTimer(this);
     tipTimer_->setSingleShot(true);
     connect(tipTimer_, &QTimer::timeout, tip_, &QWidget::hide);
-    connect(&input, &QLineEdit::inputRejected, this, [this] { showTip(); });
+    connect(&input, &QLineEdit::inputRejected, this, [this] {
+        refusing_ = true;
+        showTip();
+    });
     connect(&input, &QLineEdit::textEdited, tip_, &QWidget::hide);
     box.installEventFilter(this);
+    // A combo box hands its keys to its line, which has the clicks.
+    input.installEventFilter(this);
 }
 
 QValidator::State TypingRule::validate(QString& text, int& pos) const {
-    if (allows_(stdText(text)))
+    const bool allowed = allows_(stdText(text));
+    if (allowed && !refusing_)
         return Acceptable;
     // What came in at once between what the box held and what it would hold.
     qsizetype head = 0;
@@ -70,6 +82,18 @@ QValidator::State TypingRule::validate(QString& text, int& pos) const {
            text[text.size() - 1 - tail] == before_[before_.size() - 1 - tail])
         ++tail;
     const QString added = text.mid(head, text.size() - head - tail);
+    if (refusing_ && !added.isEmpty())
+        return Invalid;
+    if (allowed)
+        return Acceptable; // while refusing, only a deletion comes here
+    if (added == u',') {
+        QString pointed = text;
+        pointed[head] = u'.';
+        if (!allows_(stdText(pointed)))
+            return Invalid;
+        text = pointed;
+        return Acceptable;
+    }
     const QString trimmed = added.trimmed();
     // Only a paste (more than one character at once) with blanks around it gets a second chance.
     if (added.size() < 2 || trimmed.size() == added.size())
@@ -85,6 +109,23 @@ QValidator::State TypingRule::validate(QString& text, int& pos) const {
 bool TypingRule::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &box_ && event->type() == QEvent::FocusOut)
         tip_->hide();
+    if (event->type() == QEvent::MouseButtonPress)
+        refusing_ = false;
+    // These end a refusal even where they change nothing, as End at the end of the text.
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            refusing_ = false;
+            break;
+        default:
+            break;
+        }
+    }
     return false;
 }
 

@@ -4,7 +4,10 @@
 #pragma once
 // Keeps a number box to what its style lets the user write. A key or paste that would break the
 // rule leaves the text as it was and shows a short tip under the box saying what it takes; a
-// paste first loses the blanks and line ends around it (a spreadsheet cell comes as "12\n").
+// paste first loses the blanks and line ends around it (a spreadsheet cell comes as "12\n"). What
+// is typed or pasted right after a refusal is refused too, until Backspace, Delete, a move of the
+// cursor or another change of the text: "20.5" in a whole-number box stays 20, never 205. A comma
+// typed is the decimal point.
 
 #include <QValidator>
 #include <string_view>
@@ -36,6 +39,7 @@ private:
 
     bool (*allows_)(std::string_view); // asked about the whole text, as UTF-8
     QString before_;
+    bool refusing_ = false; // since a refusal, nothing more is added at its place
     QWidget& box_;
     QLabel* tip_;
     QTimer* tipTimer_;

@@ -121,7 +121,8 @@ struct DigitsCase {
     const char* typed;
     const char* pasted;
     const char* expected;
-    bool tipShown; // the tip that says what the box takes
+    bool tipShown;              // the tip that says what the box takes
+    const char* keysAfter = ""; // after the paste, as a key sequence
 };
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
@@ -139,6 +140,7 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         }
+        QTest::keySequence(edit, QKeySequence(QString::fromUtf8(c.keysAfter)));
         EXPECT_EQ(c.edit == kRatioCombo ? dialog.GetComboBox(c.edit).GetWindowText()
                                         : dialog.GetEdit(c.edit).GetWindowText(),
                   c.expected);
@@ -154,9 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
     Edit, DigitsTest,
     testing::Values(
         DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120", false},
-        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "15", true},
-        DigitsCase{"a_digit_after_a_refusal_takes_the_tip_away", kDigitsEdit, "1.5", "", "15",
-                   false},
+        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "1", true},
+        DigitsCase{"digits_after_a_refusal_refused_too", kDigitsEdit, "20.5", "", "20", true},
+        DigitsCase{"sign_refused_with_its_digit", kDigitsEdit, "-1", "", "", true},
+        DigitsCase{"exponent_refused_with_its_digit", kDigitsEdit, "1e-7", "", "1", true},
+        DigitsCase{"backspace_ends_a_refusal", kDigitsEdit, "12.\b5", "", "15", false},
+        DigitsCase{"a_move_ends_a_refusal", kDigitsEdit, "12.", "", "152", false, "Left,5"},
+        DigitsCase{"end_key_ends_a_refusal", kDigitsEdit, "12.", "", "125", false, "End,5"},
+        DigitsCase{"refused_paste_refuses_what_follows", kDigitsEdit, "1", "2.5", "1", true, "5"},
         DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
         DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
         DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},
@@ -166,12 +173,13 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", true},
         DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false},
         DigitsCase{"decimal_typed", kDecimalEdit, "-12.5e-3", "", "-12.5e-3", false},
-        DigitsCase{"decimal_comma_refused", kDecimalEdit, "12,", "", "12", true},
+        DigitsCase{"decimal_comma_is_a_point", kDecimalEdit, "12,5", "", "12.5", false},
+        DigitsCase{"second_point_or_comma_refused", kDecimalEdit, "1.2,5.3", "", "1.2", true},
         DigitsCase{"decimal_paste_of_a_cell", kDecimalEdit, "", " 0.042\r\n", "0.042", false},
         DigitsCase{"pasted_comma_refused_whole", kDecimalEdit, "1", "2,5", "1", true},
         DigitsCase{"paste_making_a_second_point_refused", kDecimalEdit, "1.5", ".2", "1.5", true},
         DigitsCase{"combo_takes_digits", kRatioCombo, "16", "", "16", false},
-        DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.", "", "1", true},
+        DigitsCase{"combo_refuses_a_point", kRatioCombo, "1.6", "", "1", true},
         DigitsCase{"combo_paste_loses_its_line_end", kRatioCombo, "", "20\n", "20", false}),
     CaseName{});
 

@@ -110,11 +110,15 @@ TEST_F(CalcPages, LengthTakesDigitsOnlyTypedOrPasted) {
     runSheet([&](QWidget*) {
         auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
         QTest::mouseClick(length, Qt::LeftButton);
-        QTest::keyClicks(length, "1a.-2 e3");
+        QTest::keyClicks(length, "20.5");
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "1210")
+            << "1513 turns * 0.8, never 205 inches";
+        QTest::keyClicks(length, "\b\b123");
         EXPECT_EQ(length->text(), QStringLiteral("123"));
         QApplication::clipboard()->setText(QStringLiteral("4.5x6"));
         length->paste();
         EXPECT_EQ(length->text(), QStringLiteral("123")) << "a paste with other characters";
+        QTest::keyClick(length, Qt::Key_End); // a move ends the refusal the paste began
         QApplication::clipboard()->setText(QStringLiteral("456"));
         length->paste();
         EXPECT_EQ(length->text(), QStringLiteral("123456"));

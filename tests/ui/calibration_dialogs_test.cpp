@@ -192,11 +192,11 @@ TEST_F(CalibrationDialogs, TheValueTypedSurvivesTheHelpAndTheReturn) {
 TEST_F(CalibrationDialogs, TurnsValueTakesDigitsOnlyTorqueAnyText) {
     runSheet([&](QWidget* sheet) {
         calibrate(sheet, kTurnsDialog, [&](QWidget* dialog) {
-            enterValue(dialog, kTurnsDialog, "-1.5x9");
-            EXPECT_EQ(valueEdit(dialog, kTurnsDialog)->text(), QStringLiteral("159"));
+            enterValue(dialog, kTurnsDialog, "114.8");
+            EXPECT_EQ(valueEdit(dialog, kTurnsDialog)->text(), QStringLiteral("114"));
             clickButton(dialog, "OK");
         });
-        EXPECT_EQ(calcState().turnsConstant, 159);
+        EXPECT_EQ(calcState().turnsConstant, 114);
         calibrate(sheet, kTorqueDialog, [&](QWidget* dialog) {
             enterValue(dialog, kTorqueDialog, "-1.5x9");
             EXPECT_EQ(valueEdit(dialog, kTorqueDialog)->text(), QStringLiteral("-1.5x9"));

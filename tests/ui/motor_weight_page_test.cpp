@@ -87,7 +87,7 @@ TEST_F(MotorWeight, EveryControlReachesTheModelAndItsTextsComeBack) {
         {IDC_DENSITY, "1.05", "500", "10.67", "3.56 g/m", "972", "0.67 g over the F1G limit"},
         {IDC_UNITS, "0", "19.69", "10.67", "0.0903 g/in", "972", "0.67 g over the F1G limit"},
         {IDC_CLASS, "0", "19.69", "10.67", "0.0903 g/in", "972", ""},
-        {IDC_WEIGHT, "1,5a", "27.68", "15", "0.0903 g/in", "1367", ""}, // refused keys
+        {IDC_WEIGHT, "15a5", "27.68", "15", "0.0903 g/in", "1367", ""}, // refused keys
         {IDC_TYPE, "1", "27.68", "15", "0.0903 g/in", "Undefined", ""},
         {IDC_WIDTH, "3", "18.45", "15", "0.1355 g/in", "Undefined", ""},
         {IDC_LIMIT, "0", "18.45", "15", "0.1355 g/in", "Undefined", ""},
