@@ -37,6 +37,10 @@ void Edit::SetSel(int start, int end) {
     control_->setSelection(start, end - start);
 }
 
+void Edit::SetRefusalTip(std::string_view tip) {
+    control_->setRefusalTip(detail::qtText(tip));
+}
+
 void Edit::ScrollCaret() {
     // A line edit always scrolls its caret into view by itself.
 }

@@ -29,6 +29,10 @@ public:
     // Selects from start to end (the caret ends at end); end -1 = to the end, start -1 = none.
     void SetSel(int start, int end);
     void ScrollCaret();
+    // The tip a whole-number box shows when a point or a comma typed there is refused, worded for
+    // what the box holds; other refused keys keep the usual tip. Empty: the usual tip for all.
+    // A box without a typing rule shows no tip.
+    void SetRefusalTip(std::string_view tip);
 
 private:
     detail::EditControl* control_;

@@ -22,7 +22,8 @@ const std::array<EventEntry<CCalibDlg>, 3> CCalibDlg::kEvents{{
 }};
 
 CCalibDlg::CCalibDlg(const CalibrationQuantity& quantity)
-    : CDialog(dialogTemplate(quantity.templateId)), model_(calcState(), quantity.quantity) {
+    : CDialog(dialogTemplate(quantity.templateId)), model_(calcState(), quantity.quantity),
+      refusalTip_(quantity.refusalTip) {
     SetHelpContext(quantity.helpContext);
 }
 
@@ -37,6 +38,7 @@ void CCalibDlg::DoDataExchange(CDataExchange& dx) {
 bool CCalibDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     fillWidthList(GetListBox(IDC_WIDTH));
+    GetEdit(IDC_VALUE).SetRefusalTip(refusalTip_);
     GetEdit(IDC_VALUE).SetWindowText(model_.startText());
     return true;
 }

@@ -17,6 +17,7 @@ struct CalibrationQuantity {
     int templateId;
     Quantity quantity;
     unsigned long helpContext; // F1 in the dialog
+    const char* refusalTip;    // for a point typed into a value box of whole numbers; "": none
 };
 
 class CCalibDlg : public platform::CDialog {
@@ -40,6 +41,7 @@ private:
     static const std::array<platform::EventEntry<CCalibDlg>, 3> kEvents;
 
     CalibrationModel model_;
+    const char* refusalTip_;
 };
 
 } // namespace kestrune

@@ -9,7 +9,7 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTorque{IDD_CALIB_TORQUE, Quantity::Torque, kHelpCalibrateTorque};
+const CalibrationQuantity kTorque{IDD_CALIB_TORQUE, Quantity::Torque, kHelpCalibrateTorque, ""};
 } // namespace
 
 CCalibTorqueDlg::CCalibTorqueDlg() : CCalibDlg(kTorque) {}

@@ -9,7 +9,9 @@
 namespace kestrune {
 
 namespace {
-const CalibrationQuantity kTurns{IDD_CALIB_TURNS, Quantity::Turns, kHelpCalibrateTurns};
+const CalibrationQuantity kTurns{
+    IDD_CALIB_TURNS, Quantity::Turns, kHelpCalibrateTurns,
+    "Whole turns per inch only: the part after the point is not taken."};
 } // namespace
 
 CCalibTurnsDlg::CCalibTurnsDlg() : CCalibDlg(kTurns) {}

@@ -33,6 +33,7 @@ bool CTurnsDlg::OnInitDialog() {
     CCalcPage::OnInitDialog();
     fillLists();
     Edit length = GetEdit(IDC_LENGTH);
+    length.SetRefusalTip("Whole inches only: the part after the point is not taken.");
     length.SetWindowText("1");
     length.SetSel(1, 0);
     length.ScrollCaret();

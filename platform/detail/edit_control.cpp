@@ -21,7 +21,7 @@ EditControl::EditControl(unsigned style, QWidget* parent) : QLineEdit(parent) {
         shades.setColor(QPalette::Base, shades.color(QPalette::Window));
         setPalette(shades);
     } else {
-        TypingRule::attach(style, *this, *this);
+        rule_ = TypingRule::attach(style, *this, *this);
     }
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!quiet_)
@@ -43,6 +43,11 @@ void EditControl::showText(const QString& text) {
     // Not by blocking signals: the typing rule follows every change of the text.
     const QScopedValueRollback<bool> quiet(quiet_, true);
     setText(text);
+}
+
+void EditControl::setRefusalTip(const QString& tip) {
+    if (rule_ != nullptr)
+        rule_->setPointTip(tip);
 }
 
 void EditControl::focusInEvent(QFocusEvent* event) {

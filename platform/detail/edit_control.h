@@ -15,6 +15,8 @@
 
 namespace kestrune::platform::detail {
 
+class TypingRule;
+
 class EditControl final : public QLineEdit {
 public:
     EditControl(unsigned style, QWidget* parent);
@@ -24,6 +26,8 @@ public:
     void setWindowText(const QString& text);
     // Sets the text without raising EN_UPDATE; the same text again changes nothing at all.
     void showText(const QString& text);
+    // See Edit::SetRefusalTip.
+    void setRefusalTip(const QString& tip);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -32,7 +36,8 @@ private:
     void tell(Notification code) const;
 
     std::function<void(Notification)> notify_;
-    bool quiet_ = false; // the text changing now is the program's showText
+    TypingRule* rule_ = nullptr; // what the style lets the user write, if it says
+    bool quiet_ = false;         // the text changing now is the program's showText
 };
 
 } // namespace kestrune::platform::detail

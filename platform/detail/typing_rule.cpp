@@ -22,22 +22,26 @@ namespace {
 constexpr int kTipMilliseconds = 4000;
 } // namespace
 
-void TypingRule::attach(unsigned style, QLineEdit& input, QWidget& box) {
+TypingRule* TypingRule::attach(unsigned style, QLineEdit& input, QWidget& box) {
+    TypingRule* rule = nullptr;
     if (style & style::Number) {
-        input.setValidator(new TypingRule(
+        rule = new TypingRule(
             kestrune::isDigitsOnly,
-            QStringLiteral("This box takes whole numbers only: the digits 0 to 9."), input, box));
+            QStringLiteral("This box takes whole numbers only: the digits 0 to 9."), input, box);
     } else if (style & style::Decimal) {
-        input.setValidator(new TypingRule(
+        rule = new TypingRule(
             kestrune::isNumberPrefix,
             QStringLiteral("This box takes numbers written with a point, such as 12.5."), input,
-            box));
+            box);
     }
+    if (rule != nullptr)
+        input.setValidator(rule);
+    return rule;
 }
 
 TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLineEdit& input,
                        QWidget& box)
-    : QValidator(&input), allows_(allows), box_(box) {
+    : QValidator(&input), allows_(allows), usualTip_(tip), box_(box) {
     connect(&input, &QLineEdit::textChanged, this, [this](const QString& text) {
         before_ = text;
         refusing_ = false;
@@ -60,6 +64,12 @@ TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLi
     tipTimer_->setSingleShot(true);
     connect(tipTimer_, &QTimer::timeout, tip_, &QWidget::hide);
     connect(&input, &QLineEdit::inputRejected, this, [this] {
+        // The keys refused after the first keep its tip.
+        if (!refusing_) {
+            const bool point = added_ == u'.' || added_ == u',';
+            tip_->setText(point && !pointTip_.isEmpty() ? pointTip_ : usualTip_);
+            tip_->setAccessibleName(tip_->text());
+        }
         refusing_ = true;
         showTip();
     });
@@ -82,6 +92,7 @@ QValidator::State TypingRule::validate(QString& text, int& pos) const {
            text[text.size() - 1 - tail] == before_[before_.size() - 1 - tail])
         ++tail;
     const QString added = text.mid(head, text.size() - head - tail);
+    added_ = added;
     if (refusing_ && !added.isEmpty())
         return Invalid;
     if (allowed)

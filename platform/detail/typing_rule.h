@@ -24,8 +24,11 @@ public:
     // can still grow into a number the program's reader takes whole (isDigitsOnly and
     // isNumberPrefix of core/number_text.h). input: the line the user types into; box: the control
     // it belongs to (the line itself, or the combo box around it), under which the tip shows and
-    // whose leaving takes the tip away.
-    static void attach(unsigned style, QLineEdit& input, QWidget& box);
+    // whose leaving takes the tip away. The rule, owned by input; null for a style without one.
+    static TypingRule* attach(unsigned style, QLineEdit& input, QWidget& box);
+
+    // The tip for a point or a comma refused, in place of the usual one; empty: the usual one.
+    void setPointTip(const QString& tip) { pointTip_ = tip; }
 
     State validate(QString& text, int& pos) const override;
 
@@ -39,6 +42,9 @@ private:
 
     bool (*allows_)(std::string_view); // asked about the whole text, as UTF-8
     QString before_;
+    const QString usualTip_;
+    QString pointTip_;
+    mutable QString added_; // by the change asked about last: a refusal's tip depends on it
     bool refusing_ = false; // since a refusal, nothing more is added at its place
     QWidget& box_;
     QLabel* tip_;

@@ -121,8 +121,9 @@ struct DigitsCase {
     const char* typed;
     const char* pasted;
     const char* expected;
-    bool tipShown;              // the tip that says what the box takes
-    const char* keysAfter = ""; // after the paste, as a key sequence
+    bool tipShown;                 // the tip that says what the box takes
+    const char* tipWord = nullptr; // in the tip, when not the box's usual "point" or "digits"
+    const char* keysAfter = "";    // after the paste, as a key sequence
 };
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
@@ -133,6 +134,7 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     RecordingDialog dialog;
     runDialog(dialog, [&](QWidget*) {
+        dialog.GetEdit(kDigitsEdit).SetRefusalTip("Whole inches only: the part after the point.");
         QWidget* edit = dialog.GetDlgItem(c.edit);
         edit->setFocus();
         QTest::keyClicks(edit, c.typed);
@@ -146,8 +148,9 @@ TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
                   c.expected);
         const auto* tip = edit->findChild<QLabel*>(QStringLiteral("refusalTip"));
         EXPECT_EQ(tip != nullptr && tip->isVisible(), c.tipShown);
+        const char* word = c.tipWord ? c.tipWord : c.edit == kDecimalEdit ? "point" : "digits";
         EXPECT_TRUE(!c.tipShown ||
-                    tip->text().contains(c.edit == kDecimalEdit ? "point" : "digits"));
+                    (tip->text().contains(word) && tip->accessibleName() == tip->text()));
     });
     QLocale::setDefault(QLocale::system());
 }
@@ -156,14 +159,16 @@ INSTANTIATE_TEST_SUITE_P(
     Edit, DigitsTest,
     testing::Values(
         DigitsCase{"digits_typed", kDigitsEdit, "120", "", "120", false},
-        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "1", true},
-        DigitsCase{"digits_after_a_refusal_refused_too", kDigitsEdit, "20.5", "", "20", true},
+        DigitsCase{"point_sign_and_letters_refused", kDigitsEdit, "1.5-x", "", "1", true, "inches"},
+        DigitsCase{"digits_after_a_point_refused", kDigitsEdit, "20.5", "", "20", true, "inches"},
+        DigitsCase{"comma_refused_with_the_box_tip", kDigitsEdit, "3,5", "", "3", true, "inches"},
+        DigitsCase{"a_letter_keeps_the_usual_tip", kDigitsEdit, "1x.5", "", "1", true},
         DigitsCase{"sign_refused_with_its_digit", kDigitsEdit, "-1", "", "", true},
         DigitsCase{"exponent_refused_with_its_digit", kDigitsEdit, "1e-7", "", "1", true},
         DigitsCase{"backspace_ends_a_refusal", kDigitsEdit, "12.\b5", "", "15", false},
-        DigitsCase{"a_move_ends_a_refusal", kDigitsEdit, "12.", "", "152", false, "Left,5"},
-        DigitsCase{"end_key_ends_a_refusal", kDigitsEdit, "12.", "", "125", false, "End,5"},
-        DigitsCase{"refused_paste_refuses_what_follows", kDigitsEdit, "1", "2.5", "1", true, "5"},
+        DigitsCase{"a_move_ends_a_refusal", kDigitsEdit, "12.", "", "152", false, {}, "Left,5"},
+        DigitsCase{"end_key_ends_a_refusal", kDigitsEdit, "12.", "", "125", false, {}, "End,5"},
+        DigitsCase{"refused_paste_refuses_the_next", kDigitsEdit, "1", "2.5", "1", true, {}, "5"},
         DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
         DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
         DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -113,6 +114,8 @@ TEST_F(CalcPages, LengthTakesDigitsOnlyTypedOrPasted) {
         QTest::keyClicks(length, "20.5");
         EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "1210")
             << "1513 turns * 0.8, never 205 inches";
+        EXPECT_EQ(length->findChild<QLabel*>()->text().toStdString(),
+                  "Whole inches only: the part after the point is not taken.");
         QTest::keyClicks(length, "\b\b123");
         EXPECT_EQ(length->text(), QStringLiteral("123"));
         QApplication::clipboard()->setText(QStringLiteral("4.5x6"));

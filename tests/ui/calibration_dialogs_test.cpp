@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <cmath>
 #include <vector>
@@ -194,6 +195,8 @@ TEST_F(CalibrationDialogs, TurnsValueTakesDigitsOnlyTorqueAnyText) {
         calibrate(sheet, kTurnsDialog, [&](QWidget* dialog) {
             enterValue(dialog, kTurnsDialog, "114.8");
             EXPECT_EQ(valueEdit(dialog, kTurnsDialog)->text(), QStringLiteral("114"));
+            EXPECT_EQ(valueEdit(dialog, kTurnsDialog)->findChild<QLabel*>()->text().toStdString(),
+                      "Whole turns per inch only: the part after the point is not taken.");
             clickButton(dialog, "OK");
         });
         EXPECT_EQ(calcState().turnsConstant, 114);
