@@ -9,11 +9,14 @@
 
 #include <QFocusEvent>
 #include <QScopedValueRollback>
+#include <limits>
 
 namespace kestrune::platform::detail {
 
 EditControl::EditControl(unsigned style, QWidget* parent) : QLineEdit(parent) {
     setFrame((style & style::Border) != 0);
+    // A note is taken whole, however long: the log keeps it.
+    setMaxLength(std::numeric_limits<int>::max());
     if (style & style::ReadOnly) {
         setReadOnly(true);
         // The desktop's look of a box that cannot be typed into: the window's own colour.

@@ -6,7 +6,7 @@
 // showText), and EN_SETFOCUS when the user enters it (not when its window becomes active again).
 // With style Number it takes digits only, with Decimal numbers written with a point (see
 // TypingRule). With ReadOnly it shows a result: the user can select and copy its text but never
-// change it.
+// change it. It takes text of any length.
 
 #include "platform/win_constants.h"
 

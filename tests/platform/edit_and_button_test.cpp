@@ -128,6 +128,8 @@ struct DigitsCase {
 
 class DigitsTest : public testing::TestWithParam<DigitsCase> {};
 
+const std::string kLongNote(1'000'000, 'n'); // a line edit by itself takes 32,767
+
 // On a German desktop too: no box takes a decimal comma.
 TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
     const DigitsCase& c = GetParam();
@@ -177,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"paste_with_a_blank_inside_refused", kDigitsEdit, "", "1 5", "", true},
         DigitsCase{"typed_blank_refused", kDigitsEdit, "1 ", "", "1", true},
         DigitsCase{"other_edit_takes_anything", kTextEdit, "1.5-x", "a", "1.5-xa", false},
+        DigitsCase{"other_edit_takes_any_length", kTextEdit, "", kLongNote.c_str(),
+                   kLongNote.c_str(), false},
         DigitsCase{"decimal_typed", kDecimalEdit, "-12.5e-3", "", "-12.5e-3", false},
         DigitsCase{"decimal_comma_is_a_point", kDecimalEdit, "12,5", "", "12.5", false},
         DigitsCase{"second_point_or_comma_refused", kDecimalEdit, "1.2,5.3", "", "1.2", true},
