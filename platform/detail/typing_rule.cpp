@@ -47,7 +47,13 @@ TypingRule::TypingRule(bool (*allows)(std::string_view), const QString& tip, QLi
         refusing_ = false;
     });
     connect(&input, &QLineEdit::cursorPositionChanged, this, [this] { refusing_ = false; });
-    connect(&input, &QLineEdit::selectionChanged, this, [this] { refusing_ = false; });
+    connect(&input, &QLineEdit::selectionChanged, this, [this, &input] {
+        // A refused key typed over a selection gives the same selection back: no move.
+        const std::pair selection{input.selectionStart(), input.selectionLength()};
+        if (selection != selection_)
+            refusing_ = false;
+        selection_ = selection;
+    });
     // A tool-tip window of its own: Qt's tool tip vanishes at the release of the very key that
     // was refused.
     tip_ = new QLabel(tip, &box, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);

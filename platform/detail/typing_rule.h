@@ -11,6 +11,7 @@
 
 #include <QValidator>
 #include <string_view>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,7 @@ private:
     QString pointTip_;
     mutable QString added_; // by the change asked about last: a refusal's tip depends on it
     bool refusing_ = false; // since a refusal, nothing more is added at its place
+    std::pair<int, int> selection_{-1, 0}; // start and length, as last told
     QWidget& box_;
     QLabel* tip_;
     QTimer* tipTimer_;

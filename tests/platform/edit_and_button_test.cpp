@@ -171,6 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"a_move_ends_a_refusal", kDigitsEdit, "12.", "", "152", false, {}, "Left,5"},
         DigitsCase{"end_key_ends_a_refusal", kDigitsEdit, "12.", "", "125", false, {}, "End,5"},
         DigitsCase{"refused_paste_refuses_the_next", kDigitsEdit, "1", "2.5", "1", true, {}, "5"},
+        DigitsCase{"over_a_selection", kDigitsEdit, "12", "", "12", true, "inches",
+                   "Shift+Left,.,5"},
         DigitsCase{"pasted_digits_taken", kDigitsEdit, "1", "23", "123", false},
         DigitsCase{"paste_with_a_letter_refused_whole", kDigitsEdit, "1", "2a", "1", true},
         DigitsCase{"pasted_decimal_refused", kDigitsEdit, "", "2.5", "", true},
