@@ -103,6 +103,7 @@ QValidator::State TypingRule::validate(QString& text, int& pos) const {
         return Invalid;
     if (allowed)
         return Acceptable; // while refusing, only a deletion comes here
+    // A comma typed is the point, as a decimal-comma desktop's keypad gives it.
     if (added == u',') {
         QString pointed = text;
         pointed[head] = u'.';
@@ -135,6 +136,8 @@ bool TypingRule::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Delete:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
         case Qt::Key_Home:
         case Qt::Key_End:
             refusing_ = false;
