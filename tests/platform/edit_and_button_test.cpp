@@ -130,7 +130,7 @@ class DigitsTest : public testing::TestWithParam<DigitsCase> {};
 
 const std::string kLongNote(1'000'000, 'n'); // a line edit by itself takes 32,767
 
-// On a German desktop too: no box takes a decimal comma.
+// On a German desktop too: no box keeps a decimal comma.
 TEST_P(DigitsTest, TakesOnlyWhatTheStyleAllows) {
     const DigitsCase& c = GetParam();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

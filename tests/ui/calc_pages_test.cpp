@@ -112,8 +112,7 @@ TEST_F(CalcPages, LengthTakesDigitsOnlyTypedOrPasted) {
         auto* length = qobject_cast<QLineEdit*>(turns_.GetDlgItem(IDC_LENGTH));
         QTest::mouseClick(length, Qt::LeftButton);
         QTest::keyClicks(length, "20.5");
-        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "1210")
-            << "1513 turns * 0.8, never 205 inches";
+        EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT), "1210"); // 1513 turns * 0.8
         EXPECT_EQ(length->findChild<QLabel*>()->text().toStdString(),
                   "Whole inches only: the part after the point is not taken.");
         QTest::keyClicks(length, "\b\b123");
