@@ -36,7 +36,7 @@ private:
     void tell(Notification code) const;
 
     std::function<void(Notification)> notify_;
-    TypingRule* rule_ = nullptr; // what the style lets the user write, if it says
+    TypingRule* rule_ = nullptr; // what its style lets the user type; null: any text
     bool quiet_ = false;         // the text changing now is the program's showText
 };
 
