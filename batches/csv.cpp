@@ -8,24 +8,38 @@
 namespace kestrune {
 namespace {
 
-// Where a record whose line ends at lineEnd (an LF, or the end of text) stops, and how much it
-// takes with its line end. Carriage returns before the line end belong to it.
-CsvRecord endAt(std::string_view text, std::size_t lineEnd,
+// The bytes of the line end at pos: LF, CR LF or a lone CR; 0 at the end of the text, and
+// kNotYet where a CR ends a text that may go on with the LF of a CR LF.
+constexpr std::size_t kNotYet = std::string_view::npos;
+std::size_t lineEndBytes(std::string_view text, std::size_t pos, bool textEnds) {
+    if (pos >= text.size())
+        return 0;
+    if (text[pos] == '\n')
+        return 1;
+    if (pos + 1 < text.size())
+        return text[pos + 1] == '\n' ? 2 : 1;
+    return textEnds ? 1 : kNotYet;
+}
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// The record whose line end starts at lineEnd (or the end of text); nothing yet where the line
+// end may go on past the text.
+CsvRecord endAt(std::string_view text, std::size_t lineEnd, bool textEnds,
                 std::optional<std::vector<std::string>> fields) {
-    std::size_t end = lineEnd;
-    while (end > 0 && text[end - 1] == '\r')
-        --end;
-    const std::size_t length = lineEnd < text.size() ? lineEnd + 1 : text.size();
-    return {text.substr(0, end), length, std::move(fields)};
+    const std::size_t ending = lineEndBytes(text, lineEnd, textEnds);
+    if (ending == kNotYet || (ending == 0 && !textEnds))
+        return {};
+    return {text.substr(0, lineEnd), lineEnd + ending, std::move(fields)};
 }
 
 } // namespace
 
 CsvRecord readCsvLine(std::string_view text, bool textEnds) {
-    const std::size_t lineEnd = text.find('\n');
-    if (lineEnd == std::string_view::npos && !textEnds)
-        return {};
-    return endAt(text, std::min(lineEnd, text.size()), std::nullopt);
+    const std::size_t lineEnd = std::min(text.find_first_of("\r\n"), text.size());
+    return endAt(text, lineEnd, textEnds, std::nullopt);
 }
 
 CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
@@ -53,31 +67,21 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
                 break;
             }
             fields.push_back(std::move(field));
-            std::size_t after = pos;
-            while (after < text.size() && text[after] == '\r')
-                ++after;
-            if (atEnd(after))
-                return {};
-            if (after == text.size() || text[after] == '\n')
-                return endAt(text, after, std::move(fields));
+            if (pos == text.size() || isLineEnd(text[pos]))
+                return endAt(text, pos, textEnds, std::move(fields));
             if (text[pos] != ',')
                 return readCsvLine(text, textEnds);
             ++pos;
             continue;
         }
         std::size_t stop = pos;
-        while (stop < text.size() && text[stop] != ',' && text[stop] != '\n')
+        while (stop < text.size() && text[stop] != ',' && !isLineEnd(text[stop]))
             ++stop;
         if (atEnd(stop))
             return {};
-        std::string_view bare = text.substr(pos, stop - pos);
-        if (stop == text.size() || text[stop] == '\n') {
-            while (!bare.empty() && bare.back() == '\r')
-                bare.remove_suffix(1);
-            fields.emplace_back(bare);
-            return endAt(text, stop, std::move(fields));
-        }
-        fields.emplace_back(bare);
+        fields.emplace_back(text.substr(pos, stop - pos));
+        if (stop == text.size() || isLineEnd(text[stop]))
+            return endAt(text, stop, textEnds, std::move(fields));
         pos = stop + 1;
     }
 }

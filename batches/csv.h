@@ -22,10 +22,10 @@ struct CsvRecord {
     std::optional<std::vector<std::string>> fields;
 };
 
-// The record at the start of text, which must not be empty. A record ends at an LF outside
-// quotes; carriage returns just before the line end belong to it. Text that is only the start
-// of a file (textEnds false) may end before the record does: then its length is 0, and more of
-// the file is needed to read it.
+// The record at the start of text, which must not be empty. A record ends at a line end outside
+// quotes: LF, CR LF or a lone CR, as spreadsheets of every system write them. Text that is only
+// the start of a file (textEnds false) may end before the record does: then its length is 0, and
+// more of the file is needed to read it.
 CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 
 // The first line of text as a record that is not read into fields (length 0 as above).

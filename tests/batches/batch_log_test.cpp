@@ -39,7 +39,8 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
 TEST(BatchLogQuoting, ARecordCutShortReadsWholeOrNotYet) {
     for (const std::string& text :
          {kGood, std::string("B,\"a\r\n\"\"b\"\"\",c\r\r\nx"), std::string("\"open\nx\n"),
-          std::string("a,\"b\"c\nd\""), std::string("x,\"\"")}) {
+          std::string("a,\"b\"c\nd\""), std::string("x,\"\""), std::string("a\rb"),
+          std::string("x,\"y\"\r\nz")}) {
         const CsvRecord whole = readCsvRecord(text);
         for (std::size_t cut = 1; cut < text.size(); ++cut) {
             const CsvRecord part = readCsvRecord(text.substr(0, cut), false);
@@ -59,7 +60,8 @@ TEST(ReadBatchLog, ReadsTests) {
              "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
              "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
              "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n", "B,0001-01-09,Tan II,1/4,9,3,50,,,\n",
-             "B,9999-12-31,Tan II,1/4,99,3,2147483647,1e300,1e-300,\n"}) {
+             "B,9999-12-31,Tan II,1/4,99,3,2147483647,1e300,1e-300,\n",
+             "Batch,Date,Type\rB,2026-01-01,Tan II,1/4,9,3,50,,,hello\r\r"}) { // CR line ends
         const auto entries = parseBatchLog(text);
         ASSERT_TRUE(entries && entries->size() == 1 && entries->front().isTest()) << text;
         EXPECT_EQ(parseBatchLog(formatBatchLog(*entries, 0.042)), entries);
