@@ -19,7 +19,7 @@ BatchLogEntry::BatchLogEntry(const BreakTest& test)
     }
 }
 
-BatchLogEntry BatchLogEntry::unreadableLine(std::string_view line) {
+BatchLogEntry BatchLogEntry::unreadableRecord(std::string_view line) {
     BatchLogEntry entry;
     entry.text_ = line;
     return entry;

@@ -20,7 +20,7 @@ class BatchLogEntry {
 public:
     // The test must be loggable.
     explicit BatchLogEntry(const BreakTest& test);
-    static BatchLogEntry unreadableLine(std::string_view line);
+    static BatchLogEntry unreadableRecord(std::string_view line);
 
     bool isTest() const { return type_ >= 0; }
     // The test, made again from what is kept; nothing for an unreadable record.

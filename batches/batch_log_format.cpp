@@ -122,15 +122,13 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
 std::size_t BatchLogReader::take(std::string_view text, bool end) {
     const std::size_t size = text.size();
     while (!text.empty() && !tooMany_) {
-        CsvRecord record = readCsvRecord(text, end);
+        // A record that is no test is kept whole, its line breaks in quotes included; one with
+        // a quote that never closes is the one line it starts on (readCsvRecord).
+        const CsvRecord record = readCsvRecord(text, end);
         if (record.length == 0)
             break; // the rest of it is still to come
         std::optional<BreakTest> test =
             record.fields ? readBreakTestFields(*record.fields) : std::nullopt;
-        // Only a test spans lines (a note with line breaks): anything else that does is an
-        // opening quote gone astray, and the lines after it stay lines of their own.
-        if (!test && record.raw.find('\n') != std::string_view::npos)
-            record = readCsvLine(text);
         text.remove_prefix(record.length);
         if (record.raw.empty())
             continue;
@@ -142,7 +140,7 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
         tooMany_ = entries_.size() == kMaxBatchLogEntries;
         if (!tooMany_)
             entries_.push_back(test ? BatchLogEntry(*test)
-                                    : BatchLogEntry::unreadableLine(record.raw));
+                                    : BatchLogEntry::unreadableRecord(record.raw));
     }
     return tooMany_ ? size : size - text.size();
 }

@@ -78,7 +78,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
              "B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,", "B,2026-03-14,Tan III,1/8,2,1,9,,,",
              "B,2026-03-14,Tan II,1/8,100,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,0,,,",
              "B,2026-02-30,Tan II,1/8,2,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,9,0,,", "B,\"open",
-             "\"a\"b,c", std::string("\0\xff\xfe,\"", 5)}) {
+             "\"a\"b,c", std::string("\0\xff\xfe,\"", 5),
+             "X,2026-01-01,Tan II,1/8,0,10,500,,,\"note one\n\n\nnote two\r\nend\""}) {
         const auto entries =
             parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
         ASSERT_TRUE(entries && entries->size() == 2) << bad;
@@ -127,7 +128,7 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     other.type = TanSport;
     noExtras.turns = 1400;
     noExtras.torque = noExtras.weight = std::nullopt;
-    const BatchLog log{BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableLine("junk"),
+    const BatchLog log{BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableRecord("junk"),
                        BatchLogEntry(aTest("B1")), BatchLogEntry(other), BatchLogEntry(noExtras)};
     const auto s = summariseBatches(log, 0.042);
     ASSERT_EQ(s.size(), 3u);
