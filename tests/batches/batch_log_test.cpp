@@ -148,6 +148,25 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
 }
 
+// Bytes that are no UTF-8 show as one U+FFFD each in a Tests row; the rest shows as it is.
+TEST(BatchRows, ShowEachByteThatIsNoUtf8AsAMark) {
+    const std::string mark = "\uFFFD";
+    const struct {
+        std::string bytes, shown;
+    } cases[] = {{"\xff\xfe \xe2\x80\x93", mark + mark + " –"},
+                 {"M\xc3\xbcller \xf0\x9f\x98\x80", "Müller 😀"},
+                 {"\xc0\xaf \xc3", mark + mark + " " + mark}, // overlong; cut short
+                 {"\xe2\x82 \xed\xa0\x80", mark + mark + " " + mark + mark + mark}, // surrogate
+                 {"\xf4\x90\x80\x80\xf5", mark + mark + mark + mark + mark}};       // past U+10FFFF
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatTestRow(BatchLogEntry::unreadableRecord(c.bytes), 0.042, LengthUnit::Inch),
+                  "Unreadable line\t" + c.shown);
+        EXPECT_EQ(formatTestRow(BatchLogEntry(aTest(c.bytes)), 0.042, LengthUnit::Inch)
+                      .substr(0, c.shown.size() + 1),
+                  c.shown + "\t");
+    }
+}
+
 // A test typed in the boxes is read in the shared units, or refused naming the first bad box.
 TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
     const BreakTestTexts good{"B1", "2026-03-14", TanII, 2, "2", "317.5", "1300", "2.75", "", ""};
