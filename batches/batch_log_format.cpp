@@ -8,6 +8,7 @@
 #include "csv.h"
 
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace kestrune {
@@ -45,11 +46,15 @@ bool isHeader(const std::vector<std::string>& fields) {
     return first == kHeaderFields.front();
 }
 
-void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness) {
+void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness,
+                 std::vector<std::uint64_t>* hashes) {
+    const std::size_t start = out.size();
     if (const std::optional<BreakTest> test = entry.test())
         appendBreakTestRecord(out, *test, thickness);
     else
         out += entry.unreadable();
+    if (hashes != nullptr)
+        hashes->push_back(recordHashOf(std::string_view(out).substr(start)));
     out += '\n';
 }
 
@@ -138,9 +143,11 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
         }
         first_ = false;
         tooMany_ = entries_.size() == kMaxBatchLogEntries;
-        if (!tooMany_)
+        if (!tooMany_) {
             entries_.push_back(test ? BatchLogEntry(*test)
                                     : BatchLogEntry::unreadableRecord(record.raw));
+            entries_.back().setRecordHash(recordHashOf(record.raw));
+        }
     }
     return tooMany_ ? size : size - text.size();
 }
@@ -154,27 +161,35 @@ std::optional<BatchLog> parseBatchLog(std::string_view text) {
     return entries;
 }
 
-PieceSource batchLogPieces(const BatchLog& entries, std::size_t skip, const BatchLogEntry* extra,
-                           double thickness) {
+std::uint64_t recordHashOf(std::string_view record) {
+    return std::hash<std::string_view>{}(record);
+}
+
+PieceSource batchLogPieces(const BatchLog& entries, EntryChange change, double thickness,
+                           std::vector<std::uint64_t>* hashes) {
     constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
-    return [&entries, skip, extra, thickness, next = std::size_t{0}, header = true,
+    if (hashes != nullptr)
+        hashes->clear();
+    return [&entries, change, thickness, hashes, next = std::size_t{0}, header = true,
             piece = std::string()]() mutable -> std::string_view {
         piece.clear();
         if (std::exchange(header, false))
             piece = batchLogHeader() + '\n';
         for (; next < entries.size() && piece.size() < kPieceBytes; ++next) {
-            if (next != skip)
-                appendEntry(piece, entries[next], thickness);
+            if (next != change.at)
+                appendEntry(piece, entries[next], thickness, hashes);
+            else if (change.put != nullptr)
+                appendEntry(piece, *change.put, thickness, hashes);
         }
-        if (next == entries.size() && extra != nullptr)
-            appendEntry(piece, *std::exchange(extra, nullptr), thickness);
+        if (next == entries.size() && change.at == entries.size() && change.put != nullptr)
+            appendEntry(piece, *std::exchange(change.put, nullptr), thickness, hashes);
         return piece;
     };
 }
 
 std::string formatBatchLog(const BatchLog& entries, double thickness) {
     std::string text;
-    const PieceSource next = batchLogPieces(entries, entries.size(), nullptr, thickness);
+    const PieceSource next = batchLogPieces(entries, {entries.size(), nullptr}, thickness);
     for (std::string_view piece = next(); !piece.empty(); piece = next())
         text += piece;
     return text;

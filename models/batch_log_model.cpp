@@ -112,14 +112,22 @@ std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
     return std::nullopt;
 }
 
+FileResult BatchLogModel::change(const BatchLogChange& change, StoredFile& file) {
+    const BatchLogChanged changed = changeBatchLog(entries_, change, file, shownThickness_);
+    reread_ = changed.reread;
+    if (changed.reread || changed.result.done())
+        summaries_ = summariseBatches(entries_, shownThickness_);
+    return changed.result;
+}
+
 FileResult BatchLogModel::addTypedTest(StoredFile& file) {
+    reread_ = false;
     if (!test_)
         return FileResult::failure("there is no test to add");
-    FileResult result = addBreakTest(entries_, *test_, file, shownThickness_);
+    FileResult result = change({std::nullopt, *test_}, file);
     if (!result.done())
         return result;
     test_.reset();
-    summaries_ = summariseBatches(entries_, shownThickness_);
     // The next test of the series: the same batch, date and motor, its own results.
     for (std::string* box : {&typed_.turns, &typed_.torque, &typed_.weight, &typed_.note})
         box->clear();
@@ -137,11 +145,11 @@ std::optional<std::string> BatchLogModel::deleteQuestion(int row) const {
 }
 
 FileResult BatchLogModel::deleteTest(int row, StoredFile& file) {
-    const std::size_t index = row > 0 ? static_cast<std::size_t>(row - 1) : entries_.size();
-    FileResult result = deleteBatchLogEntry(entries_, index, file, shownThickness_);
-    if (result.done())
-        summaries_ = summariseBatches(entries_, shownThickness_);
-    return result;
+    reread_ = false;
+    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size())
+        return FileResult::failure("there is no such test");
+    // Named by its record as read, so that the same test goes if another program moved it.
+    return change({recordName(entries_, static_cast<std::size_t>(row - 1)), std::nullopt}, file);
 }
 
 const BatchSummary* BatchLogModel::summaryAt(int row) const {

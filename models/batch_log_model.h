@@ -8,6 +8,7 @@
 // gives the modeller's pages its rubber.
 
 #include "batches/batch_log_entry.h"
+#include "batches/batch_log_file.h"
 #include "batches/batch_summary.h"
 #include "batches/break_test_entry.h"
 #include "core/calc_state.h"
@@ -30,7 +31,7 @@ public:
         "replaces it.";
     static constexpr std::string_view kTestNotAdded =
         "The test was not added; the boxes still hold it.";
-    static constexpr std::string_view kLogKept = "The Batch Log and the file are as they were.";
+    static constexpr std::string_view kLogKept = "Nothing was deleted: the file is as it was.";
     static constexpr std::string_view kConstantsNotKept =
         "The batch's constants are in use until Kestrune ends, but they were not kept for the "
         "next start.";
@@ -62,15 +63,20 @@ public:
     // Add, first: the boxes as they stand; the refusal to tell when they give no test (nothing
     // is asked or written then).
     std::optional<std::string> typeTest(BreakTestTexts texts);
-    // Then the test typed goes into the log and its file. Once it is written the boxes of its own
-    // results are emptied for the next test of the series.
+    // Then the test typed goes into the log and its file, as the file is on disk. Once it is
+    // written the boxes of its own results are emptied for the next test of the series.
     FileResult addTypedTest(StoredFile& file);
     // The boxes as the model last had them: typed, emptied after Add, Length converted.
     const BreakTestTexts& typed() const { return typed_; }
 
-    // Delete of a Tests row: the question to ask first, nothing for a row that is no test.
+    // Delete of a Tests row: the question to ask first, nothing for a row that is no test. The
+    // test asked about goes, from the file as it is on disk; when another program changed or
+    // removed its record, nothing is deleted.
     std::optional<std::string> deleteQuestion(int row) const;
     FileResult deleteTest(int row, StoredFile& file);
+    // Whether the last Add or Delete found that another program had changed the file, and read
+    // it again: then both tables show it anew, whatever came of the change.
+    bool reread() const { return reread_; }
 
     // "Use" and "Use density" of a Batches row: what to tell the user when nothing was applied,
     // nothing when it was.
@@ -83,6 +89,7 @@ private:
     // The preferences' units and thickness become the tables', and the batches are summarised.
     void seePreferences();
     const BatchSummary* summaryAt(int row) const;
+    FileResult change(const BatchLogChange& change, StoredFile& file);
 
     CalcState& state_;
     Preferences& preferences_;
@@ -92,6 +99,7 @@ private:
     double shownThickness_ = 0;
     BreakTestTexts typed_;
     std::optional<BreakTest> test_; // the test typed for Add
+    bool reread_ = false;
 };
 
 } // namespace kestrune

@@ -110,8 +110,11 @@ void CBatchLogDlg::OnAddClicked() {
         tell(*refusal);
         return;
     }
-    if (!saveReported(
-            logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded))
+    const bool added = saveReported(
+        logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded);
+    if (model_.reread())
+        showTables();
+    if (!added)
         return;
     ListBox tests = GetListBox(IDC_TESTS);
     tests.SetCurSel(tests.SetCount(model_.testsRows()) - 1);
@@ -125,8 +128,13 @@ void CBatchLogDlg::OnDeleteClicked() {
     const std::optional<std::string> question = model_.deleteQuestion(row);
     if (!question || !askYesNo(*question))
         return;
-    if (!saveReported(
-            logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept))
+    const bool deleted = saveReported(
+        logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept);
+    if (model_.reread()) {
+        showTables();
+        return;
+    }
+    if (!deleted)
         return;
     tests.DeleteString(row);
     tests.SetCurSel(-1);

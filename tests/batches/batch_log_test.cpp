@@ -201,7 +201,7 @@ TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
 TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     test::TempFolder folder;
     const auto path = folder / "kes-batches.csv";
-    DiskFile file(path), inTheWay(folder.path());
+    DiskFile file(path);
     BatchLog log, again;
     EXPECT_TRUE(loadBatchLog(log, file).missing());
     test::writeBytes(path, kHeader + "odd line\n");
@@ -218,9 +218,12 @@ TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     bad.strands = 0;
     EXPECT_FALSE(addBreakTest(log, bad, file, 0.042).done());
     EXPECT_FALSE(deleteBatchLogEntry(log, 3, file, 0.042).done());
-    EXPECT_FALSE(addBreakTest(log, aTest(), inTheWay, 0.042).done()) << "a folder in the way";
-    EXPECT_FALSE(deleteBatchLogEntry(log, 0, inTheWay, 0.042).done());
+    const auto mode = std::filesystem::status(path).permissions();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(addBreakTest(log, aTest(), file, 0.042).done()) << "a read-only file";
+    EXPECT_FALSE(deleteBatchLogEntry(log, 0, file, 0.042).done());
     EXPECT_EQ(log, again) << "failed changes leave the log equal to the file";
+    std::filesystem::permissions(path, mode);
     ASSERT_TRUE(deleteBatchLogEntry(log, 0, file, 0.042).done());
     ASSERT_TRUE(loadBatchLog(again, file).done());
     EXPECT_EQ(again, log);
