@@ -237,13 +237,28 @@ TEST(BatchLogFile, HugeFilesAreRefused) {
     BatchLog log{BatchLogEntry(aTest())};
     test::writeBytes(path, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
     EXPECT_TRUE(loadBatchLog(log, file).done()) << "empty lines make no entries";
+    // A log the reader takes whole is never made into one it refuses: an Add is refused.
     std::string manyLines;
-    for (std::size_t i = 0; i <= kMaxBatchLogEntries; ++i)
+    for (std::size_t i = 0; i < kMaxBatchLogEntries; ++i)
         manyLines += "x\n";
-    test::writeBytes(path, manyLines);
-    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    const std::string fullNote = "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,,\"" +
+                                 std::string(kMaxBatchLogBytes - 48, 'n') + "\"\n";
+    for (const std::string& full : {manyLines, fullNote}) {
+        test::writeBytes(path, full);
+        ASSERT_TRUE(loadBatchLog(log, file).done());
+        const FileResult added = addBreakTest(log, aTest(), file, 0.042);
+        EXPECT_EQ(added.reason, full == manyLines ? "it would hold more than 1000000 lines, more "
+                                                    "than can be read back"
+                                                  : "it would be larger than 64 MiB, more than "
+                                                    "can be read back");
+        EXPECT_TRUE(test::readBytes(path) == full) << "nothing written";
+    }
+    test::writeBytes(path, manyLines + "x\n");
+    EXPECT_EQ(loadBatchLog(log, file),
+              FileResult::tooLargeToRead("it holds more than 1000000 lines", manyLines.size() + 2));
     test::writeBytes(path, std::string(kMaxBatchLogBytes + 1, 'x'));
-    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    EXPECT_EQ(loadBatchLog(log, file),
+              FileResult::tooLargeToRead("it is larger than 64 MiB", kMaxBatchLogBytes + 1));
     EXPECT_TRUE(log.empty());
 }
 
