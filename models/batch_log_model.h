@@ -29,6 +29,9 @@ public:
     static constexpr std::string_view kLogUnread =
         "The Batch Log shows no tests. Kestrune leaves the file as it is and asks before it "
         "replaces it.";
+    // What replacing kes-batches.csv erases, said before a log too large to read is replaced.
+    static constexpr std::string_view kReplacingErases =
+        "It is the batch log: replacing it erases every test in it.";
     static constexpr std::string_view kTestNotAdded =
         "The test was not added; the boxes still hold it.";
     static constexpr std::string_view kLogKept = "Nothing was deleted: the file is as it was.";

@@ -57,7 +57,8 @@ bool CBatchLogDlg::OnInitDialog() {
     GetListBox(IDC_TESTS).SetRowSource([this](int row) { return model_.testsRow(row); });
     GetListBox(IDC_BATCHES).SetTabStops(kBatchColumns);
     loadReported(
-        logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread);
+        logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread,
+        BatchLogModel::kReplacingErases);
     showTables();
     shown_ = true;
     return true;
