@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kestrune::platform::detail {
 
@@ -70,30 +71,66 @@ int ManyLineList::rowWidth(const std::string& row) const {
 void ManyLineList::rowsCleared() {
     widest_ = 0;
     widestStale_ = false;
+    widths_.clear();
 }
 
-void ManyLineList::rowAdded(int row) {
-    if (widestStale_)
-        return; // the next contentWidth() measures every row anyway
-    const int needed = rowWidth(rows().text(row));
+void ManyLineList::widen(int needed) {
     if (needed > widest_) {
         widest_ = needed;
         scheduleDelayedItemsLayout();
     }
 }
 
+void ManyLineList::widestOfWidths() {
+    widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+    scheduleDelayedItemsLayout();
+}
+
+void ManyLineList::rowAdded(int row) {
+    if (widestStale_)
+        return; // the next contentWidth() measures every row anyway
+    const int needed = rowWidth(rows().text(row));
+    if (!rows().keepsRows())
+        widths_.insert(widths_.begin() + row, needed);
+    widen(needed);
+}
+
+void ManyLineList::rowChanged(int row) {
+    if (widestStale_)
+        return;
+    int& width = widths_.at(static_cast<std::size_t>(row));
+    const int was = std::exchange(width, rowWidth(rows().text(row)));
+    if (width > widest_)
+        widen(width);
+    else if (was == widest_ && width < was)
+        widestOfWidths();
+}
+
 void ManyLineList::rowRemoved(int row) {
-    // A made row may be gone from its source already: the rows left are measured when asked.
-    if (!widestStale_ && widest_ > 0 &&
-        (!rows().keepsRows() || rowWidth(rows().text(row)) >= widest_))
-        widestStale_ = true;
+    if (widestStale_)
+        return;
+    if (rows().keepsRows()) {
+        if (widest_ > 0 && rowWidth(rows().text(row)) >= widest_)
+            widestStale_ = true;
+        return;
+    }
+    // A made row may be gone from its source already: its width is the one it was measured at.
+    const int width = widths_.at(static_cast<std::size_t>(row));
+    widths_.erase(widths_.begin() + row);
+    if (width >= widest_)
+        widestOfWidths();
 }
 
 int ManyLineList::contentWidth() const {
     if (widestStale_) {
         widest_ = 0;
-        for (int row = 0; row < count(); ++row)
-            widest_ = std::max(widest_, rowWidth(rows().text(row)));
+        widths_.clear();
+        for (int row = 0; row < count(); ++row) {
+            const int width = rowWidth(rows().text(row));
+            if (!rows().keepsRows())
+                widths_.push_back(width);
+            widest_ = std::max(widest_, width);
+        }
         widestStale_ = false;
     }
     return widest_ + RowDelegate::textMargins(*this);

@@ -10,6 +10,7 @@
 #include "platform/detail/row_meter.h"
 
 #include <optional>
+#include <vector>
 
 namespace kestrune::platform::detail {
 
@@ -28,17 +29,24 @@ protected:
     void rowsCleared() override;
     void rowAdded(int row) override;
     void rowRemoved(int row) override;
+    void rowChanged(int row) override;
 
 private:
     // The width the widest row needs, tabs expanded and margins included.
     int contentWidth() const;
     int rowWidth(const std::string& row) const;
+    void widen(int needed);
+    // The widest row is the widest of the widths kept for a made list's rows.
+    void widestOfWidths();
 
     qreal tabStop_; // the spacing of its tab stops until the program sets others
     TabStops tabStops_;
     mutable std::optional<RowMeter> meter_;
     mutable int widest_ = 0;           // pixels, of the widest row measured
     mutable bool widestStale_ = false; // the widest row went: measure them all when asked
+    // A made row's width, kept as it was measured: when a row goes, or shows other text, its
+    // source may give it no more, and a long table is not made again to find its widest row.
+    mutable std::vector<int> widths_;
 };
 
 } // namespace kestrune::platform::detail
