@@ -25,23 +25,23 @@ BatchLogEntry BatchLogEntry::unreadableRecord(std::string_view line) {
     return entry;
 }
 
-std::optional<BreakTest> BatchLogEntry::test() const {
-    if (!isTest())
-        return std::nullopt;
+BreakTest BatchLogEntry::numbers() const {
     const auto optional = [](double value) {
         return value > 0 ? std::optional(value) : std::nullopt;
     };
+    return BreakTest{
+        {}, {}, type_, width_, strands_, length_, turns_, optional(torque_), optional(weight_), {}};
+}
+
+std::optional<BreakTest> BatchLogEntry::test() const {
+    if (!isTest())
+        return std::nullopt;
+    BreakTest test = numbers();
     const auto date = static_cast<int>(date_);
-    return BreakTest{std::string(batch()),
-                     formatIsoDate(date / 10000, date / 100 % 100, date % 100),
-                     type_,
-                     width_,
-                     strands_,
-                     length_,
-                     turns_,
-                     optional(torque_),
-                     optional(weight_),
-                     text_.substr(batchBytes_)};
+    test.batch = batch();
+    test.date = formatIsoDate(date / 10000, date / 100 % 100, date % 100);
+    test.note = text_.substr(batchBytes_);
+    return test;
 }
 
 } // namespace kestrune

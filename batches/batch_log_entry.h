@@ -25,6 +25,10 @@ public:
     bool isTest() const { return type_ >= 0; }
     // The test, made again from what is kept; nothing for an unreadable record.
     std::optional<BreakTest> test() const;
+    // A test's type, -1 for an unreadable record, and its numbers alone (no batch, date or note),
+    // which are all its constants are computed from.
+    int type() const { return type_; }
+    BreakTest numbers() const;
     // The record as it was read; empty for a test.
     std::string_view unreadable() const { return isTest() ? std::string_view() : text_; }
     // A test's batch, without making the whole test.

@@ -3,6 +3,7 @@
 
 #include "batches/batch_log_file.h"
 #include "batches/batch_rows.h"
+#include "batches/batch_summaries.h"
 #include "batches/break_test_entry.h"
 #include "batches/csv.h"
 #include "files/disk_file.h"
@@ -165,6 +166,47 @@ TEST(BatchRows, ShowEachByteThatIsNoUtf8AsAMark) {
                       .substr(0, c.shown.size() + 1),
                   c.shown + "\t");
     }
+}
+
+// Summaries kept through each Add and Delete are those made afresh, to the last bit, and outside
+// the summaries a change says it touched every one is as it was.
+TEST(SummariseBatches, KeptThroughEachChangeAsTheyWouldBeMadeAfresh) {
+    BatchLog log{BatchLogEntry::unreadableRecord("junk")};
+    BatchSummaries kept(log, 0.042);
+    const struct {
+        const char* added; // the batch of the test added, or nothing when one is taken out
+        int turns;
+        std::size_t taken; // the entry taken out
+    } steps[] = {{"A", 1300, 0},  {"B", 1100, 0},  {"A", 1251, 0},  {"C", 907, 0},
+                 {"B", 1003, 0},  {nullptr, 0, 1}, // A's first test: A first appears after B now
+                 {nullptr, 0, 0},                  // the unreadable record
+                 {"C", 1, 0},     {nullptr, 0, 0}, {nullptr, 0, 1}, {nullptr, 0, 0},
+                 {nullptr, 0, 0}, // B's last test: B is gone
+                 {nullptr, 0, 0}};
+    for (const auto& step : steps) {
+        std::vector<BatchSummary> before = kept.all();
+        BatchSummaries::Touched touched;
+        if (step.added != nullptr) {
+            BreakTest test = aTest(step.added);
+            test.turns = step.turns;
+            log.emplace_back(test);
+            touched = kept.added(log, log.size() - 1, 0.042);
+        } else {
+            const std::string batch(log.at(step.taken).batch());
+            const int type = log[step.taken].type();
+            log.erase(log.begin() + static_cast<std::ptrdiff_t>(step.taken));
+            touched = kept.removed(log, step.taken, batch, type, 0.042);
+        }
+        ASSERT_EQ(kept.all(), summariseBatches(log, 0.042)) << log.size();
+        if (touched.removed != BatchSummaries::npos)
+            before.erase(before.begin() + static_cast<std::ptrdiff_t>(touched.removed));
+        for (std::size_t i = 0; i < kept.all().size(); ++i) {
+            if (i < touched.first || i >= touched.end) {
+                EXPECT_TRUE(i < before.size() && kept.all()[i] == before[i]) << log.size();
+            }
+        }
+    }
+    EXPECT_TRUE(kept.all().empty());
 }
 
 // A test typed in the boxes is read in the shared units, or refused naming the first bad box.
