@@ -9,6 +9,7 @@
 
 #include "batches/batch_log_entry.h"
 #include "batches/batch_log_file.h"
+#include "batches/batch_summaries.h"
 #include "batches/batch_summary.h"
 #include "batches/break_test_entry.h"
 #include "core/calc_state.h"
@@ -59,7 +60,17 @@ public:
     int testsRows() const;
     std::string testsRow(int row) const;
     // Batches: the header row, then one row per summary.
-    std::vector<std::string> batchesRows() const;
+    int batchesRows() const;
+    std::string batchesRow(int row) const;
+    // What the last Add or Delete that did not read the log again changed in Batches: the row
+    // taken out (-1 for none), then the rows from first to last that read differently now (rows
+    // past the count before are new).
+    struct BatchRowsChange {
+        int removed = -1;
+        int first = 1;
+        int last = 0;
+    };
+    const BatchRowsChange& batchRowsChanged() const { return batchRowsChanged_; }
     // The header row of either table is no test and no batch.
     static bool isHeaderRow(int row) { return row == 0; }
 
@@ -92,12 +103,17 @@ private:
     // The preferences' units and thickness become the tables', and the batches are summarised.
     void seePreferences();
     const BatchSummary* summaryAt(int row) const;
-    FileResult change(const BatchLogChange& change, StoredFile& file);
+    // The change made to the file as it is on disk; a Delete gives the batch and type of the
+    // entry it takes out.
+    FileResult change(const BatchLogChange& change, StoredFile& file,
+                      std::string_view goneBatch = {}, int goneType = -1);
+    void touched(const BatchSummaries::Touched& touched);
 
     CalcState& state_;
     Preferences& preferences_;
-    BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
-    std::vector<BatchSummary> summaries_; // Batches row i + 1 each
+    BatchLog entries_;         // equal to kes-batches.csv, Tests row i + 1 each
+    BatchSummaries summaries_; // Batches row i + 1 each
+    BatchRowsChange batchRowsChanged_;
     LengthUnit shownUnit_ = LengthUnit::Inch;
     double shownThickness_ = 0;
     BreakTestTexts typed_;
