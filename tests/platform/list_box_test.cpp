@@ -101,6 +101,15 @@ TEST(ListBox, RowsMadeWhenShownFollowTheirSource) {
         EXPECT_EQ(box.SetCount(1), 1);
         EXPECT_EQ(box.GetText(1), "");
         EXPECT_EQ(dialog.GetListBox(kOneLineList).SetCount(1), -1) << "it keeps its rows";
+        // A long table shows at once; its last rows are measured once the window is idle.
+        source.assign(100'000, "a");
+        source.back().assign(60, 'W');
+        box.ResetContent();
+        box.SetCount(100'000);
+        EXPECT_LT(widest(), wide / 4);
+        for (int turn = 0; turn < 20 && widest() < wide; ++turn)
+            QApplication::processEvents();
+        EXPECT_EQ(widest(), wide);
     });
 }
 
