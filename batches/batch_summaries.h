@@ -4,11 +4,14 @@
 #pragma once
 // The summaries of a log's batches kept beside the log: made once when it is read, then changed
 // with each test added or taken out, so that a change to a long log summarises one batch again,
-// not every one. They are always what summariseBatches gives for the log, to the last bit.
+// not every one. They are always what summariseBatches gives for the log, to the last bit. A
+// batch is kept in few bytes, its name and type in its first test, so that a log of a million
+// batches takes little more than its tests.
 
 #include "batch_summary.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -35,15 +38,37 @@ public:
     Touched removed(const BatchLog& entries, std::size_t index, std::string_view batch, int type,
                     double thickness);
 
-    const std::vector<BatchSummary>& all() const { return summaries_; }
+    std::size_t size() const { return kept_.size(); }
+    // The summary at i, of the entries it was made and kept for.
+    BatchSummary at(std::size_t i, const BatchLog& entries) const;
+    std::vector<BatchSummary> all(const BatchLog& entries) const;
 
 private:
-    std::size_t find(std::string_view batch, int type) const;
-    // Summary at made again from every test of its batch and type; false when none is left.
-    bool summariseAgain(std::size_t at, const BatchLog& entries, double thickness);
+    struct KeptStatistic {
+        double mean = 0;
+        double deviation = 0; // NaN for none
+        double least = 0;
+        double greatest = 0;
+        std::uint32_t count = 0; // 0: no statistic
+    };
+    struct Kept {
+        std::uint32_t first = 0; // the entry of its first test
+        std::uint32_t tests = 0;
+        KeptStatistic turns, torque, density;
+    };
 
-    std::vector<BatchSummary> summaries_;
-    std::vector<std::size_t> first_; // where each summary's batch first appears in the log
+    // The statistic of values as kept (the values are used up), and as shown again.
+    static void keep(KeptStatistic& kept, std::vector<double>& values);
+    static std::optional<Statistic> shown(const KeptStatistic& kept);
+    class Values;
+    static void keepAll(Kept& kept, Values& values);
+    // The summary of the batch whose first test is the entry first, when it has one.
+    std::size_t findFirst(std::size_t first) const;
+    // Kept at made again from every test of its batch and type; false when none is left.
+    bool summariseAgain(Kept& kept, std::string_view batch, int type, const BatchLog& entries,
+                        double thickness);
+
+    std::vector<Kept> kept_; // in the order each batch first appears
 };
 
 } // namespace kestrune

@@ -68,7 +68,7 @@ std::optional<Statistic> statisticOf(std::span<const double> values) {
 }
 
 std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thickness) {
-    return BatchSummaries(entries, thickness).all();
+    return BatchSummaries(entries, thickness).all(entries);
 }
 
 namespace {

@@ -72,6 +72,7 @@ std::size_t recordEnd(std::string_view text, bool textEnds) {
 // The fields of a well-formed record, without its line end.
 std::vector<std::string> fieldsOf(std::string_view record) {
     std::vector<std::string> fields;
+    fields.reserve(16); // a log's record has 10 or 13: one allocation, not one each time it grows
     std::size_t pos = 0;
     while (true) {
         std::string& field = fields.emplace_back();

@@ -95,14 +95,14 @@ std::string BatchLogModel::testsRow(int row) const {
 }
 
 int BatchLogModel::batchesRows() const {
-    return static_cast<int>(summaries_.all().size()) + 1;
+    return static_cast<int>(summaries_.size()) + 1;
 }
 
 std::string BatchLogModel::batchesRow(int row) const {
     if (row == 0)
         return batchesHeader();
-    const BatchSummary* summary = summaryAt(row);
-    return summary != nullptr ? formatBatchRow(*summary) : std::string();
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    return summary ? formatBatchRow(*summary) : std::string();
 }
 
 std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
@@ -171,15 +171,15 @@ FileResult BatchLogModel::deleteTest(int row, StoredFile& file) {
     return change({recordName(entries_, index), std::nullopt}, file, batch, entries_[index].type());
 }
 
-const BatchSummary* BatchLogModel::summaryAt(int row) const {
-    if (row <= 0 || static_cast<std::size_t>(row) > summaries_.all().size())
-        return nullptr;
-    return &summaries_.all()[static_cast<std::size_t>(row - 1)];
+std::optional<BatchSummary> BatchLogModel::summaryAt(int row) const {
+    if (row <= 0 || static_cast<std::size_t>(row) > summaries_.size())
+        return std::nullopt;
+    return summaries_.at(static_cast<std::size_t>(row - 1), entries_);
 }
 
 std::optional<std::string> BatchLogModel::use(int row) {
-    const BatchSummary* summary = summaryAt(row);
-    if (summary == nullptr)
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    if (!summary)
         return "Choose a batch in \"Batches\" first.";
     // Refused before anything is asked, so that a refusal changes nothing.
     if (!canUseSummary(*summary))
@@ -190,8 +190,8 @@ std::optional<std::string> BatchLogModel::use(int row) {
 }
 
 std::optional<std::string> BatchLogModel::useDensity(int row) {
-    const BatchSummary* summary = summaryAt(row);
-    if (summary == nullptr)
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    if (!summary)
         return "Choose a batch in \"Batches\" first.";
     if (!summary->density || !preferences_.setDensity(summary->density->mean))
         return batchName(*summary) + " has no test with a weight, so it gives no density. Enter "

@@ -102,7 +102,7 @@ public:
 private:
     // The preferences' units and thickness become the tables', and the batches are summarised.
     void seePreferences();
-    const BatchSummary* summaryAt(int row) const;
+    std::optional<BatchSummary> summaryAt(int row) const;
     // The change made to the file as it is on disk; a Delete gives the batch and type of the
     // entry it takes out.
     FileResult change(const BatchLogChange& change, StoredFile& file,

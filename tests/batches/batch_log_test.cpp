@@ -184,7 +184,7 @@ TEST(SummariseBatches, KeptThroughEachChangeAsTheyWouldBeMadeAfresh) {
                  {nullptr, 0, 0}, // B's last test: B is gone
                  {nullptr, 0, 0}};
     for (const auto& step : steps) {
-        std::vector<BatchSummary> before = kept.all();
+        std::vector<BatchSummary> before = kept.all(log);
         BatchSummaries::Touched touched;
         if (step.added != nullptr) {
             BreakTest test = aTest(step.added);
@@ -197,16 +197,16 @@ TEST(SummariseBatches, KeptThroughEachChangeAsTheyWouldBeMadeAfresh) {
             log.erase(log.begin() + static_cast<std::ptrdiff_t>(step.taken));
             touched = kept.removed(log, step.taken, batch, type, 0.042);
         }
-        ASSERT_EQ(kept.all(), summariseBatches(log, 0.042)) << log.size();
+        ASSERT_EQ(kept.all(log), summariseBatches(log, 0.042)) << log.size();
         if (touched.removed != BatchSummaries::npos)
             before.erase(before.begin() + static_cast<std::ptrdiff_t>(touched.removed));
-        for (std::size_t i = 0; i < kept.all().size(); ++i) {
+        for (std::size_t i = 0; i < kept.all(log).size(); ++i) {
             if (i < touched.first || i >= touched.end) {
-                EXPECT_TRUE(i < before.size() && kept.all()[i] == before[i]) << log.size();
+                EXPECT_TRUE(i < before.size() && kept.all(log)[i] == before[i]) << log.size();
             }
         }
     }
-    EXPECT_TRUE(kept.all().empty());
+    EXPECT_TRUE(kept.all(log).empty());
 }
 
 // A test typed in the boxes is read in the shared units, or refused naming the first bad box.
