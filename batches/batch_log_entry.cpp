@@ -5,14 +5,20 @@
 
 #include "core/iso_date.h"
 
+#include <utility>
+
 namespace kestrune {
 
-BatchLogEntry::BatchLogEntry(const BreakTest& test)
-    : text_(test.batch + test.note), length_(test.length), torque_(test.torque.value_or(0)),
+BatchLogEntry::BatchLogEntry(const BreakTest& test) : BatchLogEntry(BreakTest(test)) {}
+
+BatchLogEntry::BatchLogEntry(BreakTest&& test)
+    : text_(std::move(test.note)), length_(test.length), torque_(test.torque.value_or(0)),
       weight_(test.weight.value_or(0)), turns_(test.turns),
       batchBytes_(static_cast<std::uint32_t>(test.batch.size())),
       type_(static_cast<std::int8_t>(test.type)), width_(static_cast<std::uint8_t>(test.width)),
       strands_(static_cast<std::uint8_t>(test.strands)) {
+    // The batch goes before the note in the note's own bytes: a long note is not copied.
+    text_.insert(0, test.batch);
     for (const char c : test.date) {
         if (c != '-')
             date_ = date_ * 10 + static_cast<std::uint32_t>(c - '0');

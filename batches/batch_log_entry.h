@@ -18,8 +18,9 @@ namespace kestrune {
 
 class BatchLogEntry {
 public:
-    // The test must be loggable.
+    // The test must be loggable; one given away leaves its note's bytes to the entry.
     explicit BatchLogEntry(const BreakTest& test);
+    explicit BatchLogEntry(BreakTest&& test);
     static BatchLogEntry unreadableRecord(std::string_view line);
 
     bool isTest() const { return type_ >= 0; }

@@ -99,11 +99,10 @@ std::string formatBreakTestRecord(const BreakTest& test, double thickness) {
     return line;
 }
 
-std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fields) {
+std::optional<BreakTest> readBreakTestFields(std::vector<std::string>& fields) {
     if (fields.size() != kTestFields && fields.size() != kHeaderFields.size())
         return std::nullopt;
     BreakTest test;
-    test.batch = fields[0];
     test.date = fields[1];
     const std::optional<int> type = typeOfListText(fields[2]);
     const std::optional<int> width = widthOfListText(fields[3]);
@@ -118,7 +117,8 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
     test.strands = *strands;
     test.length = *length;
     test.turns = *turns;
-    test.note = fields[9];
+    test.batch = std::move(fields[0]);
+    test.note = std::move(fields[9]);
     if (!isLoggable(test))
         return std::nullopt;
     return test;
@@ -129,7 +129,7 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
     while (!text.empty() && !tooMany_) {
         // A record that is no test is kept whole, its line breaks in quotes included; one with
         // a quote that never closes is the one line it starts on (readCsvRecord).
-        const CsvRecord record = readCsvRecord(text, end);
+        CsvRecord record = readCsvRecord(text, end);
         if (record.length == 0)
             break; // the rest of it is still to come
         std::optional<BreakTest> test =
@@ -144,7 +144,7 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
         first_ = false;
         tooMany_ = entries_.size() == kMaxBatchLogEntries;
         if (!tooMany_) {
-            entries_.push_back(test ? BatchLogEntry(*test)
+            entries_.push_back(test ? BatchLogEntry(std::move(*test))
                                     : BatchLogEntry::unreadableRecord(record.raw));
             entries_.back().setRecordHash(recordHashOf(record.raw));
         }

@@ -30,8 +30,8 @@ std::string formatBreakTestRecord(const BreakTest& test, double thickness);
 void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness);
 
 // The test that a record's fields give (ten fields, or thirteen with the derived ones), when
-// it is loggable.
-std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fields);
+// it is loggable. Its batch and note are moved out of the fields.
+std::optional<BreakTest> readBreakTestFields(std::vector<std::string>& fields);
 
 // Reads a log's records into entries, as much of its text at a time as there is: empty lines
 // are skipped and a first record that is the header line is not an entry.

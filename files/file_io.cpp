@@ -246,6 +246,11 @@ FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes, con
             // What take could not use yet is read again with at least as much after it, so
             // that a long record costs reading its bytes a few times, not once per chunk.
             const std::size_t start = untaken.size();
+            // A record of megabytes is held whole anyway: room for the rest of the file at once,
+            // rather than the record copied each time its room is doubled.
+            if (wantsMore && start >= kChunk * 16)
+                untaken.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)) +
+                                1);
             untaken.resize(start + (wantsMore ? std::max(kChunk, start) : kChunk));
             const ssize_t got = ::read(fd.get(), untaken.data() + start, untaken.size() - start);
             untaken.resize(start + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));

@@ -149,7 +149,8 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
 }
 
-// Bytes that are no UTF-8 show as one U+FFFD each in a Tests row; the rest shows as it is.
+// Bytes that are no UTF-8 show as one U+FFFD each in a Tests row; the rest shows as it is, as
+// far as a row shows.
 TEST(BatchRows, ShowEachByteThatIsNoUtf8AsAMark) {
     const std::string mark = "\uFFFD";
     const struct {
@@ -159,6 +160,12 @@ TEST(BatchRows, ShowEachByteThatIsNoUtf8AsAMark) {
                  {"\xc0\xaf \xc3", mark + mark + " " + mark}, // overlong; cut short
                  {"\xe2\x82 \xed\xa0\x80", mark + mark + " " + mark + mark + mark}, // surrogate
                  {"\xf4\x90\x80\x80\xf5", mark + mark + mark + mark + mark}};       // past U+10FFFF
+    std::string longNote = "a";
+    for (int i = 0; i < 3000; ++i)
+        longNote += "é";
+    EXPECT_EQ(formatTestRow(BatchLogEntry::unreadableRecord(longNote), 0.042, LengthUnit::Inch),
+              "Unreadable line\t" + longNote.substr(0, 4095))
+        << "as much as a row shows, cut between characters";
     for (const auto& c : cases) {
         EXPECT_EQ(formatTestRow(BatchLogEntry::unreadableRecord(c.bytes), 0.042, LengthUnit::Inch),
                   "Unreadable line\t" + c.shown);
