@@ -60,11 +60,13 @@ std::size_t recordEnd(std::string_view text, bool textEnds) {
             ++pos;
             continue;
         }
-        const std::size_t stop = std::min(text.find_first_of(",\r\n", pos), text.size());
+        const std::size_t stop = std::min(text.find_first_of(",\r\n\"", pos), text.size());
         if (stop == text.size() && !textEnds)
             return kNotYet;
         if (stop == text.size() || isLineEnd(text[stop]))
             return stop;
+        if (text[stop] == '"')
+            return kNotWellFormed; // a quote in a field that is not quoted
         pos = stop + 1;
     }
 }

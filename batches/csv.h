@@ -17,8 +17,9 @@ struct CsvRecord {
     std::string_view raw;   // the record's bytes, without its line end
     std::size_t length = 0; // bytes it takes in the text, line end included
     // Its fields; nothing when the record is not well formed (a quoted field that never closes,
-    // or a closing quote followed by anything but a comma or the line end). Such a record is
-    // the one line it starts on, so one stray quote cannot swallow the lines after it.
+    // a closing quote followed by anything but a comma or the line end, or a quote in a field
+    // that is not quoted). Such a record is the one line it starts on, so one stray quote cannot
+    // swallow the lines after it.
     std::optional<std::vector<std::string>> fields;
 };
 
