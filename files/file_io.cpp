@@ -54,9 +54,8 @@ FileResult readRegular(const fs::path& file, std::string& out, std::size_t maxBy
     if (FileResult opened = openRegular(file, fd, info, found); !opened.done())
         return opened;
     const auto size = static_cast<std::uintmax_t>(info.st_size);
-    const FileResult tooLarge = lines == 0
-                                    ? FileResult::tooLargeToRead(tooLargeReason(maxBytes), size)
-                                    : FileResult::failure(linesTooLargeReason(lines, maxBytes));
+    FileResult tooLarge = lines == 0 ? FileResult::tooLargeToRead(tooLargeReason(maxBytes), size)
+                                     : FileResult::failure(linesTooLargeReason(lines, maxBytes));
     if (lines == 0 && size > maxBytes)
         return tooLarge;
 
