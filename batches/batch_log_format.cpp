@@ -8,6 +8,7 @@
 #include "csv.h"
 
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace kestrune {
@@ -45,13 +46,76 @@ bool isHeader(const std::vector<std::string>& fields) {
     return first == kHeaderFields.front();
 }
 
-void appendEntry(std::string& out, const BatchLogEntry& entry, double thickness) {
-    if (const std::optional<BreakTest> test = entry.test())
-        appendBreakTestRecord(out, *test, thickness);
-    else
-        out += entry.unreadable();
-    out += '\n';
+// Whether a record's line breaks lie in fields other than its batch and note: no test holds one
+// there, so its opening quote is a stray one that a quote of a later record closes, and the
+// lines stay records of their own (else a later test written again without the quotes it was
+// read with would let the stray quote reach further the next time the log is read).
+bool strayQuoteSpansLines(const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i != 0 && i != kTestFields - 1 && fields[i].find_first_of("\r\n") != std::string::npos)
+            return true;
+    }
+    return false;
 }
+
+// The same when a line after the first reads as a test of its own: a test written again without
+// a quote it was read with lets a stray quote before it reach over it.
+bool hidesATest(std::string_view record) {
+    for (std::size_t end = record.find_first_of("\r\n"); end != std::string_view::npos;
+         end = record.find_first_of("\r\n", end)) {
+        end += record.substr(end, 2) == "\r\n" ? 2 : 1;
+        const CsvRecord line = readCsvLine(record.substr(end));
+        CsvRecord fields = line.raw.empty() ? CsvRecord{} : readCsvRecord(line.raw);
+        if (fields.fields && readBreakTestFields(*fields.fields))
+            return true;
+    }
+    return false;
+}
+
+// Whether a record's bytes leave a quote open: the reader's stray quote, closed by the first quote
+// written after it.
+bool leavesAQuoteOpen(std::string_view record) {
+    return readCsvRecord(std::string(record) + '\n', false).length == 0;
+}
+
+// Writes entries one after the other. After a record that leaves a quote open, a test is written
+// with a quote before its first plain character, so that the stray quote closes there, not far
+// down the log: as before, the record is the line it starts on.
+class EntryWriter {
+public:
+    EntryWriter(double thickness, std::vector<std::uint64_t>* hashes)
+        : thickness_(thickness), hashes_(hashes) {}
+
+    void append(std::string& out, const BatchLogEntry& entry) {
+        const std::size_t start = out.size();
+        if (const std::optional<BreakTest> test = entry.test()) {
+            appendBreakTestRecord(out, *test, thickness_);
+            if (std::exchange(quoteOpen_, false))
+                closeStrayQuote(out, start, *test);
+        } else {
+            out += entry.unreadable();
+            quoteOpen_ = leavesAQuoteOpen(entry.unreadable());
+        }
+        if (hashes_ != nullptr)
+            hashes_->push_back(recordHashOf(std::string_view(out).substr(start)));
+        out += '\n';
+    }
+
+private:
+    static void closeStrayQuote(std::string& out, std::size_t start, const BreakTest& test) {
+        if (out[start] == '"')
+            return; // its batch is quoted already
+        // The batch, or the date after an empty one, holds none of the characters quoting is for.
+        const std::size_t field = start + (test.batch.empty() ? 1 : 0);
+        const std::size_t length = test.batch.empty() ? test.date.size() : test.batch.size();
+        out.insert(field + length, 1, '"');
+        out.insert(field, 1, '"');
+    }
+
+    double thickness_;
+    std::vector<std::uint64_t>* hashes_;
+    bool quoteOpen_ = false;
+};
 
 } // namespace
 
@@ -94,11 +158,10 @@ std::string formatBreakTestRecord(const BreakTest& test, double thickness) {
     return line;
 }
 
-std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fields) {
+std::optional<BreakTest> readBreakTestFields(std::vector<std::string>& fields) {
     if (fields.size() != kTestFields && fields.size() != kHeaderFields.size())
         return std::nullopt;
     BreakTest test;
-    test.batch = fields[0];
     test.date = fields[1];
     const std::optional<int> type = typeOfListText(fields[2]);
     const std::optional<int> width = widthOfListText(fields[3]);
@@ -113,7 +176,8 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
     test.strands = *strands;
     test.length = *length;
     test.turns = *turns;
-    test.note = fields[9];
+    test.batch = std::move(fields[0]);
+    test.note = std::move(fields[9]);
     if (!isLoggable(test))
         return std::nullopt;
     return test;
@@ -122,15 +186,17 @@ std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fie
 std::size_t BatchLogReader::take(std::string_view text, bool end) {
     const std::size_t size = text.size();
     while (!text.empty() && !tooMany_) {
+        // A record that is no test is kept whole, its line breaks in quotes included; one with
+        // a quote that never closes is the one line it starts on (readCsvRecord), and so is one
+        // with a line break where no test has one.
         CsvRecord record = readCsvRecord(text, end);
         if (record.length == 0)
             break; // the rest of it is still to come
+        if (record.fields && record.raw.find_first_of("\r\n") != std::string_view::npos &&
+            (strayQuoteSpansLines(*record.fields) || hidesATest(record.raw)))
+            record = readCsvLine(text);
         std::optional<BreakTest> test =
             record.fields ? readBreakTestFields(*record.fields) : std::nullopt;
-        // Only a test spans lines (a note with line breaks): anything else that does is an
-        // opening quote gone astray, and the lines after it stay lines of their own.
-        if (!test && record.raw.find('\n') != std::string_view::npos)
-            record = readCsvLine(text);
         text.remove_prefix(record.length);
         if (record.raw.empty())
             continue;
@@ -140,9 +206,11 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
         }
         first_ = false;
         tooMany_ = entries_.size() == kMaxBatchLogEntries;
-        if (!tooMany_)
-            entries_.push_back(test ? BatchLogEntry(*test)
-                                    : BatchLogEntry::unreadableLine(record.raw));
+        if (!tooMany_) {
+            entries_.push_back(test ? BatchLogEntry(std::move(*test))
+                                    : BatchLogEntry::unreadableRecord(record.raw));
+            entries_.back().setRecordHash(recordHashOf(record.raw));
+        }
     }
     return tooMany_ ? size : size - text.size();
 }
@@ -156,27 +224,35 @@ std::optional<BatchLog> parseBatchLog(std::string_view text) {
     return entries;
 }
 
-PieceSource batchLogPieces(const BatchLog& entries, std::size_t skip, const BatchLogEntry* extra,
-                           double thickness) {
+std::uint64_t recordHashOf(std::string_view record) {
+    return std::hash<std::string_view>{}(record);
+}
+
+PieceSource batchLogPieces(const BatchLog& entries, EntryChange change, double thickness,
+                           std::vector<std::uint64_t>* hashes) {
     constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
-    return [&entries, skip, extra, thickness, next = std::size_t{0}, header = true,
-            piece = std::string()]() mutable -> std::string_view {
+    if (hashes != nullptr)
+        hashes->clear();
+    return [&entries, change, writer = EntryWriter(thickness, hashes), next = std::size_t{0},
+            header = true, piece = std::string()]() mutable -> std::string_view {
         piece.clear();
         if (std::exchange(header, false))
             piece = batchLogHeader() + '\n';
         for (; next < entries.size() && piece.size() < kPieceBytes; ++next) {
-            if (next != skip)
-                appendEntry(piece, entries[next], thickness);
+            if (next != change.at)
+                writer.append(piece, entries[next]);
+            else if (change.put != nullptr)
+                writer.append(piece, *change.put);
         }
-        if (next == entries.size() && extra != nullptr)
-            appendEntry(piece, *std::exchange(extra, nullptr), thickness);
+        if (next == entries.size() && change.at == entries.size() && change.put != nullptr)
+            writer.append(piece, *std::exchange(change.put, nullptr));
         return piece;
     };
 }
 
 std::string formatBatchLog(const BatchLog& entries, double thickness) {
     std::string text;
-    const PieceSource next = batchLogPieces(entries, entries.size(), nullptr, thickness);
+    const PieceSource next = batchLogPieces(entries, {entries.size(), nullptr}, thickness);
     for (std::string_view piece = next(); !piece.empty(); piece = next())
         text += piece;
     return text;

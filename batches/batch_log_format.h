@@ -10,6 +10,7 @@
 #include "core/stored_file.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +30,8 @@ std::string formatBreakTestRecord(const BreakTest& test, double thickness);
 void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness);
 
 // The test that a record's fields give (ten fields, or thirteen with the derived ones), when
-// it is loggable.
-std::optional<BreakTest> readBreakTestFields(const std::vector<std::string>& fields);
+// it is loggable. Its batch and note are moved out of the fields.
+std::optional<BreakTest> readBreakTestFields(std::vector<std::string>& fields);
 
 // Reads a log's records into entries, as much of its text at a time as there is: empty lines
 // are skipped and a first record that is the header line is not an entry.
@@ -53,13 +54,23 @@ private:
 // The entries of a log's text; nothing when it holds more than kMaxBatchLogEntries records.
 std::optional<BatchLog> parseBatchLog(std::string_view text);
 
+// The hash that names a record by its bytes, without its line end (BatchLogEntry::recordHash).
+std::uint64_t recordHashOf(std::string_view record);
+
 // The header line, then every entry on a line of its own ending in LF.
 std::string formatBatchLog(const BatchLog& entries, double thickness);
 
-// The same text a piece of about 64 KiB at a time, so that a long log is never held whole
-// twice: the header, the entries but the one at skip (none when skip is past the end), and extra
-// after them when there is one. The entries and extra must outlive the source.
-PieceSource batchLogPieces(const BatchLog& entries, std::size_t skip, const BatchLogEntry* extra,
-                           double thickness);
+// A change to the entries as they are written: the entry at `at` left out, or put in its place,
+// or put after the last entry when at is entries.size().
+struct EntryChange {
+    std::size_t at = 0;
+    const BatchLogEntry* put = nullptr;
+};
+
+// The text of the entries with the change, a piece of about 64 KiB at a time, so that a long log
+// is never held whole twice. The hash of each record written goes to hashes, in the order of the
+// new log, when given. The entries, the one put and hashes must outlive the source.
+PieceSource batchLogPieces(const BatchLog& entries, EntryChange change, double thickness,
+                           std::vector<std::uint64_t>* hashes = nullptr);
 
 } // namespace kestrune

@@ -23,8 +23,8 @@ std::string formatTorqueConstant(std::optional<double> constant);
 std::string formatDensity(std::optional<double> density);
 
 // Tests: the ten fields (length in the unit, torque and weight "%.2f"), then the turns and
-// torque constants. Tabs and line breaks in the batch and note show as spaces. An unreadable
-// line shows as "Unreadable line" and its bytes, alike.
+// torque constants. Tabs and line breaks in the batch and note show as spaces, bytes that are no
+// UTF-8 as U+FFFD. An unreadable record shows as "Unreadable line" and its bytes, alike.
 std::string testsHeader(LengthUnit unit);
 std::string formatTestRow(const BatchLogEntry& entry, double thickness, LengthUnit unit);
 

@@ -3,9 +3,10 @@
 
 #include "batch_summary.h"
 
+#include "batch_summaries.h"
+
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <utility>
 
 namespace kestrune {
@@ -67,40 +68,7 @@ std::optional<Statistic> statisticOf(std::span<const double> values) {
 }
 
 std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thickness) {
-    struct Values {
-        std::vector<double> turns, torque, density;
-    };
-    std::vector<BatchSummary> summaries;
-    std::vector<Values> values;
-    std::map<std::pair<std::string_view, int>, std::size_t> where;
-    for (const BatchLogEntry& entry : entries) {
-        const std::optional<BreakTest> test = entry.test();
-        if (!test)
-            continue;
-        // Keyed by the entry's own batch text, which lives as long as the entries.
-        const auto [it, added] = where.try_emplace({entry.batch(), test->type}, summaries.size());
-        if (added) {
-            BatchSummary& summary = summaries.emplace_back();
-            summary.batch = test->batch;
-            summary.type = test->type;
-            values.emplace_back();
-        }
-        summaries[it->second].tests += 1;
-        Values& v = values[it->second];
-        const TestConstants constants = constantsOf(*test, thickness);
-        if (constants.turns)
-            v.turns.push_back(*constants.turns);
-        if (constants.torque)
-            v.torque.push_back(*constants.torque);
-        if (constants.density)
-            v.density.push_back(*constants.density);
-    }
-    for (std::size_t i = 0; i < summaries.size(); ++i) {
-        summaries[i].turns = statisticOf(values[i].turns);
-        summaries[i].torque = statisticOf(values[i].torque);
-        summaries[i].density = statisticOf(values[i].density);
-    }
-    return summaries;
+    return BatchSummaries(entries, thickness).all(entries);
 }
 
 namespace {

@@ -32,6 +32,8 @@ struct Statistic {
     std::optional<double> deviation; // sample standard deviation; none for a single value
     double least = 0;
     double greatest = 0;
+
+    friend bool operator==(const Statistic&, const Statistic&) = default;
 };
 
 // The statistic of finite values: the mean (its rounding corrected by a second pass), then the
@@ -45,10 +47,12 @@ struct BatchSummary {
     std::optional<Statistic> turns;
     std::optional<Statistic> torque;  // of the tests with a torque
     std::optional<Statistic> density; // of the tests with a weight
+
+    friend bool operator==(const BatchSummary&, const BatchSummary&) = default;
 };
 
 // One summary per batch and type, in the order each first appears in the log; unreadable
-// entries count nowhere.
+// entries count nowhere. BatchSummaries keeps them up to date as the log changes.
 std::vector<BatchSummary> summariseBatches(const BatchLog& entries, double thickness);
 
 // "Use" for a summary: its mean turns constant, and its mean torque constant when it has torque

@@ -8,78 +8,114 @@
 namespace kestrune {
 namespace {
 
-// Where a record whose line ends at lineEnd (an LF, or the end of text) stops, and how much it
-// takes with its line end. Carriage returns before the line end belong to it.
-CsvRecord endAt(std::string_view text, std::size_t lineEnd,
+// The bytes of the line end at pos: LF, CR LF or a lone CR; 0 at the end of the text, and
+// kNotYet where a CR ends a text that may go on with the LF of a CR LF.
+constexpr std::size_t kNotYet = std::string_view::npos;
+std::size_t lineEndBytes(std::string_view text, std::size_t pos, bool textEnds) {
+    if (pos >= text.size())
+        return 0;
+    if (text[pos] == '\n')
+        return 1;
+    if (pos + 1 < text.size())
+        return text[pos + 1] == '\n' ? 2 : 1;
+    return textEnds ? 1 : kNotYet;
+}
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// The record whose line end starts at lineEnd (or the end of text); nothing yet where the line
+// end may go on past the text.
+CsvRecord endAt(std::string_view text, std::size_t lineEnd, bool textEnds,
                 std::optional<std::vector<std::string>> fields) {
-    std::size_t end = lineEnd;
-    while (end > 0 && text[end - 1] == '\r')
-        --end;
-    const std::size_t length = lineEnd < text.size() ? lineEnd + 1 : text.size();
-    return {text.substr(0, end), length, std::move(fields)};
+    const std::size_t ending = lineEndBytes(text, lineEnd, textEnds);
+    if (ending == kNotYet || (ending == 0 && !textEnds))
+        return {};
+    return {text.substr(0, lineEnd), lineEnd + ending, std::move(fields)};
+}
+
+constexpr std::size_t kNotWellFormed = kNotYet - 1;
+
+// Where the line end of the record at the start of text is, found without copying a byte, so that
+// a long record cut short by the end of a text that goes on costs only a look at its quotes;
+// kNotYet for such a record, kNotWellFormed for a quoted field that never closes or a closing
+// quote followed by anything but a comma or the line end.
+std::size_t recordEnd(std::string_view text, bool textEnds) {
+    std::size_t pos = 0;
+    while (true) {
+        if (pos < text.size() && text[pos] == '"') {
+            std::size_t quote = text.find('"', pos + 1);
+            // A quote doubled inside the field stands for one; the last byte may be half of one.
+            while (quote != std::string_view::npos && quote + 1 < text.size() &&
+                   text[quote + 1] == '"')
+                quote = text.find('"', quote + 2);
+            if (quote == std::string_view::npos || (quote + 1 == text.size() && !textEnds))
+                return textEnds ? kNotWellFormed : kNotYet;
+            pos = quote + 1;
+            if (pos == text.size() || isLineEnd(text[pos]))
+                return pos;
+            if (text[pos] != ',')
+                return kNotWellFormed;
+            ++pos;
+            continue;
+        }
+        const std::size_t stop = std::min(text.find_first_of(",\r\n\"", pos), text.size());
+        if (stop == text.size() && !textEnds)
+            return kNotYet;
+        if (stop == text.size() || isLineEnd(text[stop]))
+            return stop;
+        if (text[stop] == '"')
+            return kNotWellFormed; // a quote in a field that is not quoted
+        pos = stop + 1;
+    }
+}
+
+// The fields of a well-formed record, without its line end.
+std::vector<std::string> fieldsOf(std::string_view record) {
+    std::vector<std::string> fields;
+    fields.reserve(16); // a log's record has 10 or 13: one allocation, not one each time it grows
+    std::size_t pos = 0;
+    while (true) {
+        std::string& field = fields.emplace_back();
+        if (pos < record.size() && record[pos] == '"') {
+            for (++pos;;) {
+                const std::size_t quote = record.find('"', pos);
+                field.append(record.substr(pos, quote - pos));
+                pos = quote + 1;
+                if (pos == record.size() || record[pos] != '"')
+                    break;
+                field += '"';
+                ++pos;
+            }
+        } else {
+            const std::size_t stop = std::min(record.find(',', pos), record.size());
+            field.assign(record.substr(pos, stop - pos));
+            pos = stop;
+        }
+        if (pos >= record.size())
+            return fields;
+        ++pos; // the comma
+    }
 }
 
 } // namespace
 
 CsvRecord readCsvLine(std::string_view text, bool textEnds) {
-    const std::size_t lineEnd = text.find('\n');
-    if (lineEnd == std::string_view::npos && !textEnds)
-        return {};
-    return endAt(text, std::min(lineEnd, text.size()), std::nullopt);
+    const std::size_t lineEnd = std::min(text.find_first_of("\r\n"), text.size());
+    return endAt(text, lineEnd, textEnds, std::nullopt);
 }
 
 CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
-    // Where the record would reach the end of a text that may go on, it is not read yet.
-    const auto atEnd = [&text, textEnds](std::size_t pos) {
-        return pos >= text.size() && !textEnds;
-    };
-    std::vector<std::string> fields;
-    std::size_t pos = 0;
-    while (true) {
-        std::string field;
-        if (pos < text.size() && text[pos] == '"') {
-            std::size_t from = pos + 1;
-            while (true) {
-                const std::size_t quote = text.find('"', from);
-                if (quote == std::string_view::npos || atEnd(quote + 1))
-                    return atEnd(text.size()) ? CsvRecord{} : readCsvLine(text);
-                field.append(text.substr(from, quote - from));
-                if (quote + 1 < text.size() && text[quote + 1] == '"') {
-                    field += '"';
-                    from = quote + 2;
-                    continue;
-                }
-                pos = quote + 1;
-                break;
-            }
-            fields.push_back(std::move(field));
-            std::size_t after = pos;
-            while (after < text.size() && text[after] == '\r')
-                ++after;
-            if (atEnd(after))
-                return {};
-            if (after == text.size() || text[after] == '\n')
-                return endAt(text, after, std::move(fields));
-            if (text[pos] != ',')
-                return readCsvLine(text, textEnds);
-            ++pos;
-            continue;
-        }
-        std::size_t stop = pos;
-        while (stop < text.size() && text[stop] != ',' && text[stop] != '\n')
-            ++stop;
-        if (atEnd(stop))
-            return {};
-        std::string_view bare = text.substr(pos, stop - pos);
-        if (stop == text.size() || text[stop] == '\n') {
-            while (!bare.empty() && bare.back() == '\r')
-                bare.remove_suffix(1);
-            fields.emplace_back(bare);
-            return endAt(text, stop, std::move(fields));
-        }
-        fields.emplace_back(bare);
-        pos = stop + 1;
-    }
+    const std::size_t end = recordEnd(text, textEnds);
+    if (end == kNotYet)
+        return {};
+    if (end == kNotWellFormed)
+        return readCsvLine(text, textEnds);
+    CsvRecord record = endAt(text, end, textEnds, std::nullopt);
+    if (record.length != 0)
+        record.fields = fieldsOf(record.raw);
+    return record;
 }
 
 void appendCsvField(std::string& out, std::string_view field) {

@@ -17,15 +17,16 @@ struct CsvRecord {
     std::string_view raw;   // the record's bytes, without its line end
     std::size_t length = 0; // bytes it takes in the text, line end included
     // Its fields; nothing when the record is not well formed (a quoted field that never closes,
-    // or a closing quote followed by anything but a comma or the line end). Such a record is
-    // the one line it starts on, so one stray quote cannot swallow the lines after it.
+    // a closing quote followed by anything but a comma or the line end, or a quote in a field
+    // that is not quoted). Such a record is the one line it starts on, so one stray quote cannot
+    // swallow the lines after it.
     std::optional<std::vector<std::string>> fields;
 };
 
-// The record at the start of text, which must not be empty. A record ends at an LF outside
-// quotes; carriage returns just before the line end belong to it. Text that is only the start
-// of a file (textEnds false) may end before the record does: then its length is 0, and more of
-// the file is needed to read it.
+// The record at the start of text, which must not be empty. A record ends at a line end outside
+// quotes: LF, CR LF or a lone CR, as spreadsheets of every system write them. Text that is only
+// the start of a file (textEnds false) may end before the record does: then its length is 0, and
+// more of the file is needed to read it.
 CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 
 // The first line of text as a record that is not read into fields (length 0 as above).

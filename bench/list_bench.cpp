@@ -6,6 +6,7 @@
 #include "files/disk_file.h"
 #include "list/list_files.h"
 #include "list/motor_rows.h"
+#include "models/batch_log_model.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -119,11 +120,15 @@ void loadAndShowBatchLog10k(benchmark::State& state) {
 }
 BENCHMARK(loadAndShowBatchLog10k)->Unit(benchmark::kMillisecond);
 
-// Add: the whole log of ten thousand tests written again; Delete undoes it for the next round.
+// Add: the whole log of ten thousand tests written again; the test is taken out of the log again
+// for the next round, so the file grows by one test only.
 void addTestToBatchLog10k(benchmark::State& state) {
     const fs::path file = scratchFile("kes-batches.csv");
     DiskFile disk(file);
-    BatchLog log = bench::sampleBatchLog(kTests);
+    BatchLog log;
+    if (!disk.write(formatBatchLog(bench::sampleBatchLog(kTests), 0.042)).done() ||
+        !loadBatchLog(log, disk).done())
+        state.SkipWithError("could not write and read the log");
     const BreakTest test{"New", "2026-03-15", 0, 2, 2, 12.5, 1300, 2.75, 2.2, "note"};
     for (auto _ : state) {
         if (!addBreakTest(log, test, disk, 0.042).done())
@@ -135,6 +140,54 @@ void addTestToBatchLog10k(benchmark::State& state) {
     removeScratch(file);
 }
 BENCHMARK(addTestToBatchLog10k)->Unit(benchmark::kMillisecond);
+
+// The rows the Batch Log page makes when it is shown or changed: a screen of tests, the batches.
+void makeShownRows(const BatchLogModel& model) {
+    for (int row = 0; row < std::min(model.testsRows(), 40); ++row)
+        benchmark::DoNotOptimize(model.testsRow(row));
+    for (int row = 0; row < std::min(model.batchesRows(), 40); ++row)
+        benchmark::DoNotOptimize(model.batchesRow(row));
+}
+
+// The large log opened as the page opens it: read, summarised and its rows made.
+void openLargeBatchLog(benchmark::State& state) {
+    const fs::path file = scratchFile("kes-batches.csv");
+    DiskFile disk(file);
+    if (!disk.writePieces(bench::largeBatchLogPieces(), kMaxBatchLogBytes).done())
+        state.SkipWithError("could not write the log to read");
+    for (auto _ : state) {
+        CalcState calc;
+        Preferences preferences;
+        BatchLogModel model(calc, preferences);
+        if (!model.load(disk).done())
+            state.SkipWithError("read failed");
+        makeShownRows(model);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(file)));
+    removeScratch(file);
+}
+BENCHMARK(openLargeBatchLog)->Unit(benchmark::kMillisecond);
+
+// Add to the large log, unchanged on disk: the file written again and the rows made.
+void addToLargeBatchLog(benchmark::State& state) {
+    const fs::path file = scratchFile("kes-batches.csv");
+    DiskFile disk(file);
+    CalcState calc;
+    Preferences preferences;
+    BatchLogModel model(calc, preferences);
+    if (!disk.writePieces(bench::largeBatchLogPieces(), kMaxBatchLogBytes).done() ||
+        !model.load(disk).done())
+        state.SkipWithError("could not write and read the log");
+    const BreakTestTexts texts{"New", "2026-03-15", 0, 2, "2", "12.5", "1300", "", "", ""};
+    for (auto _ : state) {
+        if (model.typeTest(texts) || !model.addTypedTest(disk).done())
+            state.SkipWithError("not added");
+        makeShownRows(model);
+    }
+    state.counters["tests"] = model.testsRows() - 1;
+    removeScratch(file);
+}
+BENCHMARK(addToLargeBatchLog)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrune

@@ -184,9 +184,18 @@ void showBatchLog(benchmark::State& state) {
 }
 BENCHMARK(showBatchLog)->Arg(0)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
-// Add, with the whole log of 10,000 tests written, until the new row has painted.
-void addToBatchLog10k(benchmark::State& state) {
-    writeBatchLog(10'000);
+// The large log of 983,040 tests, each its own batch, shown afresh.
+void showLargeBatchLog(benchmark::State& state) {
+    writeFileAtomically(programFilePath(kBatchLogFileName), bench::largeBatchLogPieces());
+    for (auto _ : state)
+        showBatchLog([](CBatchLogDlg&) {});
+}
+BENCHMARK(showLargeBatchLog)->Unit(benchmark::kMillisecond);
+
+// Add, with the whole log written, until the new row has painted: of 10,000 tests in forty
+// batches, and of the large log.
+void addToBatchLog(benchmark::State& state, void (*write)()) {
+    write();
     showBatchLog([&state](CBatchLogDlg& batchLog) {
         batchLog.GetEdit(IDC_BATCH).SetWindowText("New");
         batchLog.GetEdit(IDC_LENGTH).SetWindowText("12.5");
@@ -201,7 +210,16 @@ void addToBatchLog10k(benchmark::State& state) {
         state.counters["tests"] = batchLog.GetListBox(IDC_TESTS).GetCount() - 1;
     });
 }
+void addToBatchLog10k(benchmark::State& state) {
+    addToBatchLog(state, [] { writeBatchLog(10'000); });
+}
 BENCHMARK(addToBatchLog10k)->Unit(benchmark::kMillisecond);
+void addToLargeBatchLog(benchmark::State& state) {
+    addToBatchLog(state, [] {
+        writeFileAtomically(programFilePath(kBatchLogFileName), bench::largeBatchLogPieces());
+    });
+}
+BENCHMARK(addToLargeBatchLog)->Unit(benchmark::kMillisecond);
 
 // Runs inside the sheet's modal loop, the List page shown: the benchmarks, then Cancel.
 void runInsideSheet() {

@@ -22,4 +22,8 @@ std::string linesTooLargeReason(std::size_t lines, std::size_t maxBytes) {
     return "its first " + std::to_string(lines) + " lines take more than " + sizeText(maxBytes);
 }
 
+std::string tooLargeToWriteReason(std::size_t maxBytes) {
+    return "it would be larger than " + sizeText(maxBytes) + ", more than can be read back";
+}
+
 } // namespace kestrune

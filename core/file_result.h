@@ -7,6 +7,7 @@
 // file at all: the program's first run, or a new list.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -14,11 +15,19 @@ namespace kestrune {
 
 struct FileResult {
     enum class Status { Done, Missing, Failed };
+    // What a failure means beyond its reason: a file that is there but could not be read is
+    // asked about before it is replaced, one refused for its size with its size.
+    enum class Kind { Other, Unread, TooLargeToRead };
     Status status = Status::Done;
     std::string reason; // when Failed
+    Kind kind = Kind::Other;
+    std::uintmax_t size = 0; // bytes of a file too large to read
 
     static FileResult missingFile() { return {Status::Missing, {}}; }
     static FileResult failure(std::string why) { return {Status::Failed, std::move(why)}; }
+    static FileResult tooLargeToRead(std::string why, std::uintmax_t bytes) {
+        return {Status::Failed, std::move(why), Kind::TooLargeToRead, bytes};
+    }
 
     bool done() const { return status == Status::Done; }
     bool missing() const { return status == Status::Missing; }
@@ -33,6 +42,8 @@ std::string sizeText(std::size_t bytes);
 // the first lines only, "its first 6 lines take more than 64 KiB".
 std::string tooLargeReason(std::size_t maxBytes);
 std::string linesTooLargeReason(std::size_t lines, std::size_t maxBytes);
+// Why new contents are not written: "it would be larger than 64 MiB, more than can be read back".
+std::string tooLargeToWriteReason(std::size_t maxBytes);
 
 inline constexpr const char* kReadOnlyFileReason = "the file is read-only";
 inline constexpr const char* kNoMemoryToRead = "there is not enough memory to read it";

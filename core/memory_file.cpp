@@ -15,6 +15,7 @@ MemoryFile::MemoryFile(std::string name, std::optional<std::string> bytes)
     : name_(std::move(name)), bytes_(std::move(bytes)) {}
 
 FileResult MemoryFile::contents(std::string_view& bytes) const {
+    changed_ = false;
     if (readFailure_)
         return FileResult::failure(*readFailure_);
     if (!bytes_)
@@ -28,7 +29,7 @@ FileResult MemoryFile::read(std::string& bytes, std::size_t maxBytes) {
     if (FileResult result = contents(held); !result.done())
         return result;
     if (held.size() > maxBytes)
-        return FileResult::failure(tooLargeReason(maxBytes));
+        return FileResult::tooLargeToRead(tooLargeReason(maxBytes), held.size());
     if (held.starts_with(kByteOrderMark))
         held.remove_prefix(kByteOrderMark.size());
     bytes = held;
@@ -64,13 +65,17 @@ FileResult MemoryFile::readPieces(std::size_t maxBytes, const PieceTaker& take) 
     return {};
 }
 
-FileResult MemoryFile::writePieces(const PieceSource& next) {
+FileResult MemoryFile::writePieces(const PieceSource& next, std::size_t maxBytes) {
     if (writeFailure_)
         return FileResult::failure(*writeFailure_);
     std::string written;
-    for (std::string_view piece = next(); !piece.empty(); piece = next())
+    for (std::string_view piece = next(); !piece.empty(); piece = next()) {
+        if (piece.size() > maxBytes - written.size())
+            return FileResult::failure(tooLargeToWriteReason(maxBytes));
         written += piece;
+    }
     bytes_ = std::move(written);
+    changed_ = false;
     return {};
 }
 

@@ -21,11 +21,16 @@ public:
     FileResult read(std::string& bytes, std::size_t maxBytes) override;
     FileResult readLines(std::string& bytes, std::size_t lines, std::size_t maxBytes) override;
     FileResult readPieces(std::size_t maxBytes, const PieceTaker& take) override;
-    FileResult writePieces(const PieceSource& next) override;
+    FileResult writePieces(const PieceSource& next, std::size_t maxBytes) override;
+    bool changedSinceSeen() const override { return changed_; }
 
     // What the file holds now; nothing when there is none.
     const std::optional<std::string>& bytes() const { return bytes_; }
-    void setBytes(std::optional<std::string> bytes) { bytes_ = std::move(bytes); }
+    // A change from outside: another program wrote the file, or removed it.
+    void setBytes(std::optional<std::string> bytes) {
+        bytes_ = std::move(bytes);
+        changed_ = true;
+    }
     // From now on every read, or every write, fails for this reason (none: they work again).
     void failReads(std::optional<std::string> reason) { readFailure_ = std::move(reason); }
     void failWrites(std::optional<std::string> reason) { writeFailure_ = std::move(reason); }
@@ -38,6 +43,7 @@ private:
     std::optional<std::string> bytes_;
     std::optional<std::string> readFailure_;
     std::optional<std::string> writeFailure_;
+    mutable bool changed_ = true; // since the last read or write
 };
 
 } // namespace kestrune

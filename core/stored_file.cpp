@@ -9,9 +9,11 @@ namespace kestrune {
 
 FileResult StoredFile::write(std::string_view contents) {
     bool given = false;
-    return writePieces([&]() -> std::string_view {
-        return std::exchange(given, true) ? std::string_view() : contents;
-    });
+    return writePieces(
+        [&]() -> std::string_view {
+            return std::exchange(given, true) ? std::string_view() : contents;
+        },
+        contents.size());
 }
 
 } // namespace kestrune

@@ -45,9 +45,15 @@ public:
     virtual FileResult readPieces(std::size_t maxBytes, const PieceTaker& take) = 0;
 
     // Replaces the file with new contents: afterwards it holds its old bytes or all of the new.
-    virtual FileResult writePieces(const PieceSource& next) = 0;
+    // Contents of more than maxBytes are refused (tooLargeToWriteReason), the file left as it was.
+    virtual FileResult writePieces(const PieceSource& next, std::size_t maxBytes) = 0;
     // The same for contents held whole.
     FileResult write(std::string_view contents);
+
+    // Whether the file may differ from what this object last found when it read or wrote it:
+    // another program or another copy of Kestrune changed, replaced or removed it, or it was
+    // never read or written through this object. A read that fails counts as found too.
+    virtual bool changedSinceSeen() const = 0;
 };
 
 } // namespace kestrune

@@ -5,8 +5,10 @@
 // A file at a path on disk, read and written the one way the program does (files/file_io.h).
 
 #include "core/stored_file.h"
+#include "file_stamp.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace kestrune {
 
@@ -20,10 +22,12 @@ public:
     FileResult read(std::string& bytes, std::size_t maxBytes) override;
     FileResult readLines(std::string& bytes, std::size_t lines, std::size_t maxBytes) override;
     FileResult readPieces(std::size_t maxBytes, const PieceTaker& take) override;
-    FileResult writePieces(const PieceSource& next) override;
+    FileResult writePieces(const PieceSource& next, std::size_t maxBytes) override;
+    bool changedSinceSeen() const override;
 
 private:
     std::filesystem::path path_;
+    std::optional<FileStamp> seen_; // at the last read or write
 };
 
 } // namespace kestrune

@@ -26,31 +26,38 @@ FileResult readFailure(const fs::path& file, int error) {
 }
 
 // Opens a regular file to read: Done with fd open and info filled, or why not (Missing or
-// Failed).
-FileResult openRegular(const fs::path& file, Descriptor& fd, struct stat& info) {
+// Failed). What it found is stamped into found, when given.
+FileResult openRegular(const fs::path& file, Descriptor& fd, struct stat& info, FileStamp* found) {
+    const auto failed = [&](int error) {
+        if (found != nullptr)
+            *found = fileStampAt(file);
+        return error == ENOENT ? FileResult::missingFile() : readFailure(file, error);
+    };
     // Non-blocking, so that opening a FIFO does not wait for a writer that never comes.
     fd.reset(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ENOENT ? FileResult::missingFile() : readFailure(file, errno);
+        return failed(errno);
     if (::fstat(fd.get(), &info) != 0)
-        return readFailure(file, errno);
+        return failed(errno);
+    if (found != nullptr)
+        *found = fileStamp(info);
     if (!S_ISREG(info.st_mode))
         return FileResult::failure(notAFileReason(info.st_mode));
     return {};
 }
 
 FileResult readRegular(const fs::path& file, std::string& out, std::size_t maxBytes,
-                       std::size_t lines) {
+                       std::size_t lines, FileStamp* found) {
     const auto failure = [&file](int error) { return readFailure(file, error); };
     Descriptor fd;
     struct stat info {};
-    if (FileResult opened = openRegular(file, fd, info); !opened.done())
+    if (FileResult opened = openRegular(file, fd, info, found); !opened.done())
         return opened;
-    const std::string tooLarge =
-        lines == 0 ? tooLargeReason(maxBytes) : linesTooLargeReason(lines, maxBytes);
     const auto size = static_cast<std::uintmax_t>(info.st_size);
+    FileResult tooLarge = lines == 0 ? FileResult::tooLargeToRead(tooLargeReason(maxBytes), size)
+                                     : FileResult::failure(linesTooLargeReason(lines, maxBytes));
     if (lines == 0 && size > maxBytes)
-        return FileResult::failure(tooLarge);
+        return tooLarge;
 
     try {
         // One byte more than allowed shows a file that grew past the limit while it was read.
@@ -79,15 +86,15 @@ FileResult readRegular(const fs::path& file, std::string& out, std::size_t maxBy
         }
         // The contents end after the last line asked for, or with the file.
         std::size_t end = 0;
-        std::size_t found = 0;
-        while (found < lines && (end = contents.find('\n', end)) != std::string::npos) {
-            ++found;
+        std::size_t ended = 0;
+        while (ended < lines && (end = contents.find('\n', end)) != std::string::npos) {
+            ++ended;
             ++end;
         }
-        if (found < lines || lines == 0)
+        if (ended < lines || lines == 0)
             end = contents.size();
         if (end > maxBytes)
-            return FileResult::failure(tooLarge);
+            return tooLarge;
         contents.resize(end);
         if (contents.starts_with(kByteOrderMark))
             contents.erase(0, kByteOrderMark.size());
@@ -155,7 +162,8 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view contents
     });
 }
 
-FileResult writeFileAtomically(const fs::path& target, const PieceSource& next) {
+FileResult writeFileAtomically(const fs::path& target, const PieceSource& next,
+                               std::size_t maxBytes, FileStamp* written) {
     fs::path file = target;
     int error = 0;
     if (!followLinks(file, error))
@@ -185,35 +193,48 @@ FileResult writeFileAtomically(const fs::path& target, const PieceSource& next) 
     TemporaryFile temp(folder, name, exists ? existing.st_mode & 07777 : 0666);
     if (!temp.valid())
         return failure(temp.error());
+    std::size_t total = 0;
     for (std::string_view piece = next(); !piece.empty(); piece = next()) {
+        total += piece.size();
+        if (total > maxBytes || total < piece.size())
+            return FileResult::failure(tooLargeToWriteReason(maxBytes));
         if (!temp.write(piece))
             return failure(temp.error());
     }
     if (exists && !keepAttributes(temp.fd(), file, existing))
         return failure(errno);
+    // Taken before it is in place, so that a writer that comes right after is told apart.
+    struct stat info {};
+    const bool stamped = ::fstat(temp.fd(), &info) == 0;
     if (!temp.commit(file))
         return failure(temp.error());
+    if (written != nullptr)
+        *written = stamped ? fileStamp(info) : FileStamp{};
     return {};
 }
 
-FileResult readRegularFile(const fs::path& file, std::string& contents, std::size_t maxBytes) {
-    return readRegular(file, contents, maxBytes, 0);
+FileResult readRegularFile(const fs::path& file, std::string& contents, std::size_t maxBytes,
+                           FileStamp* found) {
+    return readRegular(file, contents, maxBytes, 0, found);
 }
 
 FileResult readRegularFileLines(const fs::path& file, std::string& contents, std::size_t lines,
-                                std::size_t maxBytes) {
-    return readRegular(file, contents, maxBytes, lines);
+                                std::size_t maxBytes, FileStamp* found) {
+    return readRegular(file, contents, maxBytes, lines, found);
 }
 
-FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
-                                 const PieceTaker& take) {
+FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes, const PieceTaker& take,
+                                 FileStamp* found) {
     Descriptor fd;
     struct stat info {};
-    if (FileResult opened = openRegular(file, fd, info); !opened.done())
+    if (FileResult opened = openRegular(file, fd, info, found); !opened.done())
         return opened;
-    const std::string tooLarge = tooLargeReason(maxBytes);
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
-        return FileResult::failure(tooLarge);
+    const auto size = static_cast<std::uintmax_t>(info.st_size);
+    const auto tooLarge = [maxBytes, size](std::uintmax_t read) {
+        return FileResult::tooLargeToRead(tooLargeReason(maxBytes), std::max(size, read));
+    };
+    if (size > maxBytes)
+        return tooLarge(size);
     try {
         constexpr std::size_t kChunk = std::size_t{64} * 1024;
         std::string untaken;
@@ -224,6 +245,11 @@ FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
             // What take could not use yet is read again with at least as much after it, so
             // that a long record costs reading its bytes a few times, not once per chunk.
             const std::size_t start = untaken.size();
+            // A record of megabytes is held whole anyway: room for the rest of the file at once,
+            // rather than the record copied each time its room is doubled.
+            if (wantsMore && start >= kChunk * 16)
+                untaken.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)) +
+                                1);
             untaken.resize(start + (wantsMore ? std::max(kChunk, start) : kChunk));
             const ssize_t got = ::read(fd.get(), untaken.data() + start, untaken.size() - start);
             untaken.resize(start + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
@@ -235,7 +261,7 @@ FileResult readRegularFilePieces(const fs::path& file, std::size_t maxBytes,
             total += static_cast<std::size_t>(got);
             // One byte more than allowed shows a file that grew past the limit while it was read.
             if (total > maxBytes)
-                return FileResult::failure(tooLarge);
+                return tooLarge(total);
             if (!started && (untaken.size() >= kByteOrderMark.size() || end)) {
                 if (std::string_view(untaken).starts_with(kByteOrderMark))
                     untaken.erase(0, kByteOrderMark.size());

@@ -58,7 +58,7 @@ FileResult BatchLogModel::load(StoredFile& file) {
     FileResult result = loadBatchLog(read, file);
     if (result.failed())
         return result;
-    summaries_ = summariseBatches(read, shownThickness_);
+    summaries_ = BatchSummaries(read, shownThickness_);
     entries_ = std::move(read);
     return result;
 }
@@ -79,7 +79,7 @@ bool BatchLogModel::showAgain(std::string length) {
 void BatchLogModel::seePreferences() {
     shownUnit_ = preferences_.units();
     shownThickness_ = preferences_.thickness();
-    summaries_ = summariseBatches(entries_, shownThickness_);
+    summaries_ = BatchSummaries(entries_, shownThickness_);
 }
 
 int BatchLogModel::testsRows() const {
@@ -94,13 +94,15 @@ std::string BatchLogModel::testsRow(int row) const {
     return formatTestRow(entries_[static_cast<std::size_t>(row - 1)], shownThickness_, shownUnit_);
 }
 
-std::vector<std::string> BatchLogModel::batchesRows() const {
-    std::vector<std::string> rows;
-    rows.reserve(summaries_.size() + 1);
-    rows.push_back(batchesHeader());
-    for (const BatchSummary& summary : summaries_)
-        rows.push_back(formatBatchRow(summary));
-    return rows;
+int BatchLogModel::batchesRows() const {
+    return static_cast<int>(summaries_.size()) + 1;
+}
+
+std::string BatchLogModel::batchesRow(int row) const {
+    if (row == 0)
+        return batchesHeader();
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    return summary ? formatBatchRow(*summary) : std::string();
 }
 
 std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
@@ -112,14 +114,37 @@ std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
     return std::nullopt;
 }
 
+FileResult BatchLogModel::change(const BatchLogChange& change, StoredFile& file,
+                                 std::string_view goneBatch, int goneType) {
+    batchRowsChanged_ = {};
+    const BatchLogChanged changed = changeBatchLog(entries_, change, file, shownThickness_);
+    reread_ = changed.reread;
+    if (changed.reread) {
+        summaries_ = BatchSummaries(entries_, shownThickness_);
+    } else if (changed.result.done()) {
+        touched(change.test ? summaries_.added(entries_, changed.index, shownThickness_)
+                            : summaries_.removed(entries_, changed.index, goneBatch, goneType,
+                                                 shownThickness_));
+    }
+    return changed.result;
+}
+
+void BatchLogModel::touched(const BatchSummaries::Touched& touched) {
+    const auto row = [](std::size_t summary) { return static_cast<int>(summary) + 1; };
+    if (touched.removed != BatchSummaries::npos)
+        batchRowsChanged_.removed = row(touched.removed);
+    batchRowsChanged_.first = row(touched.first);
+    batchRowsChanged_.last = row(touched.end) - 1;
+}
+
 FileResult BatchLogModel::addTypedTest(StoredFile& file) {
+    reread_ = false;
     if (!test_)
         return FileResult::failure("there is no test to add");
-    FileResult result = addBreakTest(entries_, *test_, file, shownThickness_);
+    FileResult result = change({std::nullopt, *test_}, file);
     if (!result.done())
         return result;
     test_.reset();
-    summaries_ = summariseBatches(entries_, shownThickness_);
     // The next test of the series: the same batch, date and motor, its own results.
     for (std::string* box : {&typed_.turns, &typed_.torque, &typed_.weight, &typed_.note})
         box->clear();
@@ -137,22 +162,24 @@ std::optional<std::string> BatchLogModel::deleteQuestion(int row) const {
 }
 
 FileResult BatchLogModel::deleteTest(int row, StoredFile& file) {
-    const std::size_t index = row > 0 ? static_cast<std::size_t>(row - 1) : entries_.size();
-    FileResult result = deleteBatchLogEntry(entries_, index, file, shownThickness_);
-    if (result.done())
-        summaries_ = summariseBatches(entries_, shownThickness_);
-    return result;
+    reread_ = false;
+    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size())
+        return FileResult::failure("there is no such test");
+    // Named by its record as read, so that the same test goes if another program moved it.
+    const auto index = static_cast<std::size_t>(row - 1);
+    const std::string batch(entries_[index].batch());
+    return change({recordName(entries_, index), std::nullopt}, file, batch, entries_[index].type());
 }
 
-const BatchSummary* BatchLogModel::summaryAt(int row) const {
+std::optional<BatchSummary> BatchLogModel::summaryAt(int row) const {
     if (row <= 0 || static_cast<std::size_t>(row) > summaries_.size())
-        return nullptr;
-    return &summaries_[static_cast<std::size_t>(row - 1)];
+        return std::nullopt;
+    return summaries_.at(static_cast<std::size_t>(row - 1), entries_);
 }
 
 std::optional<std::string> BatchLogModel::use(int row) {
-    const BatchSummary* summary = summaryAt(row);
-    if (summary == nullptr)
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    if (!summary)
         return "Choose a batch in \"Batches\" first.";
     // Refused before anything is asked, so that a refusal changes nothing.
     if (!canUseSummary(*summary))
@@ -163,8 +190,8 @@ std::optional<std::string> BatchLogModel::use(int row) {
 }
 
 std::optional<std::string> BatchLogModel::useDensity(int row) {
-    const BatchSummary* summary = summaryAt(row);
-    if (summary == nullptr)
+    const std::optional<BatchSummary> summary = summaryAt(row);
+    if (!summary)
         return "Choose a batch in \"Batches\" first.";
     if (!summary->density || !preferences_.setDensity(summary->density->mean))
         return batchName(*summary) + " has no test with a weight, so it gives no density. Enter "

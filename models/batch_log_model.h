@@ -8,6 +8,8 @@
 // gives the modeller's pages its rubber.
 
 #include "batches/batch_log_entry.h"
+#include "batches/batch_log_file.h"
+#include "batches/batch_summaries.h"
 #include "batches/batch_summary.h"
 #include "batches/break_test_entry.h"
 #include "core/calc_state.h"
@@ -28,9 +30,12 @@ public:
     static constexpr std::string_view kLogUnread =
         "The Batch Log shows no tests. Kestrune leaves the file as it is and asks before it "
         "replaces it.";
+    // What replacing kes-batches.csv erases, said before a log too large to read is replaced.
+    static constexpr std::string_view kReplacingErases =
+        "It is the batch log: replacing it erases every test in it.";
     static constexpr std::string_view kTestNotAdded =
         "The test was not added; the boxes still hold it.";
-    static constexpr std::string_view kLogKept = "The Batch Log and the file are as they were.";
+    static constexpr std::string_view kLogKept = "Nothing was deleted: the file is as it was.";
     static constexpr std::string_view kConstantsNotKept =
         "The batch's constants are in use until Kestrune ends, but they were not kept for the "
         "next start.";
@@ -55,22 +60,37 @@ public:
     int testsRows() const;
     std::string testsRow(int row) const;
     // Batches: the header row, then one row per summary.
-    std::vector<std::string> batchesRows() const;
+    int batchesRows() const;
+    std::string batchesRow(int row) const;
+    // What the last Add or Delete that did not read the log again changed in Batches: the row
+    // taken out (-1 for none), then the rows from first to last that read differently now (rows
+    // past the count before are new).
+    struct BatchRowsChange {
+        int removed = -1;
+        int first = 1;
+        int last = 0;
+    };
+    const BatchRowsChange& batchRowsChanged() const { return batchRowsChanged_; }
     // The header row of either table is no test and no batch.
     static bool isHeaderRow(int row) { return row == 0; }
 
     // Add, first: the boxes as they stand; the refusal to tell when they give no test (nothing
     // is asked or written then).
     std::optional<std::string> typeTest(BreakTestTexts texts);
-    // Then the test typed goes into the log and its file. Once it is written the boxes of its own
-    // results are emptied for the next test of the series.
+    // Then the test typed goes into the log and its file, as the file is on disk. Once it is
+    // written the boxes of its own results are emptied for the next test of the series.
     FileResult addTypedTest(StoredFile& file);
     // The boxes as the model last had them: typed, emptied after Add, Length converted.
     const BreakTestTexts& typed() const { return typed_; }
 
-    // Delete of a Tests row: the question to ask first, nothing for a row that is no test.
+    // Delete of a Tests row: the question to ask first, nothing for a row that is no test. The
+    // test asked about goes, from the file as it is on disk; when another program changed or
+    // removed its record, nothing is deleted.
     std::optional<std::string> deleteQuestion(int row) const;
     FileResult deleteTest(int row, StoredFile& file);
+    // Whether the last Add or Delete found that another program had changed the file, and read
+    // it again: then both tables show it anew, whatever came of the change.
+    bool reread() const { return reread_; }
 
     // "Use" and "Use density" of a Batches row: what to tell the user when nothing was applied,
     // nothing when it was.
@@ -82,16 +102,23 @@ public:
 private:
     // The preferences' units and thickness become the tables', and the batches are summarised.
     void seePreferences();
-    const BatchSummary* summaryAt(int row) const;
+    std::optional<BatchSummary> summaryAt(int row) const;
+    // The change made to the file as it is on disk; a Delete gives the batch and type of the
+    // entry it takes out.
+    FileResult change(const BatchLogChange& change, StoredFile& file,
+                      std::string_view goneBatch = {}, int goneType = -1);
+    void touched(const BatchSummaries::Touched& touched);
 
     CalcState& state_;
     Preferences& preferences_;
-    BatchLog entries_;                    // equal to kes-batches.csv, Tests row i + 1 each
-    std::vector<BatchSummary> summaries_; // Batches row i + 1 each
+    BatchLog entries_;         // equal to kes-batches.csv, Tests row i + 1 each
+    BatchSummaries summaries_; // Batches row i + 1 each
+    BatchRowsChange batchRowsChanged_;
     LengthUnit shownUnit_ = LengthUnit::Inch;
     double shownThickness_ = 0;
     BreakTestTexts typed_;
     std::optional<BreakTest> test_; // the test typed for Add
+    bool reread_ = false;
 };
 
 } // namespace kestrune

@@ -33,6 +33,10 @@ int ListBox::SetCount(int count) {
     return control_->setCount(count);
 }
 
+bool ListBox::RefreshRows(int first, int last) {
+    return control_->refreshRows(first, last);
+}
+
 int ListBox::GetCount() const {
     return control_->count();
 }

@@ -36,6 +36,9 @@ public:
     // The rows of a list with a row source are rowText's first count: rows past the old count
     // are added, rows past the new one removed. The count, -1 for a list that keeps its rows.
     int SetCount(int count);
+    // A list with a row source shows rows first to last anew, as rowText gives them now, after a
+    // change of what it gives for them; false for a list that keeps its rows, or rows it lacks.
+    bool RefreshRows(int first, int last);
     int GetCount() const;
     // The row's text with its tabs; empty when index is out of range.
     std::string GetText(int index) const;

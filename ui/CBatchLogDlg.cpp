@@ -12,6 +12,7 @@
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -56,8 +57,10 @@ bool CBatchLogDlg::OnInitDialog() {
     // A long log is kept once, in the model: its rows are made when they are shown.
     GetListBox(IDC_TESTS).SetRowSource([this](int row) { return model_.testsRow(row); });
     GetListBox(IDC_BATCHES).SetTabStops(kBatchColumns);
+    GetListBox(IDC_BATCHES).SetRowSource([this](int row) { return model_.batchesRow(row); });
     loadReported(
-        logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread);
+        logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread,
+        BatchLogModel::kReplacingErases);
     showTables();
     shown_ = true;
     return true;
@@ -83,8 +86,19 @@ void CBatchLogDlg::showTables() {
 void CBatchLogDlg::showBatches() {
     ListBox batches = GetListBox(IDC_BATCHES);
     batches.ResetContent();
-    for (const std::string& row : model_.batchesRows())
-        batches.AddString(row);
+    batches.SetCount(model_.batchesRows());
+}
+
+void CBatchLogDlg::showBatchesChanged() {
+    ListBox batches = GetListBox(IDC_BATCHES);
+    const BatchLogModel::BatchRowsChange& changed = model_.batchRowsChanged();
+    batches.SetCurSel(-1);
+    if (changed.removed >= 0)
+        batches.DeleteString(changed.removed);
+    const int kept = batches.GetCount();
+    batches.SetCount(model_.batchesRows());
+    if (changed.first < kept)
+        batches.RefreshRows(changed.first, std::min(changed.last, kept - 1));
 }
 
 void CBatchLogDlg::showTyped() {
@@ -110,12 +124,15 @@ void CBatchLogDlg::OnAddClicked() {
         tell(*refusal);
         return;
     }
-    if (!saveReported(
-            logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded))
+    const bool added = saveReported(
+        logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded);
+    if (model_.reread())
+        showTables();
+    if (!added)
         return;
     ListBox tests = GetListBox(IDC_TESTS);
     tests.SetCurSel(tests.SetCount(model_.testsRows()) - 1);
-    showBatches();
+    showBatchesChanged();
     showTyped();
 }
 
@@ -125,12 +142,17 @@ void CBatchLogDlg::OnDeleteClicked() {
     const std::optional<std::string> question = model_.deleteQuestion(row);
     if (!question || !askYesNo(*question))
         return;
-    if (!saveReported(
-            logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept))
+    const bool deleted = saveReported(
+        logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept);
+    if (model_.reread()) {
+        showTables();
+        return;
+    }
+    if (!deleted)
         return;
     tests.DeleteString(row);
     tests.SetCurSel(-1);
-    showBatches();
+    showBatchesChanged();
 }
 
 void CBatchLogDlg::OnTableSelChange() {

@@ -31,9 +31,10 @@ private:
     void OnUseDensityClicked();
     void OnTableSelChange();
 
-    // Both tables again, from the model.
+    // Both tables again, from the model; or Batches after the model's Add or Delete.
     void showTables();
     void showBatches();
+    void showBatchesChanged();
     // The boxes of the test as the model has them.
     void showTyped();
 

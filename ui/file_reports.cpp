@@ -7,17 +7,31 @@
 #include "ui/messages.h"
 
 #include <filesystem>
+#include <map>
 #include <new>
-#include <set>
 #include <string>
 
 namespace kestrune {
 namespace {
 
-// The files that were there but could not be read, by their absolute names.
-std::set<std::string>& unreadableFiles() {
-    static std::set<std::string> files;
+// The files that were there but could not be read, by their absolute names, and why not.
+std::map<std::string, FileResult>& unreadableFiles() {
+    static std::map<std::string, FileResult> files;
     return files;
+}
+
+// What replacing a file erases, as its reader said, by absolute name.
+std::map<std::string, std::string>& replacingErases() {
+    static std::map<std::string, std::string> files;
+    return files;
+}
+
+// "67,682,489".
+std::string grouped(std::uintmax_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
 }
 
 std::string key(const StoredFile& file) {
@@ -42,16 +56,27 @@ std::string fileText(std::string_view what, const StoredFile& file, std::string_
 }
 
 bool mayReplace(const StoredFile& file) {
-    if (unreadableFiles().count(key(file)) == 0)
+    const auto unread = unreadableFiles().find(key(file));
+    if (unread == unreadableFiles().end())
         return true;
-    return askYesNo(appIdentity().name + " could not read \"" + file.name() +
-                    "\" earlier, so it does not know what the file holds.\n\nReplace it?");
+    const FileResult& result = unread->second;
+    if (result.kind != FileResult::Kind::TooLargeToRead)
+        return askYesNo(appIdentity().name + " could not read \"" + file.name() +
+                        "\" earlier, so it does not know what the file holds.\n\nReplace it?");
+    // Too large is no unknown content: the question says what would be lost.
+    const std::string& erases = replacingErases()[key(file)];
+    return askYesNo(appIdentity().name + " did not read \"" + file.name() + "\": " + result.reason +
+                    " (" + grouped(result.size) + " bytes).\n\n" +
+                    (erases.empty() ? "Replacing it erases what it holds." : erases) +
+                    "\n\nReplace it?");
 }
 
 } // namespace
 
 FileResult loadReported(StoredFile& file, const std::function<FileResult()>& load,
-                        std::string_view consequence) {
+                        std::string_view consequence, std::string_view erases) {
+    if (!erases.empty())
+        replacingErases()[key(file)] = erases;
     FileResult result;
     try {
         result = load();
@@ -63,7 +88,7 @@ FileResult loadReported(StoredFile& file, const std::function<FileResult()>& loa
         unreadableFiles().erase(key(file));
         return result;
     }
-    unreadableFiles().insert(key(file));
+    unreadableFiles()[key(file)] = result;
     tell(fileText("read", file, result.reason, consequence));
     return result;
 }
@@ -82,6 +107,10 @@ bool saveReported(StoredFile& file, const std::function<FileResult()>& save,
         unreadableFiles().erase(key(file));
         return true;
     }
+    // Read again before it was written, and unreadable now: asked about like any file that could
+    // not be read.
+    if (result.kind != FileResult::Kind::Other)
+        unreadableFiles()[key(file)] = result;
     tell(fileText("save", file, result.reason, consequence));
     return false;
 }

@@ -66,6 +66,15 @@ int ListBoxControl::setCount(int count) {
     return count;
 }
 
+bool ListBoxControl::refreshRows(int first, int last) {
+    if (model_->keepsRows() || first < 0 || first > last || last >= model_->size())
+        return false;
+    for (int row = first; row <= last; ++row)
+        rowChanged(row);
+    model_->changed(first, last);
+    return true;
+}
+
 int ListBoxControl::curSel() const {
     const QModelIndexList selected = view_.selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();

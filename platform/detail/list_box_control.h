@@ -37,6 +37,7 @@ public:
     // See ListBox::SetRowSource and ListBox::SetCount.
     void setRowSource(std::function<std::string(int row)> rowText);
     int setCount(int count);
+    bool refreshRows(int first, int last);
     int curSel() const;
     void setCurSel(int index);
     // See ListBox::SetTabStops; a list that keeps its tab stops says false.
@@ -54,6 +55,7 @@ protected:
     virtual void rowsCleared() {}
     virtual void rowAdded(int row) = 0;
     virtual void rowRemoved(int row) = 0;
+    virtual void rowChanged(int row) { rowAdded(row); }
 
     // Runs a piece of user input and tells the window when it changed the selection.
     template <class Input> void asUser(Input&& input) {

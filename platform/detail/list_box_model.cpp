@@ -92,4 +92,8 @@ void ListBoxModel::setCount(int count) {
     }
 }
 
+void ListBoxModel::changed(int first, int last) {
+    emit dataChanged(index(first), index(last));
+}
+
 } // namespace kestrune::platform::detail

@@ -43,6 +43,8 @@ public:
     bool keepsRows() const { return !source_; }
     // A made list's rows are the source's first count; rows come or go at the end.
     void setCount(int count);
+    // The source gives other texts for rows first to last.
+    void changed(int first, int last);
 
 private:
     QList<std::string> rows_;

@@ -11,8 +11,10 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kestrune::platform::detail {
 
@@ -70,31 +72,97 @@ int ManyLineList::rowWidth(const std::string& row) const {
 void ManyLineList::rowsCleared() {
     widest_ = 0;
     widestStale_ = false;
+    widths_.clear();
+    measuredAtOnce_ = kMeasuredAtOnce;
+}
+
+void ManyLineList::widen(int needed) const {
+    if (needed > widest_) {
+        widest_ = needed;
+        const_cast<ManyLineList*>(this)->scheduleDelayedItemsLayout();
+    }
+}
+
+void ManyLineList::widestOfWidths() {
+    widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+    scheduleDelayedItemsLayout();
 }
 
 void ManyLineList::rowAdded(int row) {
     if (widestStale_)
         return; // the next contentWidth() measures every row anyway
-    const int needed = rowWidth(rows().text(row));
-    if (needed > widest_) {
-        widest_ = needed;
-        scheduleDelayedItemsLayout();
+    if (rows().keepsRows()) {
+        widen(rowWidth(rows().text(row)));
+        return;
     }
+    // A long table filled at once shows first: the rest of its rows are measured a slice at a
+    // time when the window has nothing else to do.
+    if (static_cast<std::size_t>(row) != widths_.size() || measuredAtOnce_ == 0) {
+        measureLater();
+        return;
+    }
+    --measuredAtOnce_;
+    widths_.push_back(rowWidth(rows().text(row)));
+    widen(widths_.back());
+}
+
+void ManyLineList::measureLater() const {
+    if (std::exchange(measuring_, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        measuring_ = false;
+        const auto rowCount = static_cast<std::size_t>(count());
+        for (std::size_t slice = 0; widths_.size() < rowCount && slice < kMeasuredAtOnce; ++slice) {
+            widths_.push_back(rowWidth(rows().text(static_cast<int>(widths_.size()))));
+            widen(widths_.back());
+        }
+        if (widths_.size() < rowCount)
+            measureLater();
+        else
+            measuredAtOnce_ = kMeasuredAtOnce;
+    });
+}
+
+void ManyLineList::rowChanged(int row) {
+    if (widestStale_ || static_cast<std::size_t>(row) >= widths_.size())
+        return; // measured when its turn comes
+    int& width = widths_[static_cast<std::size_t>(row)];
+    const int was = std::exchange(width, rowWidth(rows().text(row)));
+    if (width > widest_)
+        widen(width);
+    else if (was == widest_ && width < was)
+        widestOfWidths();
 }
 
 void ManyLineList::rowRemoved(int row) {
-    // A made row may be gone from its source already: the rows left are measured when asked.
-    if (!widestStale_ && widest_ > 0 &&
-        (!rows().keepsRows() || rowWidth(rows().text(row)) >= widest_))
-        widestStale_ = true;
+    if (widestStale_)
+        return;
+    if (rows().keepsRows()) {
+        if (widest_ > 0 && rowWidth(rows().text(row)) >= widest_)
+            widestStale_ = true;
+        return;
+    }
+    if (static_cast<std::size_t>(row) >= widths_.size())
+        return; // not measured yet
+    // A made row may be gone from its source already: its width is the one it was measured at.
+    const int width = widths_[static_cast<std::size_t>(row)];
+    widths_.erase(widths_.begin() + row);
+    if (width >= widest_)
+        widestOfWidths();
 }
 
 int ManyLineList::contentWidth() const {
     if (widestStale_) {
         widest_ = 0;
-        for (int row = 0; row < count(); ++row)
-            widest_ = std::max(widest_, rowWidth(rows().text(row)));
+        widths_.clear();
         widestStale_ = false;
+        if (rows().keepsRows()) {
+            for (int row = 0; row < count(); ++row)
+                widest_ = std::max(widest_, rowWidth(rows().text(row)));
+        } else {
+            measuredAtOnce_ = 0;
+            measureLater();
+        }
     }
     return widest_ + RowDelegate::textMargins(*this);
 }

@@ -10,6 +10,7 @@
 #include "platform/detail/row_meter.h"
 
 #include <optional>
+#include <vector>
 
 namespace kestrune::platform::detail {
 
@@ -28,17 +29,31 @@ protected:
     void rowsCleared() override;
     void rowAdded(int row) override;
     void rowRemoved(int row) override;
+    void rowChanged(int row) override;
 
 private:
     // The width the widest row needs, tabs expanded and margins included.
     int contentWidth() const;
     int rowWidth(const std::string& row) const;
+    void widen(int needed) const;
+    // The widest row is the widest of the widths kept for a made list's rows.
+    void widestOfWidths();
+    // A made list's rows not measured yet are measured once the window is idle, a slice at a
+    // time.
+    void measureLater() const;
 
     qreal tabStop_; // the spacing of its tab stops until the program sets others
     TabStops tabStops_;
     mutable std::optional<RowMeter> meter_;
     mutable int widest_ = 0;           // pixels, of the widest row measured
     mutable bool widestStale_ = false; // the widest row went: measure them all when asked
+    // A made row's width, kept as it was measured: when a row goes, or shows other text, its
+    // source may give it no more, and a long table is not made again to find its widest row.
+    // The rows past those measured are measured later.
+    mutable std::vector<int> widths_;
+    static constexpr std::size_t kMeasuredAtOnce = 20'000;
+    mutable std::size_t measuredAtOnce_ = kMeasuredAtOnce; // rows measured before it shows
+    mutable bool measuring_ = false;
 };
 
 } // namespace kestrune::platform::detail

@@ -13,6 +13,21 @@ RowMeter::RowMeter(const QFont& font, TabStops tabStops)
         ascii_[c] = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
 }
 
+qreal RowMeter::shapedWidth(std::string_view piece) const {
+    // Short columns repeat; a long one (a note) is seldom met twice and is not kept.
+    constexpr std::size_t kKeptBytes = 64;
+    constexpr std::size_t kMostKept = 4096;
+    if (piece.size() > kKeptBytes)
+        return metrics_.horizontalAdvance(shownText(piece));
+    std::string key(piece);
+    if (const auto kept = shaped_.find(key); kept != shaped_.end())
+        return kept->second;
+    const qreal width = metrics_.horizontalAdvance(shownText(piece));
+    if (shaped_.size() < kMostKept)
+        shaped_.emplace(std::move(key), width);
+    return width;
+}
+
 qreal RowMeter::width(std::string_view row) const {
     row = row.substr(0, kShownBytes);
     qreal x = 0;
@@ -23,7 +38,7 @@ qreal RowMeter::width(std::string_view row) const {
         for (const char byte : piece) {
             const auto code = static_cast<unsigned char>(byte);
             if (code >= ascii_.size()) { // shaped as drawn: only rows beyond ASCII pay for it
-                advance = metrics_.horizontalAdvance(shownText(piece));
+                advance = shapedWidth(piece);
                 break;
             }
             advance += ascii_[code];

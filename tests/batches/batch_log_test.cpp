@@ -3,6 +3,7 @@
 
 #include "batches/batch_log_file.h"
 #include "batches/batch_rows.h"
+#include "batches/batch_summaries.h"
 #include "batches/break_test_entry.h"
 #include "batches/csv.h"
 #include "files/disk_file.h"
@@ -39,7 +40,8 @@ TEST(BatchLogQuoting, AnyTextComesBackAsItWas) {
 TEST(BatchLogQuoting, ARecordCutShortReadsWholeOrNotYet) {
     for (const std::string& text :
          {kGood, std::string("B,\"a\r\n\"\"b\"\"\",c\r\r\nx"), std::string("\"open\nx\n"),
-          std::string("a,\"b\"c\nd\""), std::string("x,\"\"")}) {
+          std::string("a,\"b\"c\nd\""), std::string("x,\"\""), std::string("a\rb"),
+          std::string("x,\"y\"\r\nz")}) {
         const CsvRecord whole = readCsvRecord(text);
         for (std::size_t cut = 1; cut < text.size(); ++cut) {
             const CsvRecord part = readCsvRecord(text.substr(0, cut), false);
@@ -59,7 +61,8 @@ TEST(ReadBatchLog, ReadsTests) {
              "B,2026-01-01,Tan Sport,1/4,9,3,50,,,,junk,1,2\n", // derived columns are recomputed
              "B,2026-01-01,Tan II,1/4,9,3,50,,,\"a\nb\"\n",
              "Batch,2026-01-01,Tan II,1/4,9,3,50,,,\n", "B,0001-01-09,Tan II,1/4,9,3,50,,,\n",
-             "B,9999-12-31,Tan II,1/4,99,3,2147483647,1e300,1e-300,\n"}) {
+             "B,9999-12-31,Tan II,1/4,99,3,2147483647,1e300,1e-300,\n",
+             "Batch,Date,Type\rB,2026-01-01,Tan II,1/4,9,3,50,,,hello\r\r"}) { // CR line ends
         const auto entries = parseBatchLog(text);
         ASSERT_TRUE(entries && entries->size() == 1 && entries->front().isTest()) << text;
         EXPECT_EQ(parseBatchLog(formatBatchLog(*entries, 0.042)), entries);
@@ -76,7 +79,9 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
              "B,2026-03-14,Tan II,1/8,2,\"12,5\",1300,,,", "B,2026-03-14,Tan III,1/8,2,1,9,,,",
              "B,2026-03-14,Tan II,1/8,100,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,0,,,",
              "B,2026-02-30,Tan II,1/8,2,1,9,,,", "B,2026-03-14,Tan II,1/8,2,1,9,0,,", "B,\"open",
-             "\"a\"b,c", std::string("\0\xff\xfe,\"", 5)}) {
+             "\"a\"b,c", std::string("\0\xff\xfe,\"", 5),
+             "X,2026-01-01,Tan II,1/8,0,10,500,,,\"note one\n\n\nnote two\r\nend\"", "\"x",
+             "B2,2026-03-14,Tan II,1/8,2,12.5,1300,,,\"a,1,2,\"3\""}) {
         const auto entries =
             parseBatchLog(std::string(kHeader).append(bad).append("\n").append(kGood));
         ASSERT_TRUE(entries && entries->size() == 2) << bad;
@@ -87,6 +92,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
         EXPECT_EQ(parseBatchLog(saved), entries);
         all += saved.substr(kHeader.size());
     }
+    // A stray quote closed by a quote the test after it was read with, but is written without.
+    all += "\"x\n\"B1\",2026-03-14,Tan II,1/8,2,12.5,1300,,,\"\nend\"\n";
     while (all.size() < 300'000)
         all += all.substr(kHeader.size());
     test::TempFolder folder;
@@ -95,6 +102,8 @@ TEST(ReadBatchLog, KeepsWhatItCannotRead) {
     DiskFile file(folder / "log");
     ASSERT_TRUE(loadBatchLog(loaded, file).done());
     EXPECT_EQ(loaded, parseBatchLog(all)) << "read a piece at a time as from the whole text";
+    EXPECT_EQ(parseBatchLog(formatBatchLog(loaded, 0.042)), loaded)
+        << "stray quotes closed by later records close there again once the tests are rewritten";
 }
 
 TEST(Statistics, MeanSpreadAndRange) {
@@ -125,7 +134,7 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     other.type = TanSport;
     noExtras.turns = 1400;
     noExtras.torque = noExtras.weight = std::nullopt;
-    const BatchLog log{BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableLine("junk"),
+    const BatchLog log{BatchLogEntry(aTest("B2")), BatchLogEntry::unreadableRecord("junk"),
                        BatchLogEntry(aTest("B1")), BatchLogEntry(other), BatchLogEntry(noExtras)};
     const auto s = summariseBatches(log, 0.042);
     ASSERT_EQ(s.size(), 3u);
@@ -143,6 +152,73 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
     EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
     EXPECT_EQ(formatTestRow(BatchLogEntry(aTest("a\tb", "x\ny")), 0.042, LengthUnit::Millimetre),
               "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
+}
+
+// Bytes that are no UTF-8 show as one U+FFFD each in a Tests row; the rest shows as it is, as
+// far as a row shows.
+TEST(BatchRows, ShowEachByteThatIsNoUtf8AsAMark) {
+    const std::string mark = "\uFFFD";
+    const struct {
+        std::string bytes, shown;
+    } cases[] = {{"\xff\xfe \xe2\x80\x93", mark + mark + " –"},
+                 {"M\xc3\xbcller \xf0\x9f\x98\x80", "Müller 😀"},
+                 {"\xc0\xaf \xc3", mark + mark + " " + mark}, // overlong; cut short
+                 {"\xe2\x82 \xed\xa0\x80", mark + mark + " " + mark + mark + mark}, // surrogate
+                 {"\xf4\x90\x80\x80\xf5", mark + mark + mark + mark + mark}};       // past U+10FFFF
+    std::string longNote = "a";
+    for (int i = 0; i < 3000; ++i)
+        longNote += "é";
+    EXPECT_EQ(formatTestRow(BatchLogEntry::unreadableRecord(longNote), 0.042, LengthUnit::Inch),
+              "Unreadable line\t" + longNote.substr(0, 4095))
+        << "as much as a row shows, cut between characters";
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatTestRow(BatchLogEntry::unreadableRecord(c.bytes), 0.042, LengthUnit::Inch),
+                  "Unreadable line\t" + c.shown);
+        EXPECT_EQ(formatTestRow(BatchLogEntry(aTest(c.bytes)), 0.042, LengthUnit::Inch)
+                      .substr(0, c.shown.size() + 1),
+                  c.shown + "\t");
+    }
+}
+
+// Summaries kept through each Add and Delete are those made afresh, to the last bit, and outside
+// the summaries a change says it touched every one is as it was.
+TEST(SummariseBatches, KeptThroughEachChangeAsTheyWouldBeMadeAfresh) {
+    BatchLog log{BatchLogEntry::unreadableRecord("junk")};
+    BatchSummaries kept(log, 0.042);
+    const struct {
+        const char* added; // the batch of the test added, or nothing when one is taken out
+        int turns;
+        std::size_t taken; // the entry taken out
+    } steps[] = {{"A", 1300, 0},  {"B", 1100, 0},  {"A", 1251, 0},  {"C", 907, 0},
+                 {"B", 1003, 0},  {nullptr, 0, 1}, // A's first test: A first appears after B now
+                 {nullptr, 0, 0},                  // the unreadable record
+                 {"C", 1, 0},     {nullptr, 0, 0}, {nullptr, 0, 1}, {nullptr, 0, 0},
+                 {nullptr, 0, 0}, // B's last test: B is gone
+                 {nullptr, 0, 0}};
+    for (const auto& step : steps) {
+        std::vector<BatchSummary> before = kept.all(log);
+        BatchSummaries::Touched touched;
+        if (step.added != nullptr) {
+            BreakTest test = aTest(step.added);
+            test.turns = step.turns;
+            log.emplace_back(test);
+            touched = kept.added(log, log.size() - 1, 0.042);
+        } else {
+            const std::string batch(log.at(step.taken).batch());
+            const int type = log[step.taken].type();
+            log.erase(log.begin() + static_cast<std::ptrdiff_t>(step.taken));
+            touched = kept.removed(log, step.taken, batch, type, 0.042);
+        }
+        ASSERT_EQ(kept.all(log), summariseBatches(log, 0.042)) << log.size();
+        if (touched.removed != BatchSummaries::npos)
+            before.erase(before.begin() + static_cast<std::ptrdiff_t>(touched.removed));
+        for (std::size_t i = 0; i < kept.all(log).size(); ++i) {
+            if (i < touched.first || i >= touched.end) {
+                EXPECT_TRUE(i < before.size() && kept.all(log)[i] == before[i]) << log.size();
+            }
+        }
+    }
+    EXPECT_TRUE(kept.all(log).empty());
 }
 
 // A test typed in the boxes is read in the shared units, or refused naming the first bad box.
@@ -179,7 +255,7 @@ TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
 TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     test::TempFolder folder;
     const auto path = folder / "kes-batches.csv";
-    DiskFile file(path), inTheWay(folder.path());
+    DiskFile file(path);
     BatchLog log, again;
     EXPECT_TRUE(loadBatchLog(log, file).missing());
     test::writeBytes(path, kHeader + "odd line\n");
@@ -196,9 +272,12 @@ TEST(BatchLogFile, EveryChangeIsWrittenAndAFailedOneChangesNothing) {
     bad.strands = 0;
     EXPECT_FALSE(addBreakTest(log, bad, file, 0.042).done());
     EXPECT_FALSE(deleteBatchLogEntry(log, 3, file, 0.042).done());
-    EXPECT_FALSE(addBreakTest(log, aTest(), inTheWay, 0.042).done()) << "a folder in the way";
-    EXPECT_FALSE(deleteBatchLogEntry(log, 0, inTheWay, 0.042).done());
+    const auto mode = std::filesystem::status(path).permissions();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(addBreakTest(log, aTest(), file, 0.042).done()) << "a read-only file";
+    EXPECT_FALSE(deleteBatchLogEntry(log, 0, file, 0.042).done());
     EXPECT_EQ(log, again) << "failed changes leave the log equal to the file";
+    std::filesystem::permissions(path, mode);
     ASSERT_TRUE(deleteBatchLogEntry(log, 0, file, 0.042).done());
     ASSERT_TRUE(loadBatchLog(again, file).done());
     EXPECT_EQ(again, log);
@@ -212,13 +291,28 @@ TEST(BatchLogFile, HugeFilesAreRefused) {
     BatchLog log{BatchLogEntry(aTest())};
     test::writeBytes(path, std::string(kMaxBatchLogEntries + 1, '\n') + "x\n");
     EXPECT_TRUE(loadBatchLog(log, file).done()) << "empty lines make no entries";
+    // A log the reader takes whole is never made into one it refuses: an Add is refused.
     std::string manyLines;
-    for (std::size_t i = 0; i <= kMaxBatchLogEntries; ++i)
+    for (std::size_t i = 0; i < kMaxBatchLogEntries; ++i)
         manyLines += "x\n";
-    test::writeBytes(path, manyLines);
-    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    const std::string fullNote = "B1,2026-03-14,Tan II,1/8,2,12.5,1300,,,\"" +
+                                 std::string(kMaxBatchLogBytes - 48, 'n') + "\"\n";
+    for (const std::string& full : {manyLines, fullNote}) {
+        test::writeBytes(path, full);
+        ASSERT_TRUE(loadBatchLog(log, file).done());
+        const FileResult added = addBreakTest(log, aTest(), file, 0.042);
+        EXPECT_EQ(added.reason, full == manyLines ? "it would hold more than 1000000 lines, more "
+                                                    "than can be read back"
+                                                  : "it would be larger than 64 MiB, more than "
+                                                    "can be read back");
+        EXPECT_TRUE(test::readBytes(path) == full) << "nothing written";
+    }
+    test::writeBytes(path, manyLines + "x\n");
+    EXPECT_EQ(loadBatchLog(log, file),
+              FileResult::tooLargeToRead("it holds more than 1000000 lines", manyLines.size() + 2));
     test::writeBytes(path, std::string(kMaxBatchLogBytes + 1, 'x'));
-    EXPECT_TRUE(loadBatchLog(log, file).failed());
+    EXPECT_EQ(loadBatchLog(log, file),
+              FileResult::tooLargeToRead("it is larger than 64 MiB", kMaxBatchLogBytes + 1));
     EXPECT_TRUE(log.empty());
 }
 

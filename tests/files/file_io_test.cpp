@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "files/disk_file.h"
 #include "files/file_io.h"
 #include "files/temporary_file.h"
 #include "tests/support/case_name.h"
@@ -8,6 +9,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -309,6 +311,67 @@ TEST(ReadRegularFile, ReadsAFileWholeOrSaysWhyNot) {
         EXPECT_EQ(readRegularFilePieces("/proc/self/mem", 1024, take).reason, broken.reason);
     }
 }
+
+struct OutsideCase {
+    const char* name;
+    void (*change)(const fs::path& file);
+    bool changed;
+};
+class DiskFileChanged : public ::testing::TestWithParam<OutsideCase> {};
+
+// What another program does to a file after it was read or written is seen without reading it:
+// its size, its time to the nanosecond, another file in its place; a change of permissions is no
+// change of what it holds.
+TEST_P(DiskFileChanged, ItsFileChangedSinceItWasReadOrWritten) {
+    TempFolder folder;
+    const fs::path path = folder / "kes-batches.csv";
+    DiskFile file(path);
+    std::string bytes;
+    EXPECT_TRUE(file.changedSinceSeen()) << "never read";
+    EXPECT_TRUE(file.read(bytes, 100).missing());
+    EXPECT_FALSE(file.changedSinceSeen()) << "seen not to be there";
+    ASSERT_TRUE(file.write("B1,2026\n").done());
+    EXPECT_FALSE(file.changedSinceSeen()) << "its own write";
+    GetParam().change(path);
+    EXPECT_EQ(file.changedSinceSeen(), GetParam().changed);
+    file.read(bytes, 100);
+    EXPECT_FALSE(file.changedSinceSeen()) << "read again";
+}
+
+// Rewrites the file where it is, with as many bytes, and gives it a time a nanosecond after the
+// one it had (a file system keeps them finer than the clock that sets them may tick).
+void rewriteInPlace(const fs::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    const int fd = ::open(file.c_str(), O_WRONLY);
+    EXPECT_EQ(::pwrite(fd, "B2", 2, 0), 2);
+    timespec times[2] = {info.st_atim, info.st_mtim};
+    times[1].tv_nsec = (times[1].tv_nsec + 1) % 1'000'000'000;
+    ::futimens(fd, times);
+    ::close(fd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DiskFileChanged,
+    ::testing::Values(
+        OutsideCase{"untouched", [](const fs::path&) {}, false},
+        OutsideCase{"made_read_only",
+                    [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read); }, false},
+        OutsideCase{"appended_to",
+                    [](const fs::path& f) { std::ofstream(f, std::ios::app) << "FromA\n"; }, true},
+        OutsideCase{"rewritten_a_nanosecond_later", rewriteInPlace, true},
+        OutsideCase{"replaced_by_a_file_of_its_size_and_time",
+                    [](const fs::path& f) {
+                        writeBytes(f.string() + ".new", "B2,2026\n");
+                        struct stat old {};
+                        ::stat(f.c_str(), &old);
+                        const timespec times[2] = {old.st_atim, old.st_mtim};
+                        ::utimensat(AT_FDCWD, (f.string() + ".new").c_str(), times, 0);
+                        fs::rename(f.string() + ".new", f);
+                    },
+                    true},
+        OutsideCase{"removed", [](const fs::path& f) { fs::remove(f); }, true}),
+    test::CaseName());
 
 } // namespace
 } // namespace kestrune

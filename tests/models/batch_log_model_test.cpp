@@ -92,7 +92,7 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     EXPECT_NE(add(noTurns).value_or("").find("\"Turns\""), std::string::npos);
     ASSERT_EQ(model_.testsRows(), 6) << "nothing added with Turns 0";
     EXPECT_EQ(model_.testsRow(1).substr(0, 16), "Unreadable line\t");
-    EXPECT_EQ(model_.batchesRows().at(2).substr(0, 36),
+    EXPECT_EQ(model_.batchesRow(2).substr(0, 36),
               "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
     EXPECT_EQ(model_.useDensity(2), std::nullopt);
     EXPECT_DOUBLE_EQ(prefs_.density(), 0.36807972628568675);
@@ -189,7 +189,7 @@ TEST_P(Files, AreReadAndWritten) {
     file_.failWrites(c.writeFails ? std::optional<std::string>("the disk is full") : std::nullopt);
     load(c.tooLarge ? std::string(kMaxBatchLogBytes + 1, 'x') : kLog);
     EXPECT_EQ(model_.testsRows(), c.tests);
-    EXPECT_EQ(model_.batchesRows().size(), c.tests == 1 ? 1U : 2U);
+    EXPECT_EQ(model_.batchesRows(), c.tests == 1 ? 1 : 2);
     const std::optional<std::string> before = c.writeFails ? file_.bytes() : std::nullopt;
     EXPECT_EQ(add(typed("B", TanII, 4, "2", "12.5", "1300", "", "")).has_value(), c.writeFails);
     EXPECT_EQ(model_.typed().turns, c.writeFails ? "1300" : "");
@@ -207,6 +207,82 @@ const FileCase kFiles[] = {{"unreadable", false, true, false, 1},
                            {"over_64_mib", true, false, false, 1},
                            {"writes_fail", false, false, true, 3}};
 INSTANTIATE_TEST_SUITE_P(BatchLogModel, Files, testing::ValuesIn(kFiles), CaseName{});
+
+struct OutsideCase {
+    std::string name;
+    std::string log;                    // read when the page was shown
+    std::optional<std::string> outside; // then left in the file by another program; none: removed
+    int deleteRow;                      // 0: Add B, else Delete of that Tests row
+    const char* refusal;                // a part of the reason, "" when it is done
+    const char* shown;                  // the tests' batches, "?" for an unreadable record
+    std::size_t grown = 0;              // bytes another program added after outside
+};
+class OutsideChanges : public BatchLogModelTest, public testing::WithParamInterface<OutsideCase> {};
+
+// The log as it is on disk takes the change: what another program or another copy of Kestrune
+// left there is kept, and the page shows it; a test that is no longer there as it was read is not
+// deleted, and a file that cannot be read any more is not written. Unreadable records, also of
+// several lines and CR line ends, are written back byte for byte.
+TEST_P(OutsideChanges, TheLogOnDiskTakesTheChange) {
+    const OutsideCase& c = GetParam();
+    load(c.log);
+    const bool changed = c.outside != std::optional(c.log) || c.grown > 0;
+    if (changed)
+        file_.setBytes(c.outside ? *c.outside + std::string(c.grown, 'x') : c.outside);
+    const std::optional<std::string> before = file_.bytes();
+    const auto deleted = [&]() -> std::optional<std::string> {
+        const FileResult result = model_.deleteTest(c.deleteRow, file_);
+        return result.done() ? std::nullopt : std::optional(result.reason);
+    };
+    const std::optional<std::string> refused =
+        c.deleteRow == 0 ? add(typed("B", TanII, 4, "2", "12.5", "1300", "", "")) : deleted();
+    EXPECT_NE(refused.value_or("").find(c.refusal), std::string::npos) << refused.value_or("");
+    EXPECT_EQ(refused.has_value(), *c.refusal != '\0');
+    EXPECT_EQ(model_.reread(), changed);
+    std::string shown;
+    for (int row = 1; row < model_.testsRows(); ++row) {
+        const std::string text = model_.testsRow(row);
+        shown += (row > 1 ? "," : "") +
+                 (text.starts_with("Unreadable line\t") ? "?" : text.substr(0, text.find('\t')));
+    }
+    EXPECT_EQ(shown, c.shown);
+    if (refused) {
+        EXPECT_TRUE(file_.bytes() == before) << "nothing written";
+        return;
+    }
+    BatchLog onDisk, source;
+    ASSERT_TRUE(loadBatchLog(onDisk, file_).done());
+    EXPECT_EQ(static_cast<int>(onDisk.size()) + 1, model_.testsRows());
+    MemoryFile old("before", before);
+    loadBatchLog(source, old);
+    for (const BatchLogEntry& entry : source) {
+        EXPECT_TRUE(entry.isTest() || file_.bytes()->find(std::string(entry.unreadable()) + "\n") !=
+                                          std::string::npos);
+    }
+}
+
+const std::string kFromA = "FromA,2026-01-01,Tan II,1/8,2,10,500,,,,50,,\n";
+const OutsideCase kOutside[] = {
+    {"unchanged_is_not_read_again", kLog, kLog, 0, "", "?,B0,B"},
+    {"another_copy_added_a_test", kLog, batchLogHeader() + "\n" + kLog + kFromA, 0, "",
+     "?,B0,FromA,B"},
+    {"a_line_appended_outside", kLog, kLog + "B9,2026-01-01,Tan II,1/8,2,10,500,,,\n", 0, "",
+     "?,B0,B9,B"},
+    {"removed_outside", kLog, std::nullopt, 0, "", "B"},
+    {"cr_line_ends", "Batch,Date\rB0,2026-01-01,Tan II,1/8,2,10,500,,,hello\rjunk\r",
+     "Batch,Date\rB0,2026-01-01,Tan II,1/8,2,10,500,,,hello\rjunk\r", 0, "", "B0,?,B"},
+    {"an_unreadable_record_of_several_lines",
+     "X,2026-01-01,Tan II,1/8,0,10,500,,,\"note one\n\n\nnote two\r\nend\"\n",
+     "X,2026-01-01,Tan II,1/8,0,10,500,,,\"note one\n\n\nnote two\r\nend\"\n", 0, "", "?,B"},
+    {"delete_finds_its_test_moved", kLog, kFromA + kLog, 2, "", "FromA,?"},
+    {"delete_of_a_test_changed_outside", kLog,
+     kUnreadable + "\nB0,2026-01-02,Tan Sport,1/4,2,8,501,,,\"\"\"a\"\",\nb\"\n", 2,
+     "no longer in it", "?,B0"},
+    {"delete_of_a_test_removed_outside", kLog, kUnreadable + "\n", 2, "no longer in it", "?"},
+    {"grown_past_64_mib_outside", kLog, kLog, 0,
+     "another program changed it since Kestrune read it, and now it is larger than 64 MiB", "",
+     kMaxBatchLogBytes}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, OutsideChanges, testing::ValuesIn(kOutside), CaseName{});
 
 struct AgainCase {
     std::string name;
@@ -229,7 +305,7 @@ TEST_P(ShownAgain, FollowsTheUnitsAndThickness) {
     EXPECT_EQ(model_.showAgain(c.length), c.tables);
     EXPECT_EQ(model_.typed().length, c.shown);
     EXPECT_EQ(model_.testsRow(0).find("mm") != std::string::npos, c.unit == LengthUnit::Millimetre);
-    EXPECT_TRUE(model_.batchesRows().at(1).ends_with(c.density));
+    EXPECT_TRUE(model_.batchesRow(1).ends_with(c.density));
 }
 
 constexpr LengthUnit kIn = LengthUnit::Inch, kMm = LengthUnit::Millimetre;

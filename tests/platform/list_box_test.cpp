@@ -89,9 +89,27 @@ TEST(ListBox, RowsMadeWhenShownFollowTheirSource) {
         source.emplace_back(60, 'W');
         EXPECT_EQ(box.SetCount(3), 3);
         EXPECT_EQ(widest(), wide);
+        source[2] = "d";
+        EXPECT_TRUE(box.RefreshRows(1, 2));
+        EXPECT_LT(widest(), wide / 4) << "the widest row shows a short text now";
+        EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("d"));
+        source[0].assign(60, 'W');
+        EXPECT_TRUE(box.RefreshRows(0, 0));
+        EXPECT_EQ(widest(), wide);
+        EXPECT_FALSE(box.RefreshRows(2, 3)) << "no row 3";
+        EXPECT_FALSE(dialog.GetListBox(kOneLineList).RefreshRows(0, 0)) << "it keeps its rows";
         EXPECT_EQ(box.SetCount(1), 1);
         EXPECT_EQ(box.GetText(1), "");
         EXPECT_EQ(dialog.GetListBox(kOneLineList).SetCount(1), -1) << "it keeps its rows";
+        // A long table shows at once; its last rows are measured once the window is idle.
+        source.assign(100'000, "a");
+        source.back().assign(60, 'W');
+        box.ResetContent();
+        box.SetCount(100'000);
+        EXPECT_LT(widest(), wide / 4);
+        for (int turn = 0; turn < 20 && widest() < wide; ++turn)
+            QApplication::processEvents();
+        EXPECT_EQ(widest(), wide);
     });
 }
 

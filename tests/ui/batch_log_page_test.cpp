@@ -12,6 +12,8 @@
 #include "tests/ui/list_page.h"
 #include "ui/resources/dialog_templates.h"
 
+#include <QMessageBox>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace kestrune::test {
@@ -82,19 +84,22 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
         activate(BatchLogPage);
         EXPECT_EQ(batchLog_.GetEdit(IDC_DATE).GetWindowText(), todayIsoDate());
         add(kA);
+        std::ofstream(batchLogFilePath(), std::ios::app)
+            << "FromA,2026-03-14,Tan II,1/8,2,10,9,,,\n";
         add(kB);
         EXPECT_EQ(rows(IDC_TESTS).back(),
                   "B\t2026-03-14\tTan II\t1/4\t2\t12.50\t1300\t\t\t\t147.1\t–");
+        EXPECT_EQ(rows(IDC_TESTS).at(3).substr(0, 6), "FromA\t") << "another program's test";
         for (const int id : {IDC_TEST_TURNS, IDC_TEST_TORQUE, IDC_TEST_WEIGHT, IDC_NOTE})
             EXPECT_EQ(batchLog_.GetEdit(id).GetWindowText(), "");
         EXPECT_EQ(batchLog_.GetEdit(IDC_BATCH).GetWindowText(), "B");
         click("Add");
-        ASSERT_EQ(rows(IDC_TESTS).size(), 4U) << "nothing added without Turns";
+        ASSERT_EQ(rows(IDC_TESTS).size(), 5U) << "nothing added without Turns";
         EXPECT_TRUE(told_.size() == 1 && told_[0].find("\"Turns\"") != std::string::npos);
         clickRow(IDC_BATCHES, 1);
         click("Use density");
         EXPECT_DOUBLE_EQ(preferences().density(), 0.36807972628568675);
-        clickRow(IDC_BATCHES, 2);
+        clickRow(IDC_BATCHES, 3);
         click("Save Value");
         click("Use");
         EXPECT_EQ(calcState().turnsConstant, turnsConstantFromMeasurement(104, 0.25));
@@ -107,25 +112,26 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
         clickRow(IDC_TESTS, 2);
         answerNextModal([](QWidget* question) { clickButton(question, "Yes"); });
         QTest::keyClick(batchLog_.GetDlgItem(IDC_TESTS), Qt::Key_Delete);
-        EXPECT_EQ(rows(IDC_TESTS).size(), 3U);
+        EXPECT_EQ(rows(IDC_TESTS).size(), 4U);
     });
     EXPECT_EQ(readBytes(settingsFilePath()).substr(0, 4), "147\n");
     BatchLog log;
     DiskFile file(batchLogFilePath());
     ASSERT_TRUE(loadBatchLog(log, file).done());
-    ASSERT_EQ(log.size(), 2U) << "the unreadable line and B";
-    EXPECT_EQ(log[1].test()->batch, "B");
+    ASSERT_EQ(log.size(), 3U) << "the unreadable line, FromA and B";
+    EXPECT_EQ(log[2].test()->batch, "B");
 }
 
 struct HostileCase {
     std::string name;
     void (*make)(const fs::path& file);
-    bool replaced; // after "Replace it?" is answered Yes
+    bool replaced;        // after "Replace it?" is answered Yes
+    const char* question; // what the question says of the file
 };
 class HostileLogTest : public BatchLogFixture, public testing::WithParamInterface<HostileCase> {};
 
 // A log that is there but cannot be read is told, shows no tests, and is replaced only when the
-// user says so and only by a file.
+// user says so and only by a file; one too large to read is no file of unknown content.
 TEST_P(HostileLogTest, IsToldAndReplacedOnlyWhenTheUserSaysSo) {
     const fs::path file = batchLogFilePath();
     GetParam().make(file);
@@ -137,7 +143,11 @@ TEST_P(HostileLogTest, IsToldAndReplacedOnlyWhenTheUserSaysSo) {
     runSheet([&](QWidget*) {
         activate(BatchLogPage);
         for (const char* answer : {"No", "Yes"}) {
-            answerNextModal([answer](QWidget* question) { clickButton(question, answer); });
+            answerNextModal([answer](QWidget* question) {
+                EXPECT_TRUE(qobject_cast<QMessageBox*>(question)->text().contains(
+                    QString::fromUtf8(GetParam().question)));
+                clickButton(question, answer);
+            });
             add(kB);
             EXPECT_EQ(pendingModalAnswers(), 0);
             EXPECT_TRUE(answer == std::string("Yes") || onDisk() == before) << "left as it was";
@@ -152,15 +162,18 @@ TEST_P(HostileLogTest, IsToldAndReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(fs::is_regular_file(file) && fs::file_size(file) < 1000, GetParam().replaced);
 }
 
+const char* const kUnknown = "so it does not know what the file holds.\n\nReplace it?";
 const HostileCase kHostile[] = {
-    {"fifo", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, false},
-    {"folder", [](const fs::path& f) { fs::create_directory(f); }, false},
+    {"fifo", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, false, kUnknown},
+    {"folder", [](const fs::path& f) { fs::create_directory(f); }, false, kUnknown},
     {"over_64_mib",
      [](const fs::path& f) {
          writeBytes(f, "x");
          fs::resize_file(f, kMaxBatchLogBytes + 1);
      },
-     true}};
+     true,
+     "kes-batches.csv\": it is larger than 64 MiB (67,108,865 bytes).\n\nIt is the batch log: "
+     "replacing it erases every test in it.\n\nReplace it?"}};
 INSTANTIATE_TEST_SUITE_P(CBatchLogDlg, HostileLogTest, testing::ValuesIn(kHostile), CaseName{});
 
 } // namespace
