@@ -91,7 +91,7 @@ std::optional<int> readWholeNumber(std::string_view text) {
 
 std::string formatShortest(double value) {
     if (!std::isfinite(value))
-        return formatFixed(value, 0);
+        return std::string(kNoNumberText);
     // Enough for any double in its shortest form ("-2.2250738585072014e-308").
     std::string out(32, '\0');
     const auto result = std::to_chars(out.data(), out.data() + out.size(), value);
@@ -131,10 +131,8 @@ std::string formatInt(int value) {
 }
 
 std::string formatFixed(double value, int decimals) {
-    if (std::isnan(value))
-        return std::signbit(value) ? "-nan" : "nan";
-    if (std::isinf(value))
-        return std::signbit(value) ? "-inf" : "inf";
+    if (!std::isfinite(value))
+        return std::string(kNoNumberText);
     // The largest double has 309 integral digits; room for sign, point and the decimals.
     std::string out(320 + static_cast<std::size_t>(decimals), '\0');
     const auto result = std::to_chars(out.data(), out.data() + out.size(), value,

@@ -34,7 +34,8 @@ int lengthUnitIndex(LengthUnit unit);
 double toInches(double length, LengthUnit unit);
 double fromInches(double inches, LengthUnit unit);
 
-// A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres.
+// A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres; kNoNumberText for
+// one beyond the double range in the unit.
 std::string formatLength(double inches, LengthUnit unit);
 // The same for a box the user may type into: the exact value where it is no longer ("10", "254",
 // "10.5"), so a length taken from another page reads as it was typed there.

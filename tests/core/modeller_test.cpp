@@ -24,6 +24,7 @@ TEST(Units, ConvertAndPrintBothWays) {
         EXPECT_NEAR(toInches(fromInches(inches, kMm), kMm), inches, inches * 1e-15);
     EXPECT_EQ(formatLength(29.058925759396327, kIn) + formatLength(29.058925759396327, kMm),
               "29.06738.1");
+    EXPECT_EQ(formatLength(1e308, kMm), "–") << "a logged Length of 1e308 in millimetres";
     EXPECT_EQ(formatTorque(6.113402589451772, kIn), "6.11 oz-in");
     EXPECT_EQ(formatTorque(6.113402589451772, kMm), "6.11 oz-in (43.2 N·mm)");
     EXPECT_EQ(lengthUnitAt(lengthUnitIndex(kMm)), kMm);
