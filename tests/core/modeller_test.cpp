@@ -135,7 +135,7 @@ TEST(WindingCard, RowsAreThePagesResults) {
         EXPECT_EQ(std::pair(k.turns, k.torque), std::pair(c.turns, c.torque)) << c.torqueType;
     }
     for (int type = 0; type < kRubberTypeCount; ++type) {
-        for (double length : {0.0, 10.0, 23.5, 1e12}) {
+        for (double length : {0.0, 10.0, 23.5, 1e9}) {
             for (bool vorlick : {false, true}) {
                 const MotorConstants constants = pageConstants(state, type);
                 const WindingCard card =
@@ -173,8 +173,8 @@ TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
     EXPECT_EQ(empty.stretchedLength, std::nullopt);
 }
 
-TEST(WindingCard, ALengthNotAbove0GivesNoTurnsAndNoStretchedLength) {
-    for (double bad : {-5.0, -kInf, kNaN}) {
+TEST(WindingCard, ALengthNotAbove0OrTooLargeGivesNoTurnsAndNoStretchedLength) {
+    for (double bad : {-5.0, -kInf, kNaN, kInf, 1e308, 1e10}) {
         const WindingCard card = buildWindingCard({}, {TanII, 2, 4, bad, false, 16, 4}, {107, 2.7});
         EXPECT_EQ(card.rows[0].turns.kind, CalcOutcome::Kind::NoResult) << bad;
         EXPECT_FALSE(card.stretchedLength || card.rows[0].cranks) << bad;
@@ -193,6 +193,7 @@ TEST(WindingCard, TakesTheTurnsPageMotor) {
         {{TanII, 0.125, 36, 0, 95, 0, false}, {TanII, 2, 36, 7, false, 5, 3.5}}, // empty Length
         {{-1, 0, 0, 2.5, 80, 0, true}, {TanSport, 0, 10, 2.5, true, 5, 3.5}},    // nothing chosen
         {{7, 0.2, 5, -1, 80, 0, false}, {TanSport, 0, 10, 7, false, 5, 3.5}},
+        {{TanII, 0.125, 4, kInf, 80, 0, false}, {TanII, 2, 4, 7, false, 5, 3.5}}, // 310 nines
     };
     for (const auto& c : cases)
         EXPECT_TRUE(withTurnsMotor(own, c.turns) == c.taken) << c.turns.type;
@@ -221,6 +222,9 @@ TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
               "Motor: Tan Super Sport, 6 strands of 3/16\" strip, no length\n"
               "Vorlick formula, which needs no constants\nWinder ratio not given, no cranks\n"
               "Stretch 3.5 times\nTorque in oz-in\n");
+    EXPECT_NE(lines({TanII, 2, 4, 1e308, false, 16, 4}, {107, 2.7}, kMm).find(", no length\n"),
+              std::string::npos)
+        << "308 nines, no inf mm";
     EXPECT_NE(lines({TanSport, 2, 4, 10, false, 16, 4}, {0, 0}, kIn)
                   .find("turns constant not calibrated, torque constant not calibrated"),
               std::string::npos);
