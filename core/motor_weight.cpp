@@ -25,7 +25,7 @@ bool validStock(const RubberStock& stock, double width, double strands) {
 } // namespace
 
 std::string formatDensity(double density) {
-    return formatTrimmed(density, 4, 2);
+    return formatSignificant(density, 4, 2, 4);
 }
 
 std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
@@ -47,10 +47,10 @@ std::optional<double> motorLength(const RubberStock& stock, double width, double
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit) {
     if (unit == LengthUnit::Millimetre) {
         const auto perMetre = motorWeight(stock, width, 1, 1000 / kMillimetresPerInch);
-        return perMetre ? formatFixed(*perMetre, 2) + " g/m" : std::string();
+        return perMetre ? formatSignificant(*perMetre, 2, 2, 1) + " g/m" : std::string();
     }
     const auto perInch = motorWeight(stock, width, 1, 1);
-    return perInch ? formatFixed(*perInch, 4) + " g/in" : std::string();
+    return perInch ? formatSignificant(*perInch, 4, 4, 1) + " g/in" : std::string();
 }
 
 std::optional<double> classLimit(int weightClass) {

@@ -20,7 +20,8 @@ struct RubberStock {
     double density = 1.00;    // g/cm^3
 };
 
-// A density as the pages show it: "1.00", "1.0524" (to 0.0001 g/cm^3, at least two decimals).
+// A density as the pages show it: "1.00", "1.0524" (to 0.0001 g/cm^3, at least two decimals, and
+// four significant digits where those show fewer: "0.00001").
 std::string formatDensity(double density);
 
 // The largest length (inches) or weight (grams) of a motor: far beyond any rubber motor, and
@@ -39,7 +40,8 @@ std::optional<double> motorLength(const RubberStock& stock, double width, double
                                   double weight);
 
 // Grams of one strand per inch, or per metre in millimetre units, with its unit: "0.0860 g/in",
-// "3.39 g/m" for 1/8" strip of the default stock. Empty when the stock or width gives no weight.
+// "3.39 g/m" for 1/8" strip of the default stock, "0.000002 g/in" for a far thinner one. Empty
+// when the stock or width gives no weight.
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit);
 
 struct WeightClass {

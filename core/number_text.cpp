@@ -55,6 +55,15 @@ Scan scanNumber(std::string_view text) {
     return scan;
 }
 
+// The significant digits of a number's text: those from its first digit other than 0 on.
+int significantDigits(std::string_view text) {
+    const std::size_t first = text.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    return static_cast<int>(
+        std::count_if(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), isDigit));
+}
+
 } // namespace
 
 bool isNumberPrefix(std::string_view text) {
@@ -150,6 +159,18 @@ std::string formatTrimmed(double value, int most, int least) {
                                       point + 1 + static_cast<std::size_t>(std::max(least, 0)));
     text.erase(least == 0 && keep == point + 1 ? point : keep);
     return text;
+}
+
+std::string formatSignificant(double value, int most, int least, int digits) {
+    constexpr int kMostDecimals = 20;
+    if (!std::isfinite(value) || value == 0)
+        return formatTrimmed(value, most, least);
+    int decimals = most;
+    while (significantDigits(formatFixed(value, decimals)) < digits) {
+        if (++decimals > kMostDecimals)
+            return formatShortest(value);
+    }
+    return formatTrimmed(value, decimals, least);
 }
 
 } // namespace kestrune

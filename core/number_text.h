@@ -53,4 +53,10 @@ std::string formatFixed(double value, int decimals);
 // gives "1.00", (1.05238, 4, 2) "1.0524", (0.042, 5, 0) "0.042", (3, 4, 0) "3".
 std::string formatTrimmed(double value, int most, int least);
 
+// formatTrimmed, with more decimals where `most` would show fewer than `digits` significant digits
+// of a value other than 0, so that none shows as 0: (0.000001, 5, 0, 4) gives "0.000001",
+// (0.042, 5, 0, 4) "0.042", (0.006, 2, 2, 1) "0.01". One that would need more than 20 decimals is
+// written as formatShortest writes it ("1e-30").
+std::string formatSignificant(double value, int most, int least, int digits);
+
 } // namespace kestrune

@@ -32,6 +32,16 @@ TEST(Units, ConvertAndPrintBothWays) {
                   formatThickness(1 / 25.4, kMm) + " " + formatDensity(1) + " " +
                   formatDensity(1.05238),
               "0.042 1.0668 1 1.00 1.0524");
+    // Never a value above 0 as 0: the digits it needs, as kes-prefs.cfg or a tiny motor give it.
+    const std::pair<std::string, const char*> small[] = {
+        {formatThickness(0.000001, kIn), "0.000001"}, {formatThickness(0.000001, kMm), "0.0000254"},
+        {formatThickness(0.0421234, kIn), "0.04212"}, {formatThickness(1e-30, kIn), "1e-30"},
+        {formatDensity(0.00001), "0.00001"},          {formatDensity(0.05), "0.05"},
+        {formatGrams(0.0000372), "0.00004"},          {formatGrams(0.006), "0.01"},
+        {formatLength(0.004, kIn), "0.004"},          {formatLength(0.004, kMm), "0.1"}};
+    for (const auto& [shown, expected] : small)
+        EXPECT_EQ(shown, expected);
+    EXPECT_EQ(formatPerStrand({0.000001, 1}, 0.125, kIn), "0.000002 g/in");
     const struct {
         double inches;
         LengthUnit unit;
