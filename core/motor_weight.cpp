@@ -11,8 +11,9 @@
 namespace kestrune {
 namespace {
 
-std::optional<double> measure(double value) {
-    if (!isPositive(value) || value < kSmallestMotorMeasure || value > kLargestMotorMeasure)
+std::optional<double> measure(std::optional<double> value) {
+    if (!value || !isPositive(*value) || *value < kSmallestMotorMeasure ||
+        *value > kLargestMotorMeasure)
         return std::nullopt;
     return value;
 }
@@ -28,20 +29,30 @@ std::string formatDensity(double density) {
     return formatSignificant(density, 4, 2, 4);
 }
 
-std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
-                                  double length) {
+std::optional<double> unlimitedMotorWeight(const RubberStock& stock, double width, double strands,
+                                           double length) {
     if (!validStock(stock, width, strands) || !isPositive(length))
         return std::nullopt;
-    return measure(stock.density * stock.thickness * width * strands * length *
-                   kCubicCentimetresPerCubicInch);
+    return stock.density * stock.thickness * width * strands * length *
+           kCubicCentimetresPerCubicInch;
+}
+
+std::optional<double> unlimitedMotorLength(const RubberStock& stock, double width, double strands,
+                                           double weight) {
+    if (!validStock(stock, width, strands) || !isPositive(weight))
+        return std::nullopt;
+    return weight /
+           (stock.density * stock.thickness * width * strands * kCubicCentimetresPerCubicInch);
+}
+
+std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
+                                  double length) {
+    return measure(unlimitedMotorWeight(stock, width, strands, length));
 }
 
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
                                   double weight) {
-    if (!validStock(stock, width, strands) || !isPositive(weight))
-        return std::nullopt;
-    return measure(weight / (stock.density * stock.thickness * width * strands *
-                             kCubicCentimetresPerCubicInch));
+    return measure(unlimitedMotorLength(stock, width, strands, weight));
 }
 
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit) {

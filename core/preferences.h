@@ -31,7 +31,8 @@ public:
 
     void setUnits(LengthUnit units) { units_ = units; }
     // Each setter stores a value it accepts and returns whether it did: thickness and density
-    // finite and above 0, a winder ratio of at least 1, a stretch from 3 to 6 times.
+    // above 0 and at most kLargestMotorMeasure, a winder ratio of at least 1, a stretch from 3
+    // to 6 times.
     bool setThickness(double inches);
     bool setDensity(double gramsPerCubicCentimetre);
     bool setWinderRatio(int ratio);

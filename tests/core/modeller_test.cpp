@@ -242,7 +242,7 @@ TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
 
 TEST(Preferences, NeverHoldAValueThePagesCannotComputeWith) {
     Preferences p;
-    for (double bad : {0.0, -0.042, kInf, kNaN})
+    for (double bad : {0.0, -0.042, kInf, kNaN, 1e308})
         EXPECT_FALSE(p.setThickness(bad) || p.setDensity(bad) || p.setStretch(bad)) << bad;
     EXPECT_FALSE(p.setStretch(6.5) || p.setWinderRatio(0));
     EXPECT_EQ(std::tuple(p.thickness(), p.density(), p.stretch(), p.winderRatio()),
