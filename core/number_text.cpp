@@ -98,6 +98,10 @@ std::optional<int> readWholeNumber(std::string_view text) {
     return value;
 }
 
+bool isTooLargeWholeNumber(std::string_view text) {
+    return !text.empty() && isDigitsOnly(text) && !readWholeNumber(text);
+}
+
 std::string formatShortest(double value) {
     if (!std::isfinite(value))
         return std::string(kNoNumberText);

@@ -37,6 +37,8 @@ std::optional<double> readCompleteNumber(std::string_view text);
 
 // Digits only, as a whole number that fits an int; nothing otherwise.
 std::optional<int> readWholeNumber(std::string_view text);
+// Digits only, of a whole number above the largest int: refused by readWholeNumber for its size.
+bool isTooLargeWholeNumber(std::string_view text);
 
 // The shortest text that parseNumber reads back as exactly the same double, for files: "0.042",
 // "107", "1e-07". kNoNumberText for a value that is not finite.

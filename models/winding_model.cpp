@@ -162,8 +162,7 @@ void WindingModel::recompute() {
     view_.stretchedLength = formatStretchedLength(card_, unit_);
     if (motor_.winderRatio >= 1)
         view_.note = boxNote("Length", lengthFault_);
-    else if (!view_.winderRatio.empty() && isDigitsOnly(view_.winderRatio) &&
-             view_.winderRatio.find_first_not_of('0') != std::string::npos)
+    else if (isTooLargeWholeNumber(view_.winderRatio))
         view_.note = "Winder ratio: too large, at most 2,147,483,647";
     else
         view_.note = "Winder ratio: a whole number from 1 up";

@@ -172,6 +172,10 @@ TEST(ReadWholeNumber, TakesDigitsThatFitAnInt) {
     EXPECT_EQ(readWholeNumber("2147483647"), INT_MAX);
     for (const char* bad : {"", "-1", "+1", "1.0", "2147483648", " 1", "1e2"})
         EXPECT_EQ(readWholeNumber(bad), std::nullopt) << bad;
+    for (const char* text : {"2147483648", "99999999999"})
+        EXPECT_TRUE(isTooLargeWholeNumber(text)) << text;
+    for (const char* text : {"2147483647", "0000000000002", "", "-2147483649", "1e10"})
+        EXPECT_FALSE(isTooLargeWholeNumber(text)) << text;
 }
 
 TEST(FormatShortest, ReadsBackAsTheSameDouble) {
