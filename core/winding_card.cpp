@@ -3,6 +3,7 @@
 
 #include "winding_card.h"
 
+#include "calibration.h"
 #include "motor_weight.h"
 #include "number_text.h"
 
@@ -91,11 +92,11 @@ std::string withUnit(double inches, LengthUnit unit) {
 std::string constantsText(const WindingMotor& motor, const MotorConstants& constants) {
     if (motor.useVorlick)
         return "Vorlick formula, which needs no constants";
-    const auto constant = [](double value, int decimals) {
-        return value == 0 ? std::string("not calibrated") : formatFixed(value, decimals);
+    const auto constant = [](double value, std::string (*shown)(double)) {
+        return value == 0 ? std::string("not calibrated") : shown(value);
     };
-    return "Standard formula: turns constant " + constant(constants.turns, 0) +
-           ", torque constant " + constant(constants.torque, 2);
+    return "Standard formula: turns constant " + constant(constants.turns, turnsConstantText) +
+           ", torque constant " + constant(constants.torque, torqueConstantText);
 }
 
 } // namespace

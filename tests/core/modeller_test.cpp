@@ -225,13 +225,17 @@ TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
     };
     EXPECT_EQ(lines(standard, {107, 2.7}, kMm),
               "Motor: Tan II, 4 strands of 1/8\" strip, 254.0 mm long\n"
-              "Standard formula: turns constant 107, torque constant 2.70\n"
+              "Standard formula: turns constant 107.0, torque constant 2.700\n"
               "Winder ratio 16:1, cranks rounded down\nStretch 4 times: wind at 1016.0 mm\n"
               "Torque in oz-in and N·mm\n");
     EXPECT_EQ(lines(vorlick, {0, 0}, kIn),
               "Motor: Tan Super Sport, 6 strands of 3/16\" strip, no length\n"
               "Vorlick formula, which needs no constants\nWinder ratio not given, no cranks\n"
               "Stretch 3.5 times\nTorque in oz-in\n");
+    EXPECT_NE(lines(standard, {113.24, 0.0042}, kIn)
+                  .find("Standard formula: turns constant 113.2, torque constant 0.004\n"),
+              std::string::npos)
+        << "as the Batch Log shows them";
     EXPECT_NE(lines({TanII, 2, 4, 1e308, false, 16, 4}, {107, 2.7}, kMm).find(", no length\n"),
               std::string::npos)
         << "308 nines, no inf mm";
