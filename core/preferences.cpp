@@ -41,6 +41,15 @@ bool Preferences::setStretch(double times) {
     return true;
 }
 
+ExactConstants exactConstantsOf(const CalibrationTable& table) {
+    ExactConstants exact;
+    for (std::size_t i = 0; i < table.turns.size(); ++i) {
+        exact.turns[i] = table.turns[i];
+        exact.torque[i] = table.torque[i];
+    }
+    return exact;
+}
+
 Preferences& preferences() {
     static Preferences instance;
     return instance;

@@ -3,15 +3,30 @@
 
 #pragma once
 // What the modeller's pages share and keep between runs: the units, the rubber stock and the
-// winder. Values that would make the pages compute nonsense are never stored.
+// winder, and the calibration constants exactly. Values that would make the pages compute
+// nonsense are never stored.
 
+#include "calc_state.h"
 #include "motor_weight.h"
 #include "units.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrune {
+
+// The calibration table's constants to the last bit, by type, which kes.cfg keeps only rounded;
+// nothing where none is kept.
+struct ExactConstants {
+    std::array<std::optional<double>, kRubberTypeCount> turns{};
+    std::array<std::optional<double>, kRubberTypeCount> torque{};
+    friend bool operator==(const ExactConstants&, const ExactConstants&) = default;
+};
+
+// Every constant of the table.
+ExactConstants exactConstantsOf(const CalibrationTable& table);
 
 class Preferences {
 public:
@@ -38,6 +53,8 @@ public:
     bool setWinderRatio(int ratio);
     bool setStretch(double times);
 
+    // The constants of kes.cfg as they were when it was last written.
+    ExactConstants exactConstants;
     // Lines of the preferences file this version does not know, written back as they were.
     std::vector<std::string> otherLines;
 
