@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(CMotorApp, ExitTest,
 
 TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     const std::filesystem::path file = settingsFilePath();
-    std::filesystem::remove(preferencesFilePath());
+    ASSERT_TRUE(writeFileAtomically(preferencesFilePath(), "turns-constant.1=99.4\n").done());
     ASSERT_TRUE(writeFileAtomically(file, "99\n").done());
     std::filesystem::permissions(file, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::group_read |
@@ -135,26 +135,10 @@ TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     EXPECT_NE(messages[0].find(file.string()), std::string::npos) << messages[0];
     EXPECT_GT(messages[0].size(), file.string().size() + 40) << "the reason is missing";
     EXPECT_EQ(readBytes(file), "99\n") << "the old file stays as it was";
-    EXPECT_EQ(readBytes(preferencesFilePath()).find("constant"), std::string::npos)
-        << "no exact constants beside a kes.cfg that does not hold them";
+    EXPECT_EQ(calcState().table.turns[0], 99.4) << "kes.cfg's 99 is 99.4 as kes.cfg writes it";
+    EXPECT_EQ(readBytes(preferencesFilePath()).find("turns-constant.2"), std::string::npos)
+        << "no new exact constants beside a kes.cfg that does not hold them";
     std::filesystem::remove(file);
-}
-
-// A start takes kes-prefs.cfg's exact constants where kes.cfg still says them as it writes them.
-TEST(CMotorApp, StartsWithTheExactConstantsKesCfgStillSays) {
-    ASSERT_TRUE(writeFileAtomically(settingsFilePath(), "113\n0\n0\n2.70\n0.00\n0.00\n").done());
-    ASSERT_TRUE(writeFileAtomically(preferencesFilePath(),
-                                    "turns-constant.1=113.2\nturns-constant.2=0.3\n"
-                                    "torque-constant.1=2.75\n")
-                    .done());
-    answerNextModal([](QWidget* sheet) { clickButton(sheet, "Cancel"); });
-    answerNextModal([](QWidget* question) { clickButton(question, "No"); });
-    CMotorApp app;
-    app.InitInstance();
-    EXPECT_EQ(calcState().table.turns, (std::array{113.2, 0.3, 0.0}));
-    EXPECT_EQ(calcState().table.torque[0], 2.7) << "kes.cfg's 2.70 is no rounding of 2.75";
-    std::filesystem::remove(settingsFilePath());
-    std::filesystem::remove(preferencesFilePath());
 }
 
 TEST(CMotorApp, SheetOpensOnBreakingTurnsWithItsEightTabs) {
