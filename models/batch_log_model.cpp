@@ -184,8 +184,8 @@ UseOutcome BatchLogModel::use(int row) {
     std::string message = batchName(*summary) + " is in use. kes.cfg keeps its " + lost.front();
     for (std::size_t i = 1; i < lost.size(); ++i)
         message += " and its " + lost[i];
-    message += ", which read as not calibrated; kes-prefs.cfg keeps them exactly, and Kestrune "
-               "starts with those.";
+    message += ", which read as not calibrated; Kestrune keeps them exactly in kes-prefs.cfg "
+               "whenever it writes kes.cfg, and starts with those.";
     return {true, std::move(message)};
 }
 

@@ -174,8 +174,8 @@ const MessageCase kMessages[] = {
     {"use_of_constants_kes_cfg_writes_as_0", "L,2026-01-02,Tan II,1/8,2,10,3,0.004,,\n", Ask::Use,
      1,
      "Batch \"L\" (Tan II) is in use. kes.cfg keeps its turns constant 0.3 as 0 and its torque "
-     "constant 0.004 as 0.00, which read as not calibrated; kes-prefs.cfg keeps them exactly, and "
-     "Kestrune starts with those."},
+     "constant 0.004 as 0.00, which read as not calibrated; Kestrune keeps them exactly in "
+     "kes-prefs.cfg whenever it writes kes.cfg, and starts with those."},
     {"use_of_a_constant_kes_cfg_rounds", "R,2026-01-02,Tan II,1/8,2,10,1132,,,\n", Ask::Use, 1,
      std::nullopt},
     {"use_density_of_a_batch_with_no_weight", kLog, Ask::UseDensity, 1,
