@@ -59,6 +59,8 @@ BreakTestEntry readBreakTestEntry(const BreakTestTexts& texts, LengthUnit unit, 
     test.length = inches;
 
     const std::optional<int> turns = readWholeNumber(texts.turns);
+    if (isTooLargeWholeNumber(texts.turns))
+        return refuse("Turns", "takes the whole number of turns at break, at most 2,147,483,647.");
     if (!turns || *turns < 1)
         return refuse("Turns", "takes the whole number of turns at break, at least 1.");
     test.turns = *turns;

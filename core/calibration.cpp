@@ -3,6 +3,7 @@
 
 #include "calibration.h"
 
+#include "number_text.h"
 #include "units.h"
 
 #include <cmath>
@@ -114,6 +115,14 @@ CalibrationResult useBatchConstants(CalcState& state, int type, double turns,
             state.torqueConstant = *torque;
     }
     return {turns};
+}
+
+std::string turnsConstantText(double constant) {
+    return formatSignificant(constant, 1, 1, 1);
+}
+
+std::string torqueConstantText(double constant) {
+    return formatSignificant(constant, 3, 3, 1);
 }
 
 } // namespace kestrune

@@ -7,6 +7,7 @@
 #include "calc_state.h"
 
 #include <optional>
+#include <string>
 
 namespace kestrune {
 
@@ -44,6 +45,12 @@ std::optional<double> testTorqueConstant(double torque, double strands, double w
 // input and the density are finite and above 0.
 std::optional<double> measuredDensity(double weight, double thickness, double widthInches,
                                       double strands, double length);
+
+// A constant as the Batch Log's tables, the winding card and the messages about constants show
+// it: turns constants to 0.1, torque constants to 0.001 ("107.0", "2.700"), a smaller one than
+// that with the digit it needs not to read as 0.
+std::string turnsConstantText(double constant);
+std::string torqueConstantText(double constant);
 
 // Whether "Use" may apply a batch's mean constants to type: a type of the list, a turns constant
 // and (when there is one) a torque constant that are finite and above 0. Asked before the user

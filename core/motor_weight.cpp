@@ -11,8 +11,9 @@
 namespace kestrune {
 namespace {
 
-std::optional<double> measure(double value) {
-    if (!isPositive(value) || value < kSmallestMotorMeasure || value > kLargestMotorMeasure)
+std::optional<double> measure(std::optional<double> value) {
+    if (!value || !isPositive(*value) || *value < kSmallestMotorMeasure ||
+        *value > kLargestMotorMeasure)
         return std::nullopt;
     return value;
 }
@@ -25,32 +26,42 @@ bool validStock(const RubberStock& stock, double width, double strands) {
 } // namespace
 
 std::string formatDensity(double density) {
-    return formatTrimmed(density, 4, 2);
+    return formatSignificant(density, 4, 2, 4);
+}
+
+std::optional<double> unlimitedMotorWeight(const RubberStock& stock, double width, double strands,
+                                           double length) {
+    if (!validStock(stock, width, strands) || !isPositive(length))
+        return std::nullopt;
+    return stock.density * stock.thickness * width * strands * length *
+           kCubicCentimetresPerCubicInch;
+}
+
+std::optional<double> unlimitedMotorLength(const RubberStock& stock, double width, double strands,
+                                           double weight) {
+    if (!validStock(stock, width, strands) || !isPositive(weight))
+        return std::nullopt;
+    return weight /
+           (stock.density * stock.thickness * width * strands * kCubicCentimetresPerCubicInch);
 }
 
 std::optional<double> motorWeight(const RubberStock& stock, double width, double strands,
                                   double length) {
-    if (!validStock(stock, width, strands) || !isPositive(length))
-        return std::nullopt;
-    return measure(stock.density * stock.thickness * width * strands * length *
-                   kCubicCentimetresPerCubicInch);
+    return measure(unlimitedMotorWeight(stock, width, strands, length));
 }
 
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
                                   double weight) {
-    if (!validStock(stock, width, strands) || !isPositive(weight))
-        return std::nullopt;
-    return measure(weight / (stock.density * stock.thickness * width * strands *
-                             kCubicCentimetresPerCubicInch));
+    return measure(unlimitedMotorLength(stock, width, strands, weight));
 }
 
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit) {
     if (unit == LengthUnit::Millimetre) {
         const auto perMetre = motorWeight(stock, width, 1, 1000 / kMillimetresPerInch);
-        return perMetre ? formatFixed(*perMetre, 2) + " g/m" : std::string();
+        return perMetre ? formatSignificant(*perMetre, 2, 2, 1) + " g/m" : std::string();
     }
     const auto perInch = motorWeight(stock, width, 1, 1);
-    return perInch ? formatFixed(*perInch, 4) + " g/in" : std::string();
+    return perInch ? formatSignificant(*perInch, 4, 4, 1) + " g/in" : std::string();
 }
 
 std::optional<double> classLimit(int weightClass) {

@@ -20,7 +20,8 @@ struct RubberStock {
     double density = 1.00;    // g/cm^3
 };
 
-// A density as the pages show it: "1.00", "1.0524" (to 0.0001 g/cm^3, at least two decimals).
+// A density as the pages show it: "1.00", "1.0524" (to 0.0001 g/cm^3, at least two decimals, and
+// four significant digits where those show fewer: "0.00001").
 std::string formatDensity(double density);
 
 // The largest length (inches) or weight (grams) of a motor: far beyond any rubber motor, and
@@ -37,9 +38,17 @@ std::optional<double> motorWeight(const RubberStock& stock, double width, double
                                   double length);
 std::optional<double> motorLength(const RubberStock& stock, double width, double strands,
                                   double weight);
+// The same before the limits, so that a page can say which one a motor passed: the weight or
+// length itself (infinite, or 0, where the double range ends), nothing for inputs that are not
+// all finite numbers above 0.
+std::optional<double> unlimitedMotorWeight(const RubberStock& stock, double width, double strands,
+                                           double length);
+std::optional<double> unlimitedMotorLength(const RubberStock& stock, double width, double strands,
+                                           double weight);
 
 // Grams of one strand per inch, or per metre in millimetre units, with its unit: "0.0860 g/in",
-// "3.39 g/m" for 1/8" strip of the default stock. Empty when the stock or width gives no weight.
+// "3.39 g/m" for 1/8" strip of the default stock, "0.000002 g/in" for a far thinner one. Empty
+// when the stock or width gives no weight.
 std::string formatPerStrand(const RubberStock& stock, double width, LengthUnit unit);
 
 struct WeightClass {

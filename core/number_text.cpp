@@ -55,6 +55,15 @@ Scan scanNumber(std::string_view text) {
     return scan;
 }
 
+// The significant digits of a number's text: those from its first digit other than 0 on.
+int significantDigits(std::string_view text) {
+    const std::size_t first = text.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    return static_cast<int>(
+        std::count_if(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), isDigit));
+}
+
 } // namespace
 
 bool isNumberPrefix(std::string_view text) {
@@ -89,9 +98,13 @@ std::optional<int> readWholeNumber(std::string_view text) {
     return value;
 }
 
+bool isTooLargeWholeNumber(std::string_view text) {
+    return !text.empty() && isDigitsOnly(text) && !readWholeNumber(text);
+}
+
 std::string formatShortest(double value) {
     if (!std::isfinite(value))
-        return formatFixed(value, 0);
+        return std::string(kNoNumberText);
     // Enough for any double in its shortest form ("-2.2250738585072014e-308").
     std::string out(32, '\0');
     const auto result = std::to_chars(out.data(), out.data() + out.size(), value);
@@ -131,10 +144,8 @@ std::string formatInt(int value) {
 }
 
 std::string formatFixed(double value, int decimals) {
-    if (std::isnan(value))
-        return std::signbit(value) ? "-nan" : "nan";
-    if (std::isinf(value))
-        return std::signbit(value) ? "-inf" : "inf";
+    if (!std::isfinite(value))
+        return std::string(kNoNumberText);
     // The largest double has 309 integral digits; room for sign, point and the decimals.
     std::string out(320 + static_cast<std::size_t>(decimals), '\0');
     const auto result = std::to_chars(out.data(), out.data() + out.size(), value,
@@ -152,6 +163,18 @@ std::string formatTrimmed(double value, int most, int least) {
                                       point + 1 + static_cast<std::size_t>(std::max(least, 0)));
     text.erase(least == 0 && keep == point + 1 ? point : keep);
     return text;
+}
+
+std::string formatSignificant(double value, int most, int least, int digits) {
+    constexpr int kMostDecimals = 20;
+    if (!std::isfinite(value) || value == 0)
+        return formatTrimmed(value, most, least);
+    int decimals = most;
+    while (significantDigits(formatFixed(value, decimals)) < digits) {
+        if (++decimals > kMostDecimals)
+            return formatShortest(value);
+    }
+    return formatTrimmed(value, decimals, least);
 }
 
 } // namespace kestrune

@@ -11,6 +11,10 @@
 
 namespace kestrune {
 
+// What every text of a number shows for a value that is no number to show (infinite or NaN): no
+// page, file or printout ever says "inf" or "nan".
+inline constexpr std::string_view kNoNumberText = "–";
+
 // Reads a number the way the classic C atof does in the "C" locale: leading white space is
 // skipped, the longest leading decimal number is taken (optional sign, digits, optional point
 // and digits, optional exponent) and the rest ignored; no number gives 0. No "inf", "nan" or hex.
@@ -33,20 +37,28 @@ std::optional<double> readCompleteNumber(std::string_view text);
 
 // Digits only, as a whole number that fits an int; nothing otherwise.
 std::optional<int> readWholeNumber(std::string_view text);
+// Digits only, of a whole number above the largest int: refused by readWholeNumber for its size.
+bool isTooLargeWholeNumber(std::string_view text);
 
 // The shortest text that parseNumber reads back as exactly the same double, for files: "0.042",
-// "107", "1e-07". Finite values only: the non-finite give "inf" and "nan", which read back as 0.
+// "107", "1e-07". kNoNumberText for a value that is not finite.
 std::string formatShortest(double value);
 
 // "%i" of a value.
 std::string formatInt(int value);
 
-// "%.Nf" of a value: rounded from the exact binary value, ties to even, "-0" for negative zero,
-// "inf"/"nan" for the non-finite.
+// "%.Nf" of a value: rounded from the exact binary value, ties to even, "-0" for negative zero;
+// kNoNumberText for a value that is not finite.
 std::string formatFixed(double value, int decimals);
 
 // formatFixed with `most` decimals, less the trailing zeros past the first `least`: (1, 4, 2)
 // gives "1.00", (1.05238, 4, 2) "1.0524", (0.042, 5, 0) "0.042", (3, 4, 0) "3".
 std::string formatTrimmed(double value, int most, int least);
+
+// formatTrimmed, with more decimals where `most` would show fewer than `digits` significant digits
+// of a value other than 0, so that none shows as 0: (0.000001, 5, 0, 4) gives "0.000001",
+// (0.042, 5, 0, 4) "0.042", (0.006, 2, 2, 1) "0.01". One that would need more than 20 decimals is
+// written as formatShortest writes it ("1e-30").
+std::string formatSignificant(double value, int most, int least, int digits);
 
 } // namespace kestrune

@@ -4,16 +4,24 @@
 #include "preferences.h"
 
 namespace kestrune {
+namespace {
+
+// A strip this thick or this dense is no rubber: in millimetres it would be no number to show.
+bool isRubberMeasure(double value) {
+    return isPositive(value) && value <= kLargestMotorMeasure;
+}
+
+} // namespace
 
 bool Preferences::setThickness(double inches) {
-    if (!isPositive(inches))
+    if (!isRubberMeasure(inches))
         return false;
     thickness_ = inches;
     return true;
 }
 
 bool Preferences::setDensity(double gramsPerCubicCentimetre) {
-    if (!isPositive(gramsPerCubicCentimetre))
+    if (!isRubberMeasure(gramsPerCubicCentimetre))
         return false;
     density_ = gramsPerCubicCentimetre;
     return true;
@@ -31,6 +39,15 @@ bool Preferences::setStretch(double times) {
         return false;
     stretch_ = times;
     return true;
+}
+
+ExactConstants exactConstantsOf(const CalibrationTable& table) {
+    ExactConstants exact;
+    for (std::size_t i = 0; i < table.turns.size(); ++i) {
+        exact.turns[i] = table.turns[i];
+        exact.torque[i] = table.torque[i];
+    }
+    return exact;
 }
 
 Preferences& preferences() {

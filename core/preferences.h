@@ -3,15 +3,30 @@
 
 #pragma once
 // What the modeller's pages share and keep between runs: the units, the rubber stock and the
-// winder. Values that would make the pages compute nonsense are never stored.
+// winder, and the calibration constants exactly. Values that would make the pages compute
+// nonsense are never stored.
 
+#include "calc_state.h"
 #include "motor_weight.h"
 #include "units.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrune {
+
+// The calibration table's constants to the last bit, by type, which kes.cfg keeps only rounded;
+// nothing where none is kept.
+struct ExactConstants {
+    std::array<std::optional<double>, kRubberTypeCount> turns{};
+    std::array<std::optional<double>, kRubberTypeCount> torque{};
+    friend bool operator==(const ExactConstants&, const ExactConstants&) = default;
+};
+
+// Every constant of the table.
+ExactConstants exactConstantsOf(const CalibrationTable& table);
 
 class Preferences {
 public:
@@ -31,12 +46,15 @@ public:
 
     void setUnits(LengthUnit units) { units_ = units; }
     // Each setter stores a value it accepts and returns whether it did: thickness and density
-    // finite and above 0, a winder ratio of at least 1, a stretch from 3 to 6 times.
+    // above 0 and at most kLargestMotorMeasure, a winder ratio of at least 1, a stretch from 3
+    // to 6 times.
     bool setThickness(double inches);
     bool setDensity(double gramsPerCubicCentimetre);
     bool setWinderRatio(int ratio);
     bool setStretch(double times);
 
+    // The constants of kes.cfg as they were when it was last written.
+    ExactConstants exactConstants;
     // Lines of the preferences file this version does not know, written back as they were.
     std::vector<std::string> otherLines;
 

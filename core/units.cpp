@@ -24,13 +24,13 @@ double fromInches(double inches, LengthUnit unit) {
 }
 
 std::string formatLength(double inches, LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? formatFixed(inches * kMillimetresPerInch, 1)
-                                          : formatFixed(inches, 2);
+    return unit == LengthUnit::Millimetre ? formatSignificant(inches * kMillimetresPerInch, 1, 1, 1)
+                                          : formatSignificant(inches, 2, 2, 1);
 }
 
 std::string formatThickness(double inches, LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? formatTrimmed(inches * kMillimetresPerInch, 4, 0)
-                                          : formatTrimmed(inches, 5, 0);
+    return unit == LengthUnit::Millimetre ? formatSignificant(inches * kMillimetresPerInch, 4, 0, 4)
+                                          : formatSignificant(inches, 5, 0, 4);
 }
 
 std::string formatLengthInput(double inches, LengthUnit unit) {
@@ -55,7 +55,7 @@ std::string formatTorque(double ounceInches, LengthUnit unit) {
 }
 
 std::string formatGrams(double grams) {
-    return formatFixed(grams, 2);
+    return formatSignificant(grams, 2, 2, 1);
 }
 
 } // namespace kestrune

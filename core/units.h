@@ -34,14 +34,17 @@ int lengthUnitIndex(LengthUnit unit);
 double toInches(double length, LengthUnit unit);
 double fromInches(double inches, LengthUnit unit);
 
-// A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres.
+// A length in the unit, without the unit: "%.2f" inches, "%.1f" millimetres, with the decimals
+// a shorter one needs not to show as 0 ("0.004"); kNoNumberText for one beyond the double range
+// in the unit.
 std::string formatLength(double inches, LengthUnit unit);
 // The same for a box the user may type into: the exact value where it is no longer ("10", "254",
 // "10.5"), so a length taken from another page reads as it was typed there.
 std::string formatLengthInput(double inches, LengthUnit unit);
 
 // A strip thickness in the unit, without the unit and without trailing zeros, to 0.00001 in or
-// 0.0001 mm: "0.042" in, "1.0668" mm.
+// 0.0001 mm, or to four significant digits where those show fewer: "0.042" in, "1.0668" mm,
+// "0.000001" in.
 std::string formatThickness(double inches, LengthUnit unit);
 
 // Torque as the pages write it: "6.11 oz-in", and in millimetre units "6.11 oz-in (43.2 N·mm)".
@@ -50,7 +53,8 @@ std::string formatTorque(double ounceInches, LengthUnit unit);
 std::string formatOunceInches(double ounceInches);
 std::string formatNewtonMillimetres(double ounceInches);
 
-// A weight in grams, without the unit: "%.2f".
+// A weight in grams, without the unit: "%.2f", with the decimals a lighter one needs not to show
+// as 0 ("0.004").
 std::string formatGrams(double grams);
 
 } // namespace kestrune

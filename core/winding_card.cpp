@@ -3,11 +3,17 @@
 
 #include "winding_card.h"
 
+#include "calibration.h"
+#include "motor_weight.h"
 #include "number_text.h"
 
 #include <cmath>
 
 namespace kestrune {
+
+bool isCardLength(double inches) {
+    return isPositive(inches) && inches <= kLargestMotorMeasure;
+}
 
 std::optional<int> cranksFor(int turns, int winderRatio) {
     if (winderRatio < 1)
@@ -21,7 +27,7 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
     const std::optional<double> width = stripWidthInches(motor.width);
     const double strands = motor.strands;
     // A negative length would give negative turns; not above 0 is no length at all.
-    const double length = motor.length > 0 ? motor.length : 0;
+    const double length = isCardLength(motor.length) ? motor.length : 0;
     for (int i = 0; i < kLimitCount; ++i) {
         CardRow& row = card.rows[static_cast<std::size_t>(i)];
         row.limit = limitAt(i);
@@ -55,7 +61,7 @@ WindingMotor withTurnsMotor(WindingMotor motor, const TurnsMotor& turns) {
         if (strandCountAt(i) == turns.strands)
             motor.strands = strandCountAt(i);
     }
-    if (turns.length > 0)
+    if (isCardLength(turns.length))
         motor.length = turns.length;
     motor.useVorlick = turns.useVorlick;
     return motor;
@@ -86,11 +92,11 @@ std::string withUnit(double inches, LengthUnit unit) {
 std::string constantsText(const WindingMotor& motor, const MotorConstants& constants) {
     if (motor.useVorlick)
         return "Vorlick formula, which needs no constants";
-    const auto constant = [](double value, int decimals) {
-        return value == 0 ? std::string("not calibrated") : formatFixed(value, decimals);
+    const auto constant = [](double value, std::string (*shown)(double)) {
+        return value == 0 ? std::string("not calibrated") : shown(value);
     };
-    return "Standard formula: turns constant " + constant(constants.turns, 0) +
-           ", torque constant " + constant(constants.torque, 2);
+    return "Standard formula: turns constant " + constant(constants.turns, turnsConstantText) +
+           ", torque constant " + constant(constants.torque, torqueConstantText);
 }
 
 } // namespace
@@ -143,7 +149,8 @@ std::vector<std::string> describeWindingCard(const WindingMotor& motor,
         what += " of " +
                 std::string(kStripWidths[static_cast<std::size_t>(motor.width)].displayText) +
                 " strip";
-    what += motor.length > 0 ? ", " + withUnit(motor.length, unit) + " long" : ", no length";
+    what +=
+        isCardLength(motor.length) ? ", " + withUnit(motor.length, unit) + " long" : ", no length";
 
     std::string winder = "Winder ratio ";
     winder += motor.winderRatio >= 1 ? formatInt(motor.winderRatio) + ":1, cranks rounded down"

@@ -44,20 +44,24 @@ struct WindingCard {
     std::optional<double> stretchedLength; // inches
 };
 
+// A length a card is made for: above 0 and at most kLargestMotorMeasure inches, so that every text
+// of the card, stretched and in millimetres too, is a number.
+bool isCardLength(double inches);
+
 // Cranks for a number of turns: turns / ratio rounded toward zero, so a crank count never winds
 // past the turns. Nothing for a ratio below 1.
 std::optional<int> cranksFor(int turns, int winderRatio);
 
 // The card of a motor, computed with the given constants (pageConstants gives the ones the
 // calculation pages show). A Width index outside the list gives rows without results, a length
-// that is not above 0 rows without turns.
+// that is no card length rows without turns.
 WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
                              const MotorConstants& constants);
 
 // The Breaking Turns page's motor to wind: its type, width, strands and Vorlick choice, and its
-// length when it has one (an empty Length box there shows no new turns, so the card keeps its
-// length too). The winder and the stretch stay; a type, width or strand count that no list
-// holds leaves that input as it was.
+// length when it is a card length (an empty Length box there shows no new turns, so the card
+// keeps its length too, and so it does for a length too large for any motor). The winder and the
+// stretch stay; a type, width or strand count that no list holds leaves that input as it was.
 WindingMotor withTurnsMotor(WindingMotor motor, const TurnsMotor& turns);
 
 // Whether two Breaking Turns motors wind alike; the limit does not count, the card has them all.

@@ -35,6 +35,25 @@ std::string batchName(const BatchSummary& summary) {
            ")";
 }
 
+// The constants "Use" applied that kes.cfg writes as 0, "not calibrated": "turns constant 0.3
+// as 0"; empty when kes.cfg keeps each of them as a constant.
+std::vector<std::string> constantsKesCfgLoses(const BatchSummary& summary) {
+    std::vector<std::string> lost;
+    const auto check = [&](Quantity quantity, const std::optional<Statistic>& statistic) {
+        if (!statistic)
+            return;
+        const std::string kept = formatSettingsConstant(quantity, statistic->mean);
+        if (parseNumber(kept) == 0)
+            lost.push_back(
+                quantity == Quantity::Turns
+                    ? "turns constant " + turnsConstantText(statistic->mean) + " as " + kept
+                    : "torque constant " + torqueConstantText(statistic->mean) + " as " + kept);
+    };
+    check(Quantity::Turns, summary.turns);
+    check(Quantity::Torque, summary.torque);
+    return lost;
+}
+
 } // namespace
 
 BatchLogModel::BatchLogModel(CalcState& state, Preferences& preferences)
@@ -177,16 +196,24 @@ std::optional<BatchSummary> BatchLogModel::summaryAt(int row) const {
     return summaries_.at(static_cast<std::size_t>(row - 1), entries_);
 }
 
-std::optional<std::string> BatchLogModel::use(int row) {
+UseOutcome BatchLogModel::use(int row) {
     const std::optional<BatchSummary> summary = summaryAt(row);
     if (!summary)
-        return "Choose a batch in \"Batches\" first.";
+        return {false, "Choose a batch in \"Batches\" first."};
     // Refused before anything is asked, so that a refusal changes nothing.
     if (!canUseSummary(*summary))
-        return batchName(*summary) +
-               " gives no constant Kestrune can compute with. Nothing was changed.";
+        return {false, batchName(*summary) +
+                           " gives no constant Kestrune can compute with. Nothing was changed."};
     useSummary(state_, *summary);
-    return std::nullopt;
+    const std::vector<std::string> lost = constantsKesCfgLoses(*summary);
+    if (lost.empty())
+        return {true, std::nullopt};
+    std::string message = batchName(*summary) + " is in use. kes.cfg keeps its " + lost.front();
+    for (std::size_t i = 1; i < lost.size(); ++i)
+        message += " and its " + lost[i];
+    message += ", which read as not calibrated; Kestrune keeps them exactly in kes-prefs.cfg "
+               "whenever it writes kes.cfg, and starts with those.";
+    return {true, std::move(message)};
 }
 
 std::optional<std::string> BatchLogModel::useDensity(int row) {
@@ -197,10 +224,6 @@ std::optional<std::string> BatchLogModel::useDensity(int row) {
         return batchName(*summary) + " has no test with a weight, so it gives no density. Enter "
                                      "each test motor's weight in \"Weight (g)\".";
     return std::nullopt;
-}
-
-FileResult BatchLogModel::saveConstants(StoredFile& file) const {
-    return saveSettings(state_, file);
 }
 
 } // namespace kestrune

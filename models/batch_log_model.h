@@ -23,6 +23,13 @@
 
 namespace kestrune {
 
+// What "Use" did: whether the batch's constants are in use now, and what to tell the user: why
+// they are not, or what of them kes.cfg cannot keep on its own.
+struct UseOutcome {
+    bool applied = false;
+    std::optional<std::string> message;
+};
+
 class BatchLogModel {
 public:
     // What a failed read of kes-batches.csv, a failed Add or Delete, and a failed "Save Value"
@@ -92,12 +99,12 @@ public:
     // it again: then both tables show it anew, whatever came of the change.
     bool reread() const { return reread_; }
 
-    // "Use" and "Use density" of a Batches row: what to tell the user when nothing was applied,
-    // nothing when it was.
-    std::optional<std::string> use(int row);
+    // "Use" of a Batches row; the page keeps the constants with saveConstantsReported when
+    // "Save Value" is ticked.
+    UseOutcome use(int row);
+    // "Use density" of a Batches row: what to tell the user when nothing was applied, nothing
+    // when it was.
     std::optional<std::string> useDensity(int row);
-    // "Save Value" after "Use": the calculation state into kes.cfg.
-    FileResult saveConstants(StoredFile& file) const;
 
 private:
     // The preferences' units and thickness become the tables', and the batches are summarised.

@@ -5,16 +5,19 @@
 
 #include "core/motor_weight.h"
 #include "core/number_text.h"
+#include "models/typed_measure.h"
 
 namespace kestrune {
 namespace {
 
-// A box's text read whole, as a finite number above 0; nothing otherwise.
-std::optional<double> typedPositive(const std::string& text) {
-    const std::optional<double> value = readCompleteNumber(text);
-    if (!value || !(*value > 0))
-        return std::nullopt;
-    return value;
+constexpr std::string_view kLengthBox = "Length";
+constexpr std::string_view kWeightBox = "Weight (g)";
+
+// Why a measure found from another is none: beyond the largest motor or below the smallest.
+std::string_view limitFault(std::optional<double> unlimited) {
+    if (!unlimited)
+        return {};
+    return *unlimited > kLargestMotorMeasure ? kTooLarge : kTooSmall;
 }
 
 } // namespace
@@ -46,24 +49,27 @@ void MotorWeightModel::showAgain() {
 }
 
 void MotorWeightModel::typeLength(std::string text) {
-    std::optional<double> length = typedPositive(text);
-    if (length)
-        length = toInches(*length, units());
+    const TypedMeasure length = readTypedLength(text, units());
+    lengthFault_ = length.fault;
+    weightFault_ = {};
     view_.length = std::move(text);
-    motor_.typeLength(length);
+    motor_.typeLength(length.value);
     recompute();
 }
 
 void MotorWeightModel::typeWeight(std::string text) {
-    motor_.typeWeight(typedPositive(text));
+    const TypedMeasure weight = readTypedMeasure(text, kLargestMotorMeasure);
+    weightFault_ = weight.fault;
+    lengthFault_ = {};
+    motor_.typeWeight(weight.value);
     view_.weight = std::move(text);
     recompute();
 }
 
 void MotorWeightModel::typeThickness(std::string text) {
-    thickness_ = typedPositive(text);
-    if (thickness_)
-        thickness_ = toInches(*thickness_, units());
+    const TypedMeasure thickness = readTypedLength(text, units());
+    thickness_ = thickness.value;
+    thicknessFault_ = thickness.fault;
     if (thickness_ && preferences_.setThickness(*thickness_))
         seenThickness_ = *thickness_;
     view_.thickness = std::move(text);
@@ -71,7 +77,9 @@ void MotorWeightModel::typeThickness(std::string text) {
 }
 
 void MotorWeightModel::typeDensity(std::string text) {
-    density_ = typedPositive(text);
+    const TypedMeasure density = readTypedMeasure(text, kLargestMotorMeasure);
+    density_ = density.value;
+    densityFault_ = density.fault;
     if (density_ && preferences_.setDensity(*density_))
         seenDensity_ = *density_;
     view_.density = std::move(text);
@@ -84,6 +92,7 @@ void MotorWeightModel::choose(const MotorWeightChoices& choices) {
     choices_ = choices;
     if (classChanged && motor_.chooseClass(choices.weightClass)) {
         // The deciding side took the class's limit, or the user's own value back.
+        lengthFault_ = weightFault_ = {};
         if (motor_.decides() == LinkedMotor::Side::Length)
             view_.length = motor_.length() ? formatLength(*motor_.length(), units()) : "";
         else
@@ -107,12 +116,14 @@ void MotorWeightModel::changeUnits(LengthUnit unit) {
 
 void MotorWeightModel::showThickness(double inches) {
     thickness_ = inches;
+    thicknessFault_ = {};
     seenThickness_ = inches;
     view_.thickness = formatThickness(inches, units());
 }
 
 void MotorWeightModel::showDensity(double density) {
     density_ = density;
+    densityFault_ = {};
     seenDensity_ = density;
     view_.density = formatDensity(density);
 }
@@ -136,6 +147,32 @@ void MotorWeightModel::recompute() {
     view_.torque = std::move(results.torque);
     view_.perStrand = std::move(results.perStrand);
     view_.classCheck = std::move(results.classCheck);
+    view_.note = note(inputs);
+}
+
+std::string MotorWeightModel::note(const MotorWeightInputs& inputs) const {
+    const bool lengthDecides = motor_.decides() == LinkedMotor::Side::Length;
+    for (const auto& [box, fault] : {std::pair{lengthDecides ? kLengthBox : kWeightBox,
+                                               lengthDecides ? lengthFault_ : weightFault_},
+                                     {std::string_view("Thickness"), thicknessFault_},
+                                     {std::string_view("Density (g/cm³)"), densityFault_}}) {
+        if (!fault.empty())
+            return boxNote(box, fault);
+    }
+    const double width = stripWidthInches(inputs.width).value_or(0);
+    const double strands = inputs.strands;
+    if (lengthDecides && motor_.length() && !motor_.weight())
+        return boxNote(kWeightBox, limitFault(unlimitedMotorWeight(inputs.stock, width, strands,
+                                                                   *motor_.length())));
+    if (!lengthDecides && motor_.weight() && !motor_.length())
+        return boxNote(kLengthBox, limitFault(unlimitedMotorLength(inputs.stock, width, strands,
+                                                                   *motor_.weight())));
+    if (view_.perStrand.empty()) {
+        const double unit = units() == LengthUnit::Millimetre ? 1000 / kMillimetresPerInch : 1;
+        return boxNote("Per strand",
+                       limitFault(unlimitedMotorWeight(inputs.stock, width, 1, unit)));
+    }
+    return {};
 }
 
 } // namespace kestrune

@@ -9,10 +9,12 @@
 
 #include "core/calc_state.h"
 #include "core/linked_motor.h"
+#include "core/motor_weight.h"
 #include "core/preferences.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kestrune {
 
@@ -27,10 +29,12 @@ struct MotorWeightChoices {
     friend bool operator==(const MotorWeightChoices&, const MotorWeightChoices&) = default;
 };
 
-// Every text of the page's boxes: the four the user types into, and the four results.
+// Every text of the page's boxes: the four the user types into, the four results, and the note
+// that says why a box holds no value or a result is empty.
 struct MotorWeightView {
     std::string length, weight, thickness, density;
     std::string turns, torque, perStrand, classCheck;
+    std::string note;
     friend bool operator==(const MotorWeightView&, const MotorWeightView&) = default;
 };
 
@@ -67,6 +71,9 @@ private:
     void showDensity(double density);
     // The box the user did not type last follows the one they did, then every result.
     void recompute();
+    // Why the first box that holds no value holds none, or the first result beyond the motors a
+    // page computes with is empty.
+    std::string note(const MotorWeightInputs& inputs) const;
 
     const CalcState& state_;
     Preferences& preferences_;
@@ -76,6 +83,8 @@ private:
     // The rubber as the boxes give it, in inches and g/cm³; nothing while a box holds no value.
     std::optional<double> thickness_;
     std::optional<double> density_;
+    // Why the Length, Weight (g), Thickness and Density boxes hold no value; empty when they do.
+    std::string_view lengthFault_, weightFault_, thicknessFault_, densityFault_;
     // The preferences as the page last read or wrote them.
     double seenThickness_ = 0;
     double seenDensity_ = 0;

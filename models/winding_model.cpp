@@ -6,18 +6,12 @@
 #include "core/iso_date.h"
 #include "core/number_text.h"
 #include "core/shown_results.h"
+#include "models/typed_measure.h"
 
 #include <algorithm>
 
 namespace kestrune {
 namespace {
-
-// A length typed in the unit, in inches; 0 for anything that is no length (empty, "-", "0", a
-// negative length, one too large to compute with).
-double typedLength(const std::string& text, LengthUnit unit) {
-    const std::optional<double> length = readCompleteNumber(text);
-    return length && *length > 0 ? toInches(*length, unit) : 0.0;
-}
 
 // Half steps from least to greatest, and the preferences' own value where it falls between.
 std::vector<double> stretchEntries(double own) {
@@ -94,7 +88,9 @@ void WindingModel::choose(const WindingChoices& choices) {
 }
 
 void WindingModel::typeLength(std::string text) {
-    lengthInches_ = typedLength(text, unit_);
+    const TypedMeasure length = readTypedLength(text, unit_);
+    lengthInches_ = length.value.value_or(0);
+    lengthFault_ = length.fault;
     view_.length = std::move(text);
     recompute();
 }
@@ -153,6 +149,7 @@ WindingMotor WindingModel::motor() const {
 void WindingModel::showLength(double inches) {
     view_.length = inches > 0 ? formatLengthInput(inches, unit_) : "";
     lengthInches_ = inches;
+    lengthFault_ = {};
 }
 
 void WindingModel::recompute() {
@@ -163,12 +160,12 @@ void WindingModel::recompute() {
     for (const CardRow& row : card_.rows)
         view_.card.push_back(formatCardRow(row, unit_));
     view_.stretchedLength = formatStretchedLength(card_, unit_);
-    if (motor_.winderRatio < 1)
-        view_.note = "Winder ratio: a whole number from 1 up";
-    else if (lengthInches_ == 0 && !view_.length.empty())
-        view_.note = "Length: a number above 0";
+    if (motor_.winderRatio >= 1)
+        view_.note = boxNote("Length", lengthFault_);
+    else if (isTooLargeWholeNumber(view_.winderRatio))
+        view_.note = "Winder ratio: too large, at most 2,147,483,647";
     else
-        view_.note.clear();
+        view_.note = "Winder ratio: a whole number from 1 up";
 }
 
 } // namespace kestrune

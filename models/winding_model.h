@@ -94,7 +94,8 @@ private:
     Preferences& preferences_;
     std::optional<TurnsMotor> taken_; // the Breaking Turns motor the inputs last took
     WindingChoices choices_;
-    double lengthInches_ = 0; // the Length box's length; 0 while it holds none
+    double lengthInches_ = 0;      // the Length box's length; 0 while it holds none
+    std::string_view lengthFault_; // why the Length box holds none
     LengthUnit unit_ = LengthUnit::Inch;
     std::vector<double> stretches_; // the Stretch list's entries
     WindingMotor motor_;            // the motor of the card

@@ -9,6 +9,20 @@
 namespace kestrune {
 namespace {
 
+constexpr std::string_view kTurnsConstantKey = "turns-constant.";
+constexpr std::string_view kTorqueConstantKey = "torque-constant.";
+
+// The slot of a constant's key ("turns-constant.2" is Tan Super Sport's turns constant).
+std::optional<double>* constantSlot(ExactConstants& exact, std::string_view key) {
+    for (const auto& [prefix, slots] : {std::pair{kTurnsConstantKey, &exact.turns},
+                                        std::pair{kTorqueConstantKey, &exact.torque}}) {
+        if (key.size() == prefix.size() + 1 && key.starts_with(prefix) && key.back() >= '1' &&
+            key.back() <= '3')
+            return &(*slots)[static_cast<std::size_t>(key.back() - '1')];
+    }
+    return nullptr;
+}
+
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front()))
@@ -37,6 +51,8 @@ bool applyKnown(Preferences& preferences, std::string_view key, std::string_view
     } else if (key == "stretch") {
         if (!number || !preferences.setStretch(*number))
             preferences.setStretch(Preferences::kDefaultStretch);
+    } else if (std::optional<double>* slot = constantSlot(preferences.exactConstants, key)) {
+        *slot = number;
     } else {
         return false;
     }
@@ -69,6 +85,15 @@ std::string formatPreferences(const Preferences& preferences) {
     text += "\nwinder-ratio=" + formatInt(preferences.winderRatio());
     text += "\nstretch=" + formatShortest(preferences.stretch());
     text += '\n';
+    for (const auto& [prefix, slots] :
+         {std::pair{kTurnsConstantKey, &preferences.exactConstants.turns},
+          std::pair{kTorqueConstantKey, &preferences.exactConstants.torque}}) {
+        for (std::size_t i = 0; i < slots->size(); ++i) {
+            if ((*slots)[i])
+                text += std::string(prefix) + formatInt(static_cast<int>(i) + 1) + '=' +
+                        formatShortest(*(*slots)[i]) + '\n';
+        }
+    }
     for (const std::string& line : preferences.otherLines)
         text += line + '\n';
     return text;
@@ -83,6 +108,14 @@ FileResult loadPreferences(Preferences& preferences, StoredFile& file) {
 
 FileResult savePreferences(const Preferences& preferences, StoredFile& file) {
     return file.write(formatPreferences(preferences));
+}
+
+FileResult saveExactConstants(const CalibrationTable& table, StoredFile& file) {
+    Preferences onDisk;
+    if (FileResult read = loadPreferences(onDisk, file); read.failed())
+        return read;
+    onDisk.exactConstants = exactConstantsOf(table);
+    return savePreferences(onDisk, file);
 }
 
 } // namespace kestrune

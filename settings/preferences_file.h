@@ -3,7 +3,9 @@
 
 #pragma once
 // kes-prefs.cfg: the modeller's pages' preferences, beside kes.cfg, one "key=value" line each:
-//   units=inch|mm, thickness=<inches>, density=<g/cm^3>, winder-ratio=<whole>, stretch=<times>
+//   units=inch|mm, thickness=<inches>, density=<g/cm^3>, winder-ratio=<whole>, stretch=<times>,
+//   then the calibration constants exactly, by type (1 Tan II, 2 Tan Super Sport, 3 Tan Sport):
+//   turns-constant.1 ... turns-constant.3, torque-constant.1 ... torque-constant.3.
 // Numbers are written with a point in their shortest exact form. Lines of other keys, and any
 // other line, are kept and written back after the known ones.
 
@@ -26,7 +28,8 @@ inline constexpr std::size_t kMaxPreferencesFileBytes = std::size_t{1} << 20;
 // dropped; every other line is kept in otherLines.
 Preferences parsePreferences(std::string_view text);
 
-// The file's text: the five known keys in the order above, then the kept lines.
+// The file's text: the known keys in the order above (a constant only where there is one), then
+// the kept lines.
 std::string formatPreferences(const Preferences& preferences);
 
 // Fills preferences from the file, or with the defaults when there is none or it cannot be read
@@ -35,5 +38,10 @@ FileResult loadPreferences(Preferences& preferences, StoredFile& file);
 
 // Writes them; on failure the old file stays as it was.
 FileResult savePreferences(const Preferences& preferences, StoredFile& file);
+
+// The table's constants into the file as it is now, which keeps every other line as it was: what
+// a write of kes.cfg during the run adds, before "Save User Data?" decides on the rest. A file
+// that is there but cannot be read is not replaced (the result says why).
+FileResult saveExactConstants(const CalibrationTable& table, StoredFile& file);
 
 } // namespace kestrune

@@ -7,6 +7,8 @@
 #include "core/calc_state.h"
 #include "core/stored_file.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,8 @@ CalibrationTable parseSettings(std::string_view text);
 
 // The six lines of a table: turns constants "%.0f", then torque constants "%.2f".
 std::string formatSettings(const CalibrationTable& table);
+// One constant as its line writes it.
+std::string formatSettingsConstant(Quantity quantity, double constant);
 
 // The settings reader reads the six lines it needs and no more. Six lines of numbers take a few
 // hundred bytes; lines that do not fit in this many are no settings a person wrote, and such a
@@ -31,6 +35,10 @@ inline constexpr std::size_t kSettingsReadBytes = std::size_t{64} * 1024;
 // limit 100) and keeps their last results, then fills the table from the file, or from the
 // defaults when there is none or it cannot be read (the result says why).
 FileResult loadSettings(CalcState& state, StoredFile& file);
+// The text of each of the six lines as read: turns constants, then torque constants, by type;
+// nothing for a line the file does not have, and none when there is no file or it cannot be read.
+using SettingsLines = std::array<std::optional<std::string>, kSettingsLines>;
+FileResult loadSettings(CalcState& state, StoredFile& file, SettingsLines& lines);
 
 // Writes the whole table; on failure the old file stays as it was.
 FileResult saveSettings(const CalcState& state, StoredFile& file);

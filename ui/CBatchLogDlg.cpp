@@ -5,12 +5,12 @@
 
 #include "batches/batch_log_file.h"
 #include "files/start_directory.h"
-#include "settings/settings_file.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
 #include "ui/input_lists.h"
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
+#include "ui/save_constants.h"
 
 #include <algorithm>
 #include <string>
@@ -164,15 +164,11 @@ void CBatchLogDlg::OnTableSelChange() {
 }
 
 void CBatchLogDlg::OnUseClicked() {
-    if (const auto refusal = model_.use(GetListBox(IDC_BATCHES).GetCurSel())) {
-        tell(*refusal);
-        return;
-    }
-    if (GetButton(IDC_SAVE_VALUE).GetCheck()) {
-        DiskFile file(programFilePath(kSettingsFileName));
-        saveReported(
-            file, [&] { return model_.saveConstants(file); }, BatchLogModel::kConstantsNotKept);
-    }
+    const UseOutcome used = model_.use(GetListBox(IDC_BATCHES).GetCurSel());
+    if (used.applied && GetButton(IDC_SAVE_VALUE).GetCheck())
+        saveConstantsReported(BatchLogModel::kConstantsNotKept);
+    if (used.message)
+        tell(*used.message);
 }
 
 void CBatchLogDlg::OnUseDensityClicked() {

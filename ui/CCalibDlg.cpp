@@ -3,13 +3,10 @@
 
 #include "ui/CCalibDlg.h"
 
-#include "files/disk_file.h"
-#include "files/start_directory.h"
-#include "settings/settings_file.h"
-#include "ui/file_reports.h"
 #include "ui/input_lists.h"
 #include "ui/messages.h"
 #include "ui/resources/dialog_templates.h"
+#include "ui/save_constants.h"
 
 namespace kestrune {
 
@@ -70,13 +67,9 @@ void CCalibDlg::OnOK() {
              "value.");
         return;
     }
-    if (saveValue != 0) {
-        DiskFile file(programFilePath(kSettingsFileName));
-        saveReported(
-            file, [&] { return saveSettings(calcState(), file); },
-            "The new constant is in use until Kestrune ends, but it was not kept for the next "
-            "start.");
-    }
+    if (saveValue != 0)
+        saveConstantsReported("The new constant is in use until Kestrune ends, but it was not "
+                              "kept for the next start.");
     saveValue = 0;
     CDialog::OnOK();
 }

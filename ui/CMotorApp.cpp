@@ -7,6 +7,7 @@
 #include "core/preferences.h"
 #include "files/disk_file.h"
 #include "files/start_directory.h"
+#include "settings/exact_constants.h"
 #include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 #include "ui/CPageControl.h"
@@ -26,8 +27,9 @@ CMotorApp::CMotorApp() : CWinApp(appIdentity()) {}
 bool CMotorApp::InitInstance() {
     CalcState& state = calcState();
     DiskFile file(programFilePath(kSettingsFileName));
+    SettingsLines lines;
     loadReported(
-        file, [&] { return loadSettings(state, file); },
+        file, [&] { return loadSettings(state, file, lines); },
         "Kestrune starts with its built-in constants. It leaves the file as it is and asks "
         "before it replaces it.");
     DiskFile prefsFile(programFilePath(kPreferencesFileName));
@@ -35,6 +37,7 @@ bool CMotorApp::InitInstance() {
         prefsFile, [&] { return loadPreferences(preferences(), prefsFile); },
         "Kestrune starts with its built-in units, strip and winder settings. It leaves the file "
         "as it is and asks before it replaces it.");
+    useExactConstants(state.table, lines, preferences().exactConstants);
     {
         CPageControl sheet("Kestrune Ver. X.1F", nullptr, 0);
         m_pMainWnd = &sheet;
@@ -44,9 +47,11 @@ bool CMotorApp::InitInstance() {
         // run, also those made without "Save Value", and the modeller's pages' settings.
         CSaveDataDlg question;
         if (question.DoModal() == platform::IDOK) {
-            saveReported(
-                file, [&] { return saveSettings(state, file); },
-                "The calibration constants of this run are lost when Kestrune ends.");
+            // kes-prefs.cfg keeps the constants exactly only beside the kes.cfg that holds them.
+            if (saveReported(
+                    file, [&] { return saveSettings(state, file); },
+                    "The calibration constants of this run are lost when Kestrune ends."))
+                preferences().exactConstants = exactConstantsOf(state.table);
             saveReported(
                 prefsFile, [&] { return savePreferences(preferences(), prefsFile); },
                 "The units, strip and winder settings of this run are lost when Kestrune ends.");

@@ -91,6 +91,7 @@ void CMotorWeightDlg::show() {
                                    {IDC_PER_STRAND, &view.perStrand},
                                    {IDC_CLASS_CHECK, &view.classCheck}})
         GetEdit(id).ShowText(*text);
+    SetDlgItemText(IDC_WEIGHT_NOTE, view.note);
     GetListBox(IDC_UNITS).SetCurSel(model_.choices().units);
 }
 

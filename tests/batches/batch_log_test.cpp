@@ -240,6 +240,9 @@ TEST(BreakTestEntry, ReadsTheBoxesOrNamesTheBadOne) {
                  {&BreakTestTexts::length, "1e-320", "\"Turns\" over \"Length\""},
                  {&BreakTestTexts::turns, "0", "\"Turns\""},
                  {&BreakTestTexts::turns, "", "\"Turns\""},
+                 {&BreakTestTexts::turns, "2147483648",
+                  "\"Turns\" takes the whole number of "
+                  "turns at break, at most 2,147,483,647."},
                  {&BreakTestTexts::torque, "-2", "\"Torque\""},
                  {&BreakTestTexts::weight, "0", "\"Weight (g)\""},
                  {&BreakTestTexts::torque, "1e999", "\"Torque\""}};

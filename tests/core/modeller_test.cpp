@@ -24,6 +24,7 @@ TEST(Units, ConvertAndPrintBothWays) {
         EXPECT_NEAR(toInches(fromInches(inches, kMm), kMm), inches, inches * 1e-15);
     EXPECT_EQ(formatLength(29.058925759396327, kIn) + formatLength(29.058925759396327, kMm),
               "29.06738.1");
+    EXPECT_EQ(formatLength(1e308, kMm), "–") << "a logged Length of 1e308 in millimetres";
     EXPECT_EQ(formatTorque(6.113402589451772, kIn), "6.11 oz-in");
     EXPECT_EQ(formatTorque(6.113402589451772, kMm), "6.11 oz-in (43.2 N·mm)");
     EXPECT_EQ(lengthUnitAt(lengthUnitIndex(kMm)), kMm);
@@ -31,6 +32,16 @@ TEST(Units, ConvertAndPrintBothWays) {
                   formatThickness(1 / 25.4, kMm) + " " + formatDensity(1) + " " +
                   formatDensity(1.05238),
               "0.042 1.0668 1 1.00 1.0524");
+    // Never a value above 0 as 0: the digits it needs, as kes-prefs.cfg or a tiny motor give it.
+    const std::pair<std::string, const char*> small[] = {
+        {formatThickness(0.000001, kIn), "0.000001"}, {formatThickness(0.000001, kMm), "0.0000254"},
+        {formatThickness(0.0421234, kIn), "0.04212"}, {formatThickness(1e-30, kIn), "1e-30"},
+        {formatDensity(0.00001), "0.00001"},          {formatDensity(0.05), "0.05"},
+        {formatGrams(0.0000372), "0.00004"},          {formatGrams(0.006), "0.01"},
+        {formatLength(0.004, kIn), "0.004"},          {formatLength(0.004, kMm), "0.1"}};
+    for (const auto& [shown, expected] : small)
+        EXPECT_EQ(shown, expected);
+    EXPECT_EQ(formatPerStrand({0.000001, 1}, 0.125, kIn), "0.000002 g/in");
     const struct {
         double inches;
         LengthUnit unit;
@@ -134,7 +145,7 @@ TEST(WindingCard, RowsAreThePagesResults) {
         EXPECT_EQ(std::pair(k.turns, k.torque), std::pair(c.turns, c.torque)) << c.torqueType;
     }
     for (int type = 0; type < kRubberTypeCount; ++type) {
-        for (double length : {0.0, 10.0, 23.5, 1e12}) {
+        for (double length : {0.0, 10.0, 23.5, 1e9}) {
             for (bool vorlick : {false, true}) {
                 const MotorConstants constants = pageConstants(state, type);
                 const WindingCard card =
@@ -172,8 +183,8 @@ TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
     EXPECT_EQ(empty.stretchedLength, std::nullopt);
 }
 
-TEST(WindingCard, ALengthNotAbove0GivesNoTurnsAndNoStretchedLength) {
-    for (double bad : {-5.0, -kInf, kNaN}) {
+TEST(WindingCard, ALengthNotAbove0OrTooLargeGivesNoTurnsAndNoStretchedLength) {
+    for (double bad : {-5.0, -kInf, kNaN, kInf, 1e308, 1e10}) {
         const WindingCard card = buildWindingCard({}, {TanII, 2, 4, bad, false, 16, 4}, {107, 2.7});
         EXPECT_EQ(card.rows[0].turns.kind, CalcOutcome::Kind::NoResult) << bad;
         EXPECT_FALSE(card.stretchedLength || card.rows[0].cranks) << bad;
@@ -192,6 +203,7 @@ TEST(WindingCard, TakesTheTurnsPageMotor) {
         {{TanII, 0.125, 36, 0, 95, 0, false}, {TanII, 2, 36, 7, false, 5, 3.5}}, // empty Length
         {{-1, 0, 0, 2.5, 80, 0, true}, {TanSport, 0, 10, 2.5, true, 5, 3.5}},    // nothing chosen
         {{7, 0.2, 5, -1, 80, 0, false}, {TanSport, 0, 10, 7, false, 5, 3.5}},
+        {{TanII, 0.125, 4, kInf, 80, 0, false}, {TanII, 2, 4, 7, false, 5, 3.5}}, // 310 nines
     };
     for (const auto& c : cases)
         EXPECT_TRUE(withTurnsMotor(own, c.turns) == c.taken) << c.turns.type;
@@ -213,13 +225,20 @@ TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
     };
     EXPECT_EQ(lines(standard, {107, 2.7}, kMm),
               "Motor: Tan II, 4 strands of 1/8\" strip, 254.0 mm long\n"
-              "Standard formula: turns constant 107, torque constant 2.70\n"
+              "Standard formula: turns constant 107.0, torque constant 2.700\n"
               "Winder ratio 16:1, cranks rounded down\nStretch 4 times: wind at 1016.0 mm\n"
               "Torque in oz-in and N·mm\n");
     EXPECT_EQ(lines(vorlick, {0, 0}, kIn),
               "Motor: Tan Super Sport, 6 strands of 3/16\" strip, no length\n"
               "Vorlick formula, which needs no constants\nWinder ratio not given, no cranks\n"
               "Stretch 3.5 times\nTorque in oz-in\n");
+    EXPECT_NE(lines(standard, {113.24, 0.0042}, kIn)
+                  .find("Standard formula: turns constant 113.2, torque constant 0.004\n"),
+              std::string::npos)
+        << "as the Batch Log shows them";
+    EXPECT_NE(lines({TanII, 2, 4, 1e308, false, 16, 4}, {107, 2.7}, kMm).find(", no length\n"),
+              std::string::npos)
+        << "308 nines, no inf mm";
     EXPECT_NE(lines({TanSport, 2, 4, 10, false, 16, 4}, {0, 0}, kIn)
                   .find("turns constant not calibrated, torque constant not calibrated"),
               std::string::npos);
@@ -227,7 +246,7 @@ TEST(WindingCard, PrintedCardNamesTheMotorTheConstantsAndTheWinder) {
 
 TEST(Preferences, NeverHoldAValueThePagesCannotComputeWith) {
     Preferences p;
-    for (double bad : {0.0, -0.042, kInf, kNaN})
+    for (double bad : {0.0, -0.042, kInf, kNaN, 1e308})
         EXPECT_FALSE(p.setThickness(bad) || p.setDensity(bad) || p.setStretch(bad)) << bad;
     EXPECT_FALSE(p.setStretch(6.5) || p.setWinderRatio(0));
     EXPECT_EQ(std::tuple(p.thickness(), p.density(), p.stretch(), p.winderRatio()),

@@ -114,21 +114,21 @@ TEST_P(FormatFixed, PrintsAsPrintfDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatFixed,
-    ::testing::Values(FormatCase{"whole", 107.0, 0, "107"},
-                      FormatCase{"fraction_rounds_up", 112.6, 0, "113"},
-                      FormatCase{"two_decimals", 2.7, 2, "2.70"},
-                      FormatCase{"exact_half_to_even_down", 106.5, 0, "106"},
-                      FormatCase{"exact_half_to_even_up", 107.5, 0, "108"},
-                      FormatCase{"exact_half_in_decimals", 0.125, 2, "0.12"},
-                      FormatCase{"exact_half_in_decimals_up", 0.375, 2, "0.38"},
-                      FormatCase{"binary_value_below_half", 2.675, 2, "2.67"},
-                      FormatCase{"negative_zero", -0.0, 0, "-0"},
-                      FormatCase{"negative_rounds_to_zero", -0.001, 2, "-0.00"},
-                      FormatCase{"zero", 0.0, 2, "0.00"},
-                      FormatCase{"negative", -5.8296, 2, "-5.83"},
-                      FormatCase{"torque_example", 155.5245, 2, "155.52"},
-                      FormatCase{"infinity", std::numeric_limits<double>::infinity(), 2, "inf"},
-                      FormatCase{"nan", std::numeric_limits<double>::quiet_NaN(), 0, "nan"}),
+    ::testing::Values(
+        FormatCase{"whole", 107.0, 0, "107"}, FormatCase{"fraction_rounds_up", 112.6, 0, "113"},
+        FormatCase{"two_decimals", 2.7, 2, "2.70"},
+        FormatCase{"exact_half_to_even_down", 106.5, 0, "106"},
+        FormatCase{"exact_half_to_even_up", 107.5, 0, "108"},
+        FormatCase{"exact_half_in_decimals", 0.125, 2, "0.12"},
+        FormatCase{"exact_half_in_decimals_up", 0.375, 2, "0.38"},
+        FormatCase{"binary_value_below_half", 2.675, 2, "2.67"},
+        FormatCase{"negative_zero", -0.0, 0, "-0"},
+        FormatCase{"negative_rounds_to_zero", -0.001, 2, "-0.00"},
+        FormatCase{"zero", 0.0, 2, "0.00"}, FormatCase{"negative", -5.8296, 2, "-5.83"},
+        FormatCase{"torque_example", 155.5245, 2, "155.52"},
+        FormatCase{"infinity_is_no_number", kInf, 2, "–"},
+        FormatCase{"negative_infinity_is_no_number", -kInf, 1, "–"},
+        FormatCase{"nan_is_no_number", std::numeric_limits<double>::quiet_NaN(), 0, "–"}),
     test::CaseName());
 
 TEST(FormatFixedAgainstPrintf, AgreesOnRandomAndExtremeValues) {
@@ -172,11 +172,16 @@ TEST(ReadWholeNumber, TakesDigitsThatFitAnInt) {
     EXPECT_EQ(readWholeNumber("2147483647"), INT_MAX);
     for (const char* bad : {"", "-1", "+1", "1.0", "2147483648", " 1", "1e2"})
         EXPECT_EQ(readWholeNumber(bad), std::nullopt) << bad;
+    for (const char* text : {"2147483648", "99999999999"})
+        EXPECT_TRUE(isTooLargeWholeNumber(text)) << text;
+    for (const char* text : {"2147483647", "0000000000002", "", "-2147483649", "1e10"})
+        EXPECT_FALSE(isTooLargeWholeNumber(text)) << text;
 }
 
 TEST(FormatShortest, ReadsBackAsTheSameDouble) {
     EXPECT_EQ(formatShortest(0.042), "0.042");
     EXPECT_EQ(formatShortest(107), "107");
+    EXPECT_EQ(formatShortest(kInf), "–");
     std::mt19937_64 random(11);
     for (int i = 0; i < 20000; ++i) {
         const std::uint64_t bits = random();

@@ -3,6 +3,7 @@
 
 #include "list/motor_rows.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -64,7 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
             {.type = -1, .width = 1e300, .strands = 4, .length = 1e20, .limit = 95, .turns = 1e17},
             "\t\t4\t100000000000000000000\"\t95%\t100000000000000000\tNA",
             {"Type\t", "Width\t", "Strands\t4", "Length\t100000000000000000000\"", "Limit\t95%",
-             "Turns\t100000000000000000"}}),
+             "Turns\t100000000000000000"}},
+        TurnsCase{
+            "length_of_310_nines_is_no_number",
+            {.type = 0, .width = 0.125, .strands = 4, .length = HUGE_VAL, .limit = 80, .turns = 0},
+            "TanII\t1/8\"\t4\t–\"\t80%\t??\tNA",
+            {"Type\tTanII", "Width\t1/8\"", "Strands\t4", "Length\t–\"", "Limit\t80%",
+             "Turns\tUndefined"}}),
     caseName<TurnsCase>);
 
 struct TorqueCase {

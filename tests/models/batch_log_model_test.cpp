@@ -9,6 +9,7 @@
 #include "core/iso_date.h"
 #include "core/memory_file.h"
 #include "models/batch_log_model.h"
+#include "settings/settings_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/locale_guard.h"
 
@@ -96,10 +97,11 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
               "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
     EXPECT_EQ(model_.useDensity(2), std::nullopt);
     EXPECT_DOUBLE_EQ(prefs_.density(), 0.36807972628568675);
-    EXPECT_EQ(model_.use(3), std::nullopt);
+    const UseOutcome used = model_.use(3);
+    EXPECT_TRUE(used.applied && !used.message);
     EXPECT_EQ(state_.turnsConstant, turnsConstantFromMeasurement(1300 / c.inchesOfB, 0.25));
     MemoryFile settings("kes.cfg");
-    ASSERT_TRUE(model_.saveConstants(settings).done());
+    ASSERT_TRUE(saveSettings(state_, settings).done());
     EXPECT_EQ(settings.bytes()->substr(0, 4), "147\n");
     EXPECT_EQ(model_.deleteQuestion(3),
               "Delete the test of batch \"A\" of 2026-03-14 from the Batch "
@@ -148,7 +150,7 @@ TEST_P(Messages, NameWhatTheyAreAbout) {
     const MessageCase& c = GetParam();
     load(c.log);
     const std::optional<std::string> text = c.ask == Ask::Delete ? model_.deleteQuestion(c.row)
-                                            : c.ask == Ask::Use  ? model_.use(c.row)
+                                            : c.ask == Ask::Use  ? model_.use(c.row).message
                                                                  : model_.useDensity(c.row);
     EXPECT_EQ(text, c.text);
 }
@@ -169,6 +171,13 @@ const MessageCase kMessages[] = {
     {"use_of_a_batch_that_gives_no_constant", "H,2026-01-02,Tan II,1/8,2,1e-300,2000000000,,,\n",
      Ask::Use, 1,
      "Batch \"H\" (Tan II) gives no constant Kestrune can compute with. Nothing was changed."},
+    {"use_of_constants_kes_cfg_writes_as_0", "L,2026-01-02,Tan II,1/8,2,10,3,0.004,,\n", Ask::Use,
+     1,
+     "Batch \"L\" (Tan II) is in use. kes.cfg keeps its turns constant 0.3 as 0 and its torque "
+     "constant 0.004 as 0.00, which read as not calibrated; Kestrune keeps them exactly in "
+     "kes-prefs.cfg whenever it writes kes.cfg, and starts with those."},
+    {"use_of_a_constant_kes_cfg_rounds", "R,2026-01-02,Tan II,1/8,2,10,1132,,,\n", Ask::Use, 1,
+     std::nullopt},
     {"use_density_of_a_batch_with_no_weight", kLog, Ask::UseDensity, 1,
      "Batch \"B0\" (Tan Sport) has no test with a weight, so it gives no density. Enter each "
      "test motor's weight in \"Weight (g)\"."}};

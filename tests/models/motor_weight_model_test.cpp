@@ -20,7 +20,10 @@ struct Step {
     Box box;
     std::string input; // typed, or a list's index
     std::string length, weight, perStrand, turns, check;
+    std::string note = ""; // why a box or result is empty
 };
+
+const std::string kLengthTooLarge = "Length: too large to compute with";
 
 // From Tan II, 1/8", 4 strands, 80 %, 1 inch, each step changes one input.
 const std::string kDigits(400, '7');
@@ -34,17 +37,20 @@ const Step kSteps[] = {
     {Units, "0", "19.69", "10.67", "0.0903 g/in", "972", "0.67 g over the F1G limit"},
     {Class, "0", "19.69", "10.67", "0.0903 g/in", "972", ""}, // past F1B's 30 g
     {Weight, "15", "27.68", "15", "0.0903 g/in", "1367", ""},
-    {Weight, "0", "", "0", "0.0903 g/in", "", ""},
-    {Weight, "1e308", "", "1e308", "0.0903 g/in", "", ""},
-    {Weight, "-", "", "-", "0.0903 g/in", "", ""},
-    {Length, "1e308", "1e308", "", "0.0903 g/in", "Undefined", ""},
-    {Length, kDigits, kDigits, "", "0.0903 g/in", "", ""},
-    {Length, ".", ".", "", "0.0903 g/in", "", ""},
+    {Weight, "0", "", "0", "0.0903 g/in", "", "", "Weight (g): a number above 0"},
+    {Weight, "1e308", "", "1e308", "0.0903 g/in", "", "", "Weight (g): too large to compute with"},
+    {Weight, "1e9", "", "1e9", "0.0903 g/in", "", "", kLengthTooLarge},
+    {Weight, "-", "", "-", "0.0903 g/in", "", "", "Weight (g): a number above 0"},
+    {Length, "1e308", "1e308", "", "0.0903 g/in", "", "", kLengthTooLarge},
+    {Length, kDigits, kDigits, "", "0.0903 g/in", "", "", kLengthTooLarge},
+    {Length, ".", ".", "", "0.0903 g/in", "", "", "Length: a number above 0"},
+    {Length, "1e-9", "1e-9", "", "0.0903 g/in", "0", "", "Weight (g): too small to compute with"},
     {Length, "9", "9", "4.88", "0.0903 g/in", "444", ""},
-    {Density, "0", "9", "", "", "444", ""},
+    {Density, "0", "9", "", "", "444", "", "Density (g/cm³): a number above 0"},
+    {Density, "1e999", "9", "", "", "444", "", "Density (g/cm³): too large to compute with"},
     {Density, "1", "9", "4.65", "0.0860 g/in", "444", ""},
-    {Thickness, "0", "9", "", "", "444", ""},
-    {Units, "1", "228.6", "", "", "444", ""},
+    {Thickness, "0", "9", "", "", "444", "", "Thickness: a number above 0"},
+    {Units, "1", "228.6", "", "", "444", "", "Thickness: a number above 0"},
     {Thickness, "1.2", "228.6", "5.23", "3.81 g/m", "444", ""},
 };
 
@@ -56,9 +62,9 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
     model.start();
     const auto shown = [&] {
         const MotorWeightView& v = model.view();
-        return std::vector{v.length, v.weight, v.perStrand, v.turns, v.classCheck};
+        return std::vector{v.length, v.weight, v.perStrand, v.turns, v.classCheck, v.note};
     };
-    EXPECT_EQ(shown(), (std::vector<std::string>{"1.00", "0.34", "0.0860 g/in", "60", ""}));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"1.00", "0.34", "0.0860 g/in", "60", "", ""}));
     for (const Step& step : kSteps) {
         MotorWeightChoices choices = model.choices();
         switch (step.box) {
@@ -80,8 +86,8 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
                                  : choices.units) = std::stoi(step.input);
             model.choose(choices);
         }
-        EXPECT_EQ(shown(),
-                  (std::vector{step.length, step.weight, step.perStrand, step.turns, step.check}))
+        EXPECT_EQ(shown(), (std::vector{step.length, step.weight, step.perStrand, step.turns,
+                                        step.check, step.note}))
             << step.box << " " << step.input.substr(0, 20);
     }
     EXPECT_EQ(std::tuple(preferences.units(), preferences.thickness(), preferences.density()),
@@ -97,6 +103,15 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
                   " " + model.view().length,
               "1.05 5.49 0.04724 9.00");
     EXPECT_EQ(model.choices().units, 0);
+
+    // kes-prefs.cfg's thickness=0.000001 and density=0.00001: shown, and why there is no weight.
+    preferences.setThickness(0.000001);
+    preferences.setDensity(0.00001);
+    model.typeLength("1");
+    model.showAgain();
+    EXPECT_EQ(model.view().thickness + " " + model.view().density + " " + model.view().weight +
+                  "|" + model.view().perStrand + "|" + model.view().note,
+              "0.000001 0.00001 ||Weight (g): too small to compute with");
 }
 
 } // namespace

@@ -124,6 +124,8 @@ template <class Type> void typeOver(const std::string& text, Type type) {
 // same length leaves the Length box as typed.
 TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
     const char* ratioNote = "Winder ratio: a whole number from 1 up";
+    const char* kTooLarge = "Length: too large to compute with";
+    const std::string kNines(310, '9'); // pasted on the Breaking Turns page: no length to wind
     const struct {
         On page;
         Box box;
@@ -132,8 +134,12 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
         {On::Winding, Box::Length, "10", "80\t604\t37\t6.11|40.00 inch|16 4|1 10 0", ""},
         {On::Winding, Box::WinderRatio, "7", "80\t604\t86\t6.11|40.00 inch|7 4|1 10 0", ""},
         {On::Winding, Box::WinderRatio, "0", "80\t604\t\t6.11|40.00 inch|7 4|1 10 0", ratioNote},
+        {On::Winding, Box::WinderRatio, "2147483648",
+         "80\t604\t\t6.11|40.00 inch|214748364 4|1 10 0",
+         "Winder ratio: too large, at most 2,147,483,647"},
         {On::Winding, Box::WinderRatio, "99999999999",
-         "80\t604\t\t6.11|40.00 inch|999999999 4|1 10 0", ratioNote},
+         "80\t604\t\t6.11|40.00 inch|999999999 4|1 10 0",
+         "Winder ratio: too large, at most 2,147,483,647"},
         {On::Winding, Box::WinderRatio, "", "80\t604\t\t6.11|40.00 inch|999999999 4|1 10 0",
          ratioNote},
         {On::Winding, Box::Length, "-5", "80\t\t\t6.11||999999999 4|1 -5 0", ratioNote},
@@ -142,6 +148,8 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
          "80\tUndefined\t\t6.11|4000000000.00 inch|999999999 4|1 1e9 0", ratioNote},
         {On::Winding, Box::Length, "", "80\t\t\t6.11||999999999 4|1  0", ratioNote},
         {On::Winding, Box::WinderRatio, "20", "80\t\t\t6.11||20 4|1  0", ""},
+        {On::Winding, Box::Length, "1e999", "80\t\t\t6.11||20 4|1 1e999 0", kTooLarge},
+        {On::Winding, Box::Length, "1e10", "80\t\t\t6.11||20 4|1 1e10 0", kTooLarge},
         {On::Winding, Box::Length, "-5", "80\t\t\t6.11||20 4|1 -5 0", "Length: a number above 0"},
         {On::Winding, Box::Length, "12.5", "80\t756\t37\t6.11|50.00 inch|20 4|1 12.5 0", ""},
         {On::Winding, Box::Stretch, "1", "80\t756\t37\t6.11|43.75 inch|20 3.5|1 12.5 0", ""},
@@ -150,6 +158,8 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
         {On::Turns, Box::Length, "", "80\t756\t37\t6.11|43.75 inch|20 3.5|1 12.5 0", ""},
         {On::Turns, Box::Length, "12", "80\t725\t36\t6.11|42.00 inch|20 3.5|1 12 0", ""},
         {On::Winding, Box::Length, "12.0", "80\t725\t36\t6.11|42.00 inch|20 3.5|1 12.0 0", ""},
+        {On::Turns, Box::Length, kNines.c_str(), "80\t725\t36\t6.11|42.00 inch|20 3.5|1 12.0 0",
+         ""},
         {On::Turns, Box::Vorlick, "", "80\t720\t36\t5.83|42.00 inch|20 3.5|1 12.0 1", ""}};
     DecimalCommaLocale locale;
     KESTRUNE_REQUIRE_DECIMAL_COMMA(locale);

@@ -25,6 +25,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         int ratio;
         double stretch;
         const char* kept; // each line with its line end
+        ExactConstants exact = {};
     } cases[] = {
         {"", in, 0.042, 1, 16, 4, ""},
         {"units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n", mm,
@@ -36,7 +37,16 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         {"x=1\r\r\nunits=mm\r\r", mm, 0.042, 1, 16, 4, "x=1\n"},
         {"stretch=3\nstretch=6\n", in, 0.042, 1, 16, 6, ""}, // the last line counts
         {"# mine\ncolour=red\nunits=mm\n\nno equals sign\n", mm, 0.042, 1, 16, 4,
-         "# mine\ncolour=red\nno equals sign\n"}};
+         "# mine\ncolour=red\nno equals sign\n"},
+        {"turns-constant.1=113.2\ntorque-constant.3 = 0.004\nturns-constant.2=1e999\n"
+         "torque-constant.1=2,7\nturns-constant.4=5\nturns-constant.2=0\n",
+         in,
+         0.042,
+         1,
+         16,
+         4,
+         "turns-constant.4=5\n",
+         {{113.2, 0, std::nullopt}, {std::nullopt, std::nullopt, 0.004}}}};
     for (const auto& c : cases) {
         const Preferences p = parsePreferences(c.text);
         EXPECT_TRUE(p.units() == c.units && p.thickness() == c.thickness &&
@@ -47,6 +57,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         for (const std::string& line : p.otherLines)
             kept += line + "\n";
         EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(p.exactConstants, c.exact) << c.text;
         EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
     }
 }
@@ -58,8 +69,11 @@ TEST(FormatPreferences, WritesPointsInEveryLocale) {
     p.setUnits(LengthUnit::Millimetre);
     p.setThickness(1.0668 / 25.4);
     p.otherLines = {"colour=red"};
+    p.exactConstants.turns[0] = 113.2;
+    p.exactConstants.torque[2] = 0.004;
     EXPECT_EQ(formatPreferences(p), "units=mm\nthickness=0.042\ndensity=1\nwinder-ratio=16\n"
-                                    "stretch=4\ncolour=red\n");
+                                    "stretch=4\nturns-constant.1=113.2\ntorque-constant.3=0.004\n"
+                                    "colour=red\n");
     EXPECT_EQ(parsePreferences("density=1.05").density(), 1.05);
 }
 

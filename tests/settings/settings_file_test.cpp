@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "settings/exact_constants.h"
+#include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/disk_files.h"
@@ -10,6 +12,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace kestrune {
 namespace {
@@ -28,16 +32,20 @@ struct ParseCase {
     std::string text;
     CalibrationTable expected;
     const char* reason = ""; // why the file is refused, giving the defaults; "" when it is read
+    const char* prefs = "";  // kes-prefs.cfg beside it, with the constants exactly
 };
 
 class ParseSettings : public ::testing::TestWithParam<ParseCase> {};
 
-// The file as the program reads it at start.
+// The file as the program reads it at start, and the exact constants of kes-prefs.cfg taken
+// where kes.cfg's line still says what kes.cfg writes for them.
 TEST_P(ParseSettings, FillsEverySlot) {
     TempFolder folder;
     writeBytes(folder / "kes.cfg", GetParam().text);
     CalcState state;
-    EXPECT_EQ(loadSettings(state, disk(folder / "kes.cfg")).reason, GetParam().reason);
+    SettingsLines lines;
+    EXPECT_EQ(loadSettings(state, disk(folder / "kes.cfg"), lines).reason, GetParam().reason);
+    useExactConstants(state.table, lines, parsePreferences(GetParam().prefs).exactConstants);
     EXPECT_EQ(state.table.turns, GetParam().expected.turns);
     EXPECT_EQ(state.table.torque, GetParam().expected.torque);
 }
@@ -76,7 +84,25 @@ INSTANTIATE_TEST_SUITE_P(
                   {{1, 2, 3}, {4, 5, 6}}},
         ParseCase{"sixth_line_beyond_the_window",
                   "1\n2\n3\n4\n5\n" + std::string(kSettingsReadBytes, ' ') + "6\n",
-                  kDefaultCalibration, "its first 6 lines take more than 64 KiB"}),
+                  kDefaultCalibration, "its first 6 lines take more than 64 KiB",
+                  "turns-constant.1=107.2\n"},
+        ParseCase{"exact_constants_kept_beside_their_lines",
+                  "113\n0\n-0\n2.70\n0.00\n0.00\n",
+                  {{113.2, 0.3, -0.4}, {2.7, 0.004, 0}},
+                  "",
+                  "turns-constant.1=113.2\nturns-constant.2=0.3\nturns-constant.3=-0.4\n"
+                  "torque-constant.2=0.004\n"},
+        ParseCase{"a_hand_edit_of_kes_cfg_wins",
+                  "114\n0\n88.0\n2.7\n0.01\n0.00\n",
+                  {{114, 0.3, 88}, {2.7, 0.01, 0}},
+                  "",
+                  "turns-constant.1=113.2\nturns-constant.2=0.3\nturns-constant.3=88.2\n"
+                  "torque-constant.1=2.704\ntorque-constant.2=0.004\n"},
+        ParseCase{"crlf_and_a_missing_line_which_takes_no_exact_constant",
+                  "107\r\n",
+                  {{107.4, 0, 0}, {2.7, 0, 0}},
+                  "",
+                  "turns-constant.1=107.4\r\ntorque-constant.1=2.704\r\n"}),
     test::CaseName());
 
 TEST(FormatSettings, WritesWholeTurnsAndTwoDecimalTorques) {
@@ -129,6 +155,22 @@ TEST(SaveSettings, RoundTripsWithTheFilesRounding) {
     EXPECT_EQ(restarted.table.turns[0], 113.0);
     EXPECT_EQ(restarted.table.torque[0], 2.7) << "the double nearest 2.7";
     EXPECT_EQ(state.table.turns[0], 112.6) << "the running program keeps its value";
+
+    // With kes-prefs.cfg written beside it, as every write of kes.cfg does, the restart computes
+    // with the very constant; the other lines of kes-prefs.cfg stay as they were.
+    writeBytes(folder / "kes-prefs.cfg", "units=mm\ncolour=red\nturns-constant.1=99\n");
+    state.table.torque[0] = 0.004;
+    ASSERT_TRUE(saveSettings(state, disk(folder / "kes.cfg")).done());
+    ASSERT_TRUE(saveExactConstants(state.table, disk(folder / "kes-prefs.cfg")).done());
+    SettingsLines lines;
+    Preferences prefs;
+    loadSettings(restarted, disk(folder / "kes.cfg"), lines);
+    ASSERT_TRUE(loadPreferences(prefs, disk(folder / "kes-prefs.cfg")).done());
+    useExactConstants(restarted.table, lines, prefs.exactConstants);
+    EXPECT_EQ(restarted.table.turns, state.table.turns);
+    EXPECT_EQ(restarted.table.torque, state.table.torque);
+    EXPECT_EQ(std::tuple(prefs.units(), prefs.otherLines),
+              std::tuple(LengthUnit::Millimetre, std::vector<std::string>{"colour=red"}));
 }
 
 TEST(SaveSettings, ReadOnlyFileStaysAndTheFailureIsReported) {

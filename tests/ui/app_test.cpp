@@ -117,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(CMotorApp, ExitTest,
 
 TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     const std::filesystem::path file = settingsFilePath();
+    ASSERT_TRUE(writeFileAtomically(preferencesFilePath(), "turns-constant.1=99.4\n").done());
     ASSERT_TRUE(writeFileAtomically(file, "99\n").done());
     std::filesystem::permissions(file, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::group_read |
@@ -134,6 +135,9 @@ TEST(CMotorApp, FailedSaveAtExitIsToldToTheUser) {
     EXPECT_NE(messages[0].find(file.string()), std::string::npos) << messages[0];
     EXPECT_GT(messages[0].size(), file.string().size() + 40) << "the reason is missing";
     EXPECT_EQ(readBytes(file), "99\n") << "the old file stays as it was";
+    EXPECT_EQ(calcState().table.turns[0], 99.4) << "kes.cfg's 99 is 99.4 as kes.cfg writes it";
+    EXPECT_EQ(readBytes(preferencesFilePath()).find("turns-constant.2"), std::string::npos)
+        << "no new exact constants beside a kes.cfg that does not hold them";
     std::filesystem::remove(file);
 }
 

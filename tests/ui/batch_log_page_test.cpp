@@ -6,6 +6,7 @@
 
 #include "core/calibration.h"
 #include "core/iso_date.h"
+#include "core/number_text.h"
 #include "tests/support/case_name.h"
 #include "tests/support/program_files.h"
 #include "tests/support/temp_folder.h"
@@ -115,6 +116,11 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
         EXPECT_EQ(rows(IDC_TESTS).size(), 4U);
     });
     EXPECT_EQ(readBytes(settingsFilePath()).substr(0, 4), "147\n");
+    EXPECT_NE(readBytes(preferencesFilePath())
+                  .find("\nturns-constant.1=" +
+                        formatShortest(turnsConstantFromMeasurement(104, 0.25)) + "\n"),
+              std::string::npos)
+        << "the exact constant beside it";
     BatchLog log;
     DiskFile file(batchLogFilePath());
     ASSERT_TRUE(loadBatchLog(log, file).done());

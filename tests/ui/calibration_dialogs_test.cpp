@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrune developers
 // SPDX-License-Identifier: MIT
 
+#include "core/number_text.h"
 #include "files/file_io.h"
 #include "platform/seams.h"
 #include "tests/support/case_name.h"
@@ -243,6 +244,9 @@ TEST_F(CalibrationDialogs, SaveValueWritesTheSettingsOnlyWhenTickedAtOk) {
         });
         // The whole table goes, the earlier unsaved turns calibration included.
         EXPECT_EQ(readBytes(settingsFilePath()), "99\n0\n0\n3.10\n0.00\n0.00\n");
+        EXPECT_NE(readBytes(preferencesFilePath())
+                      .find("\ntorque-constant.1=" + formatShortest(calcState().table.torque[0])),
+                  std::string::npos);
         calibrate(sheet, kTorqueDialog, [&](QWidget* dialog) {
             EXPECT_FALSE(findButton(dialog, "Save Value")->isChecked()) << "unticked each time";
             clickButton(dialog, "Cancel");
@@ -270,6 +274,7 @@ TEST_F(CalibrationDialogs, AFailedSaveIsToldAndTheConstantStaysInEffect) {
     EXPECT_NE(messages[0].find("read-only"), std::string::npos) << messages[0];
     EXPECT_EQ(calcState().turnsConstant, 88);
     EXPECT_EQ(readBytes(settingsFilePath()), "107\n0\n0\n2.70\n0.00\n0.00\n");
+    EXPECT_FALSE(std::filesystem::exists(preferencesFilePath())) << "nothing beside the old file";
 }
 
 struct RefusedCase {

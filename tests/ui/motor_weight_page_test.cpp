@@ -109,6 +109,9 @@ TEST_F(MotorWeight, EveryControlReachesTheModelAndItsTextsComeBack) {
         preferences().setDensity(1.1);
         activate(MotorWeightPage);
         EXPECT_EQ(text(IDC_DENSITY) + " " + text(IDC_LENGTH), "1.10 14.79");
+        enter(motorWeight_, IDC_THICKNESS, "0");
+        EXPECT_EQ(motorWeight_.GetDlgItem(IDC_WEIGHT_NOTE)->property("text").toString(),
+                  "Thickness: a number above 0");
         clickButton(sheet, "Help");
         QTest::keyClick(motorWeight_.GetDlgItem(IDC_LENGTH), Qt::Key_F1);
         motorWeight_.GetDlgItem(IDC_TYPE)->setFocus(Qt::TabFocusReason);

@@ -128,7 +128,7 @@ TEST_F(WindingPageTest, CopyPrintAndSavePdfCarryTheCard) {
         const QString pdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
         for (const std::string& piece :
              {std::string("Motor: Tan II, 4 strands of 1/8\" strip, 10.00 inch long"),
-              std::string("turns constant 107, torque constant 2.70 Winder ratio 16:1"),
+              std::string("turns constant 107.0, torque constant 2.700 Winder ratio 16:1"),
               std::string("Cranks Torque 100 756 47 7.64"), std::string("80 604 37 6.11"),
               "Kestrune " KESTRUNE_VERSION ", " + todayIsoDate()})
             EXPECT_TRUE(pdf.contains(QString::fromStdString(piece))) << pdf.toStdString();

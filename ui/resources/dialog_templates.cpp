@@ -130,7 +130,7 @@ constexpr std::array<ControlTemplate, 14> kList{{
 // Motor Weight: the rubber on the first row, the motor's size on the second, the results below.
 constexpr unsigned kDecimalEdit = st::Border | st::TabStop | st::Decimal;
 constexpr unsigned kResultEdit = st::Border | st::TabStop | st::ReadOnly;
-constexpr std::array<ControlTemplate, 29> kMotorWeight{{
+constexpr std::array<ControlTemplate, 30> kMotorWeight{{
     {IDC_TYPE, LB, "", 10, 20, 60, 10, kInputList},
     {IDC_STATIC, TX, "Type", 10, 10, 60, 8, kLabel},
     {IDC_WIDTH, LB, "", 77, 20, 54, 10, kInputList},
@@ -159,6 +159,7 @@ constexpr std::array<ControlTemplate, 29> kMotorWeight{{
     {IDC_STATIC, TX, "Per strand", 199, 74, 54, 8, kLabel},
     {IDC_CLASS_CHECK, ED, "", 10, 114, 182, 12, kResultEdit},
     {IDC_STATIC, TX, "Class check", 10, 104, 182, 8, kLabel},
+    {IDC_WEIGHT_NOTE, TX, "", 10, 131, 243, 9, kLabel}, // why a box or a result is empty
     {IDC_HELP, PB, "Help", 260, 112, 54, 14, kTab},
 }};
 // Winding: the motor's inputs on the left, the winder's beside them with the buttons below, the

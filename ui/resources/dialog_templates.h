@@ -62,6 +62,7 @@ inline constexpr int IDC_WEIGHT_TURNS = 1105;
 inline constexpr int IDC_WEIGHT_TORQUE = 1106;
 inline constexpr int IDC_PER_STRAND = 1107;
 inline constexpr int IDC_CLASS_CHECK = 1108;
+inline constexpr int IDC_WEIGHT_NOTE = 1109;
 // Winding.
 inline constexpr int IDC_WINDER_RATIO = 1130;
 inline constexpr int IDC_STRETCH = 1131;
