@@ -93,8 +93,7 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     EXPECT_NE(add(noTurns).value_or("").find("\"Turns\""), std::string::npos);
     ASSERT_EQ(model_.testsRows(), 6) << "nothing added with Turns 0";
     EXPECT_EQ(model_.testsRow(1).substr(0, 16), "Unreadable line\t");
-    EXPECT_EQ(model_.batchesRow(2).substr(0, 36),
-              "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
+    EXPECT_EQ(model_.batchesRow(2).substr(0, 36), "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
     EXPECT_EQ(model_.useDensity(2), std::nullopt);
     EXPECT_DOUBLE_EQ(prefs_.density(), 0.36807972628568675);
     const UseOutcome used = model_.use(3);
