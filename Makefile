@@ -8,8 +8,10 @@
 #   make bench           build and run the benchmarks
 #   make package         build the Debian package (build/package/kestrune_*.deb)
 #   make fuzz            run the file-reader fuzzers for FUZZ_SECONDS each (clang)
+#   make web             build the offline field page (build/web/kestrune-field.html)
+#   make test-web        check the field page in headless chromium
 
-.PHONY: all deps configure build run test test-sanitize bench package fuzz clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz web test-web clean
 
 all: build
 
@@ -52,6 +54,15 @@ fuzz: deps
 	        -artifact_prefix=build/fuzz/ $$corpus fuzz/corpus/$${f%_reader} || exit 1; \
 	    rm -rf "$$corpus"; \
 	done
+
+web: deps
+	@tools/install-deps.sh web
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+
+test-web: web
+	@cd web/test && npm ci --silent --no-audit --no-fund
+	@node web/test/run.mjs build/web/kestrune-field.html tests/shared/field_cases.tsv
 
 clean:
 	@rm -rf build
