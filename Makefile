@@ -39,6 +39,7 @@ bench: build
 	@for b in build/default/bench/bench_*; do "$$b" --benchmark_min_time=0.2; done
 
 package: deps
+	@tools/install-deps.sh web
 	@cmake --preset package >/dev/null
 	@cmake --build --preset package
 	@cd build/package && cpack -G DEB

@@ -47,13 +47,18 @@ void take(FieldPage& page, const std::string& id, const std::string& value) {
         page.request(args);
         return;
     }
-    std::string sent = value;
     for (const auto& [list, entries] : page.view().lists)
-        if (list == id)
-            for (std::size_t i = 0; i < entries.size(); ++i)
-                if (entries[i] == value)
-                    sent = std::to_string(i);
-    page.request(std::vector<std::string>{"change", id, sent});
+        for (std::size_t i = 0; list == id && i < entries.size(); ++i)
+            if (entries[i] == value)
+                return page.request(std::vector<std::string>{"change", id, std::to_string(i)});
+    const std::string* box = page.view().text(id);
+    if (!box || id == "tab" || id == "batch-use" || id == "defaults" || id.ends_with("vorlick"))
+        return page.request(std::vector<std::string>{"change", id, value});
+    // A box is emptied, then typed into a key at a time: each key is a change.
+    if (!box->empty())
+        page.request(std::vector<std::string>{"change", id, ""});
+    for (std::size_t n = 1; n <= value.size(); ++n)
+        page.request(std::vector<std::string>{"change", id, value.substr(0, n)});
 }
 
 // What the person reads: a text, or a table's row as its cells joined by "/".
