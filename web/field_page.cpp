@@ -12,22 +12,31 @@
 #include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 
-#include <ranges>
-
 namespace kestrune {
 namespace {
 
 constexpr std::string_view kTypeIds[] = {"turns-type", "card-type", "weight-type"};
 
-std::vector<std::string> listOf(auto&& entries) {
+std::vector<std::string> listOf(const auto& entries) {
     std::vector<std::string> list;
+    list.reserve(entries.size());
     for (const auto& entry : entries)
         list.emplace_back(entry);
     return list;
 }
 
+// The list texts of a table of entries.
+template <typename Entries> std::vector<std::string> listTexts(const Entries& entries) {
+    std::vector<std::string> list;
+    list.reserve(entries.size());
+    for (const auto& entry : entries)
+        list.emplace_back(entry.listText);
+    return list;
+}
+
 std::vector<std::string> counted(int count, int (*at)(int)) {
     std::vector<std::string> list;
+    list.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         list.push_back(formatInt(at(i)));
     return list;
@@ -294,10 +303,8 @@ void FieldPage::updateView() {
         view.lists.emplace_back(id, std::move(entries));
         view.selected.emplace_back(id, selected);
     };
-    const std::vector<std::string> types =
-        listOf(kRubberTypes | std::views::transform([](const auto& t) { return t.listText; }));
-    const std::vector<std::string> widths =
-        listOf(kStripWidths | std::views::transform([](const auto& w) { return w.listText; }));
+    const std::vector<std::string> types = listTexts(kRubberTypes);
+    const std::vector<std::string> widths = listTexts(kStripWidths);
     const std::vector<std::string> strands = counted(kStrandCounts, strandsAt);
     const std::vector<std::string> limits = counted(kLimitCount, limitsAt);
     const std::vector<std::string> units = listOf(kLengthUnitTexts);
@@ -339,9 +346,7 @@ void FieldPage::updateView() {
     list("weight-width", widths, weightChoices.width);
     list("weight-strands", strands, weightChoices.strands);
     list("weight-limit", limits, weightChoices.limit);
-    list("weight-class",
-         listOf(kWeightClasses | std::views::transform([](const auto& c) { return c.listText; })),
-         weightChoices.weightClass);
+    list("weight-class", listTexts(kWeightClasses), weightChoices.weightClass);
     list("weight-units", units, weightChoices.units);
     text("weight-length", weight.length);
     text("weight-weight", weight.weight);
@@ -361,6 +366,7 @@ void FieldPage::updateView() {
     text("const-note", constantsNote_);
     text("message", message_);
     std::vector<std::string> batchRows;
+    batchRows.reserve(static_cast<std::size_t>(batches_.batchesRows()));
     for (int row = 0; row < batches_.batchesRows(); ++row)
         batchRows.push_back(batches_.batchesRow(row));
     view.tables.emplace_back("batches", cellsOf(batchRows));

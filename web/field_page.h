@@ -59,7 +59,7 @@ private:
     std::string tab_ = "turns";
     // The constants' boxes: turns constants by type, then torque constants; and why one is not
     // used.
-    std::array<std::string, 2 * kRubberTypeCount> constantTexts_;
+    std::array<std::string, std::size_t{2} * kRubberTypeCount> constantTexts_;
     std::string constantsNote_;
     std::string message_; // what the last file picked or batch used did
     FieldView view_;

@@ -41,8 +41,10 @@ void take(FieldPage& page, const std::string& id, const std::string& value) {
     if (id == "pick-settings" || id == "pick-batches") {
         std::vector<std::string> args{id == "pick-settings" ? "settings" : "batches"};
         for (const std::string& name : split(value, ",")) {
+            std::string path = kShared + "/field/";
+            path += name;
             args.push_back(name);
-            args.push_back(fileText(kShared + "/field/" + name));
+            args.push_back(fileText(path));
         }
         page.request(args);
         return;
