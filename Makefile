@@ -8,8 +8,10 @@
 #   make bench           build and run the benchmarks
 #   make package         build the Debian package (build/package/kestrune_*.deb)
 #   make fuzz            run the file-reader fuzzers for FUZZ_SECONDS each (clang)
+#   make web             build the offline field page (build/web/kestrune-field.html)
+#   make test-web        check the field page in headless chromium
 
-.PHONY: all deps configure build run test test-sanitize bench package fuzz clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz web test-web clean
 
 all: build
 
@@ -37,6 +39,7 @@ bench: build
 	@for b in build/default/bench/bench_*; do "$$b" --benchmark_min_time=0.2; done
 
 package: deps
+	@tools/install-deps.sh web
 	@cmake --preset package >/dev/null
 	@cmake --build --preset package
 	@cd build/package && cpack -G DEB
@@ -52,6 +55,15 @@ fuzz: deps
 	        -artifact_prefix=build/fuzz/ $$corpus fuzz/corpus/$${f%_reader} || exit 1; \
 	    rm -rf "$$corpus"; \
 	done
+
+web: deps
+	@tools/install-deps.sh web
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+
+test-web: web
+	@cd web/test && npm ci --silent --no-audit --no-fund
+	@node web/test/run.mjs build/web/kestrune-field.html tests/shared/field_cases.tsv
 
 clean:
 	@rm -rf build

@@ -20,6 +20,16 @@ packages=(
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-dev)
 fi
+# `install-deps.sh web`: the WebAssembly toolchain for the field page, and the browser and node
+# that its test drives.
+if [ "${1:-}" = web ]; then
+    packages+=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
+        libclang-rt-19-dev-wasm32 python3 chromium)
+    # A node from elsewhere carries its own npm and conflicts with Debian's: take Debian's only
+    # when there is none.
+    command -v node >/dev/null 2>&1 || packages+=(nodejs)
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
