@@ -27,8 +27,8 @@ namespace {
 // Columns in dialog units, wide enough for their headers, so they scale with the font.
 // The first five of each (batch, type, turns or tests, the constants) fit the table's width at the
 // page's size.
-constexpr std::array<int, 11> kTestColumns{50, 110, 134, 188, 246, 292, 316, 346, 392, 450, 498};
-constexpr std::array<int, 11> kBatchColumns{50, 110, 134, 188, 246, 304, 360, 406, 458, 522, 574};
+constexpr std::array<int, 11> kTestColumns{58, 120, 144, 198, 252, 298, 322, 352, 398, 456, 504};
+constexpr std::array<int, 11> kBatchColumns{58, 120, 144, 198, 252, 310, 366, 412, 464, 528, 580};
 } // namespace
 
 const std::array<EventEntry<CBatchLogDlg>, 13> CBatchLogDlg::kEvents{{
