@@ -46,9 +46,9 @@ std::string joinColumns(std::initializer_list<std::string> columns) {
     return row;
 }
 
-void appendStatistic(std::string& row, const std::optional<Statistic>& s, int decimals) {
+// The deviation, least and greatest of a statistic; its mean stands with the other means.
+void appendSpread(std::string& row, const std::optional<Statistic>& s, int decimals) {
     const std::optional<double> none;
-    row += '\t' + orNone(s ? std::optional(s->mean) : none, decimals);
     row += '\t' + orNone(s ? s->deviation : none, decimals);
     row += '\t' + orNone(s ? std::optional(s->least) : none, decimals);
     row += '\t' + orNone(s ? std::optional(s->greatest) : none, decimals);
@@ -69,9 +69,10 @@ std::string formatDensity(std::optional<double> density) {
 }
 
 std::string testsHeader(LengthUnit unit) {
-    return std::string("Batch\tDate\tType\tWidth\tStrands\t") +
+    return std::string(
+               "Batch\tType\tTurns\tTurns constant\tTorque constant\tDate\tWidth\tStrands\t") +
            (unit == LengthUnit::Millimetre ? "Length (mm)" : "Length (in)") +
-           "\tTurns\tTorque (oz-in)\tWeight (g)\tNote\tTurns constant\tTorque constant";
+           "\tTorque (oz-in)\tWeight (g)\tNote";
 }
 
 std::string formatTestRow(const BatchLogEntry& entry, double thickness, LengthUnit unit) {
@@ -80,29 +81,33 @@ std::string formatTestRow(const BatchLogEntry& entry, double thickness, LengthUn
         return "Unreadable line\t" + oneColumn(entry.unreadable());
     const BreakTest& test = *kept;
     const TestConstants constants = constantsOf(test, thickness);
-    return joinColumns({oneColumn(test.batch), test.date, std::string(typeListText(test.type)),
-                        std::string(widthListText(test.width)), formatInt(test.strands),
-                        formatLength(test.length, unit), formatInt(test.turns),
-                        test.torque ? formatFixed(*test.torque, 2) : "",
-                        test.weight ? formatGrams(*test.weight) : "", oneColumn(test.note),
-                        formatTurnsConstant(constants.turns),
-                        formatTorqueConstant(constants.torque)});
+    return joinColumns(
+        {oneColumn(test.batch), std::string(typeListText(test.type)), formatInt(test.turns),
+         formatTurnsConstant(constants.turns), formatTorqueConstant(constants.torque), test.date,
+         std::string(widthListText(test.width)), formatInt(test.strands),
+         formatLength(test.length, unit), test.torque ? formatFixed(*test.torque, 2) : "",
+         test.weight ? formatGrams(*test.weight) : "", oneColumn(test.note)});
 }
 
 std::string batchesHeader() {
-    return "Batch\tType\tTests\tTurns constant\tDeviation\tLeast\tGreatest\tTorque "
-           "constant\tDeviation\tLeast\tGreatest\tDensity (g/cm³)";
+    return "Batch\tType\tTests\tTurns constant\tTorque constant\tDensity (g/cm³)\tTurns "
+           "deviation\tTurns least\tTurns greatest\tTorque deviation\tTorque least\tTorque "
+           "greatest";
 }
 
 std::string formatBatchRow(const BatchSummary& summary) {
+    const auto mean = [](const std::optional<Statistic>& s) {
+        return s ? std::optional(s->mean) : std::nullopt;
+    };
     std::string row = oneColumn(summary.batch);
     row += '\t';
     row += typeListText(summary.type);
     row += '\t' + std::to_string(summary.tests);
-    appendStatistic(row, summary.turns, 1);
-    appendStatistic(row, summary.torque, 3);
-    row +=
-        '\t' + formatDensity(summary.density ? std::optional(summary.density->mean) : std::nullopt);
+    row += '\t' + formatTurnsConstant(mean(summary.turns));
+    row += '\t' + formatTorqueConstant(mean(summary.torque));
+    row += '\t' + formatDensity(mean(summary.density));
+    appendSpread(row, summary.turns, 1);
+    appendSpread(row, summary.torque, 3);
     return row;
 }
 

@@ -22,14 +22,16 @@ std::string formatTurnsConstant(std::optional<double> constant);
 std::string formatTorqueConstant(std::optional<double> constant);
 std::string formatDensity(std::optional<double> density);
 
-// Tests: the ten fields (length in the unit, torque and weight "%.2f"), then the turns and
-// torque constants. Tabs and line breaks in the batch and note show as spaces, bytes that are no
+// Tests: batch, type, turns and the turns and torque constants first, which a narrow table shows
+// without scrolling, then the other fields (length in the unit, torque and weight "%.2f"), the
+// note last. Tabs and line breaks in the batch and note show as spaces, bytes that are no
 // UTF-8 as U+FFFD. An unreadable record shows as "Unreadable line" and its bytes, alike.
 std::string testsHeader(LengthUnit unit);
 std::string formatTestRow(const BatchLogEntry& entry, double thickness, LengthUnit unit);
 
-// Batches: batch, type, tests; mean, deviation, least and greatest of the turns constant and of
-// the torque constant; the mean density.
+// Batches: batch, type, tests; the means of the turns constant, the torque constant and the
+// density; then the deviation, least and greatest of the turns constant and of the torque
+// constant.
 std::string batchesHeader();
 std::string formatBatchRow(const BatchSummary& summary);
 

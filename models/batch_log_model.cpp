@@ -7,8 +7,10 @@
 #include "batches/batch_rows.h"
 #include "core/iso_date.h"
 #include "core/number_text.h"
+#include "same_batch_name.h"
 #include "settings/settings_file.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace kestrune {
@@ -28,6 +30,16 @@ std::string inQuotes(std::string_view text) {
         out += "…";
     }
     return out + "\"";
+}
+
+// A batch name cut as inQuotes cuts it, without the quotes.
+std::string shortName(std::string_view text) {
+    const std::string quoted = inQuotes(text);
+    return quoted.substr(1, quoted.size() - 2);
+}
+
+std::string testCount(std::size_t tests, std::string_view what) {
+    return std::to_string(tests) + " " + std::string(what) + (tests == 1 ? "" : "s");
 }
 
 std::string batchName(const BatchSummary& summary) {
@@ -59,11 +71,11 @@ std::vector<std::string> constantsKesCfgLoses(const BatchSummary& summary) {
 BatchLogModel::BatchLogModel(CalcState& state, Preferences& preferences)
     : state_(state), preferences_(preferences) {}
 
-const BreakTestTexts& BatchLogModel::start() {
+const BreakTestTexts& BatchLogModel::start(std::string today) {
     typed_ = {};
     typed_.type = startingType(state_.currentType);
     typed_.width = static_cast<int>(StripWidth::W1_8);
-    typed_.date = todayIsoDate();
+    typed_.date = std::move(today);
     typed_.strands = "2";
     return typed_;
 }
@@ -92,6 +104,7 @@ bool BatchLogModel::showAgain(std::string length) {
     if (unit == shownUnit_ && preferences_.thickness() == shownThickness_)
         return false;
     seePreferences();
+    changing_ = -1; // the tables are shown anew, without a selection
     return true;
 }
 
@@ -124,8 +137,34 @@ std::string BatchLogModel::batchesRow(int row) const {
     return summary ? formatBatchRow(*summary) : std::string();
 }
 
+std::vector<std::string> BatchLogModel::batchNames() const {
+    std::vector<std::string> names;
+    for (const BatchLogEntry& entry : entries_) {
+        if (entry.isTest())
+            names.emplace_back(entry.batch());
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    if (names.size() > kListedBatches)
+        names.resize(kListedBatches);
+    return names;
+}
+
 std::optional<std::string> BatchLogModel::typeTest(BreakTestTexts texts) {
     typed_ = std::move(texts);
+    std::optional<std::string_view> known;
+    for (const BatchLogEntry& entry : entries_) {
+        if (!entry.isTest())
+            continue;
+        if (entry.batch() == typed_.batch) {
+            known.reset(); // typed as the log has it
+            break;
+        }
+        if (!known && sameBatchName(entry.batch(), typed_.batch))
+            known = entry.batch();
+    }
+    if (known)
+        typed_.batch = std::string(*known);
     BreakTestEntry entry = readBreakTestEntry(typed_, shownUnit_, shownThickness_);
     test_ = std::move(entry.test);
     if (!test_)
@@ -139,7 +178,12 @@ FileResult BatchLogModel::change(const BatchLogChange& change, StoredFile& file,
     const BatchLogChanged changed = changeBatchLog(entries_, change, file, shownThickness_);
     reread_ = changed.reread;
     if (changed.reread) {
+        changing_ = -1;
         summaries_ = BatchSummaries(entries_, shownThickness_);
+    } else if (changed.result.done() && change.record && change.test) {
+        // A test changed in place may move to another batch: every summary is made again.
+        summaries_ = BatchSummaries(entries_, shownThickness_);
+        batchRowsChanged_.last = batchesRows() - 1;
     } else if (changed.result.done()) {
         touched(change.test ? summaries_.added(entries_, changed.index, shownThickness_)
                             : summaries_.removed(entries_, changed.index, goneBatch, goneType,
@@ -164,9 +208,50 @@ FileResult BatchLogModel::addTypedTest(StoredFile& file) {
     if (!result.done())
         return result;
     test_.reset();
+    changing_ = -1;
+    status_.clear();
     // The next test of the series: the same batch, date and motor, its own results.
     for (std::string* box : {&typed_.turns, &typed_.torque, &typed_.weight, &typed_.note})
         box->clear();
+    return result;
+}
+
+bool BatchLogModel::selectTest(int row) {
+    changing_ = -1;
+    if (row <= 0 || static_cast<std::size_t>(row) > entries_.size())
+        return false;
+    const std::optional<BreakTest> test = entries_[static_cast<std::size_t>(row - 1)].test();
+    if (!test)
+        return false;
+    changing_ = row;
+    // Numbers as they are kept, so that a Change of another box leaves them as they were.
+    const auto optional = [](const std::optional<double>& value) {
+        return value ? formatShortest(*value) : std::string();
+    };
+    typed_ = {test->batch,
+              test->date,
+              test->type,
+              test->width,
+              formatInt(test->strands),
+              formatLengthInput(test->length, shownUnit_),
+              formatInt(test->turns),
+              optional(test->torque),
+              optional(test->weight),
+              test->note};
+    test_.reset();
+    return true;
+}
+
+FileResult BatchLogModel::changeTypedTest(StoredFile& file) {
+    reread_ = false;
+    if (!test_ || changing_ <= 0)
+        return FileResult::failure("there is no test to change");
+    const auto index = static_cast<std::size_t>(changing_ - 1);
+    FileResult result = change({recordName(entries_, index), *test_}, file);
+    if (result.done()) {
+        test_.reset();
+        status_.clear();
+    }
     return result;
 }
 
@@ -175,7 +260,10 @@ std::optional<std::string> BatchLogModel::deleteQuestion(int row) const {
         return std::nullopt;
     const std::optional<BreakTest> test = entries_[static_cast<std::size_t>(row - 1)].test();
     const std::string what =
-        test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date
+        test ? "the test of batch " + inQuotes(test->batch) + " of " + test->date + " (" +
+                   formatLength(test->length, shownUnit_) +
+                   (shownUnit_ == LengthUnit::Millimetre ? " mm, " : " in, ") +
+                   testCount(static_cast<std::size_t>(test->turns), "turn") + ")"
              : "the line of kes-batches.csv that could not be read (row " + formatInt(row) + ")";
     return "Delete " + what + " from the Batch Log?\n\nIt is removed from kes-batches.csv at once.";
 }
@@ -187,7 +275,30 @@ FileResult BatchLogModel::deleteTest(int row, StoredFile& file) {
     // Named by its record as read, so that the same test goes if another program moved it.
     const auto index = static_cast<std::size_t>(row - 1);
     const std::string batch(entries_[index].batch());
-    return change({recordName(entries_, index), std::nullopt}, file, batch, entries_[index].type());
+    FileResult result =
+        change({recordName(entries_, index), std::nullopt}, file, batch, entries_[index].type());
+    if (result.done()) {
+        changing_ = -1;
+        status_.clear();
+    }
+    return result;
+}
+
+std::string BatchLogModel::copyText(Table table, std::span<const int> rows) const {
+    const bool tests = table == Table::Tests;
+    const int count = tests ? testsRows() : batchesRows();
+    const auto line = [&](int row) { return (tests ? testsRow(row) : batchesRow(row)) + "\n"; };
+    std::string text = line(0);
+    bool any = false;
+    for (const int row : rows) {
+        if (row > 0 && row < count) {
+            text += line(row);
+            any = true;
+        }
+    }
+    for (int row = 1; !any && row < count; ++row)
+        text += line(row);
+    return text;
 }
 
 std::optional<BatchSummary> BatchLogModel::summaryAt(int row) const {
@@ -205,6 +316,12 @@ UseOutcome BatchLogModel::use(int row) {
         return {false, batchName(*summary) +
                            " gives no constant Kestrune can compute with. Nothing was changed."};
     useSummary(state_, *summary);
+    status_ = std::string(typeListText(summary->type)) + " now computes with " +
+              formatTurnsConstant(summary->turns->mean) +
+              (summary->torque ? " and " + formatTorqueConstant(summary->torque->mean)
+                               : " and its torque constant as it was") +
+              " (batch " + shortName(summary->batch) + ", " + testCount(summary->tests, "test") +
+              ")";
     const std::vector<std::string> lost = constantsKesCfgLoses(*summary);
     if (lost.empty())
         return {true, std::nullopt};
@@ -223,6 +340,9 @@ std::optional<std::string> BatchLogModel::useDensity(int row) {
     if (!summary->density || !preferences_.setDensity(summary->density->mean))
         return batchName(*summary) + " has no test with a weight, so it gives no density. Enter "
                                      "each test motor's weight in \"Weight (g)\".";
+    status_ = "Motor Weight now computes with " + formatDensity(summary->density->mean) +
+              " g/cm³ (batch " + shortName(summary->batch) + ", " +
+              testCount(summary->density->count, "weighed test") + ")";
     return std::nullopt;
 }
 

@@ -17,6 +17,7 @@
 #include "core/stored_file.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ public:
         "It is the batch log: replacing it erases every test in it.";
     static constexpr std::string_view kTestNotAdded =
         "The test was not added; the boxes still hold it.";
+    static constexpr std::string_view kTestNotChanged =
+        "The test was not changed; the boxes still hold it.";
     static constexpr std::string_view kLogKept = "Nothing was deleted: the file is as it was.";
     static constexpr std::string_view kConstantsNotKept =
         "The batch's constants are in use until Kestrune ends, but they were not kept for the "
@@ -51,9 +54,9 @@ public:
     // thickness the tables are shown with and take the density of "Use density".
     BatchLogModel(CalcState& state, Preferences& preferences);
 
-    // The boxes of the first test: the calculation pages' type, "1/8", today's date and the
-    // two-strand test loop.
-    const BreakTestTexts& start();
+    // The boxes of the first test: the calculation pages' type, "1/8", the date of today (ISO,
+    // as the page's clock gives it) and the two-strand test loop.
+    const BreakTestTexts& start(std::string today);
 
     // The log becomes the file's, shown in the preferences' units and thickness. A failed read
     // leaves no test of it: part of a log is no log to add to.
@@ -81,14 +84,30 @@ public:
     // The header row of either table is no test and no batch.
     static bool isHeaderRow(int row) { return row == 0; }
 
-    // Add, first: the boxes as they stand; the refusal to tell when they give no test (nothing
-    // is asked or written then).
+    // The batch names of the log for the Batch list, sorted, each once; at most kListedBatches
+    // of them (a typed name is matched to every name of the log all the same).
+    static constexpr std::size_t kListedBatches = 1000;
+    std::vector<std::string> batchNames() const;
+
+    // Add or Change, first: the boxes as they stand, a batch typed as a known one but for case
+    // and blanks taken as that one; the refusal to tell when they give no test (nothing is
+    // asked or written then).
     std::optional<std::string> typeTest(BreakTestTexts texts);
     // Then the test typed goes into the log and its file, as the file is on disk. Once it is
     // written the boxes of its own results are emptied for the next test of the series.
     FileResult addTypedTest(StoredFile& file);
-    // The boxes as the model last had them: typed, emptied after Add, Length converted.
+    // The boxes as the model last had them: typed, emptied after Add, Length converted, filled
+    // from a test selected.
     const BreakTestTexts& typed() const { return typed_; }
+
+    // The user selected a Tests row: a test's values go into the boxes, to be changed (true); a
+    // row that is no test (or -1) changes nothing. Either way what was being changed is not.
+    bool selectTest(int row);
+    // The Tests row being changed, -1 for none: Change is for it, and Enter changes it.
+    int changingRow() const { return changing_; }
+    // Change: the test typed takes the place of the one being changed, in the log and its file
+    // as the file is on disk; when another program changed or removed that one, nothing is.
+    FileResult changeTypedTest(StoredFile& file);
 
     // Delete of a Tests row: the question to ask first, nothing for a row that is no test. The
     // test asked about goes, from the file as it is on disk; when another program changed or
@@ -98,6 +117,15 @@ public:
     // Whether the last Add or Delete found that another program had changed the file, and read
     // it again: then both tables show it anew, whatever came of the change.
     bool reread() const { return reread_; }
+
+    // Copy: the table's header, then the rows given (each Tests or Batches row once, in order),
+    // or every row when none is given; a line each, tab-separated.
+    enum class Table { Tests, Batches };
+    std::string copyText(Table table, std::span<const int> rows) const;
+
+    // What the last "Use" or "Use density" did, until the next change of the log or of what is
+    // used; empty for nothing.
+    const std::string& status() const { return status_; }
 
     // "Use" of a Batches row; the page keeps the constants with saveConstantsReported when
     // "Save Value" is ticked.
@@ -126,6 +154,8 @@ private:
     BreakTestTexts typed_;
     std::optional<BreakTest> test_; // the test typed for Add
     bool reread_ = false;
+    int changing_ = -1;
+    std::string status_;
 };
 
 } // namespace kestrune

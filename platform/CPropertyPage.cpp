@@ -17,4 +17,8 @@ bool CPropertyPage::OnQueryCancel() {
     return true;
 }
 
+EnterKey CPropertyPage::OnEnterKey(int /*controlId*/) {
+    return EnterKey::ok();
+}
+
 } // namespace kestrune::platform

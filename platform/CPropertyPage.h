@@ -5,6 +5,7 @@
 // One page of a CPropertySheet; its window is created on the page's first activation.
 
 #include "platform/CWnd.h"
+#include "platform/enter_key.h"
 
 namespace kestrune::platform {
 
@@ -26,6 +27,9 @@ protected:
     virtual bool OnApply();
     // The same before it closes with Cancel, Esc or the close box. Base: true.
     virtual bool OnQueryCancel();
+    // Enter in the control of that id (-1: none of the page's has the focus), where the control
+    // does not take Enter itself. Base: the sheet's OK.
+    virtual EnterKey OnEnterKey(int controlId);
 
 private:
     friend class CPropertySheet;

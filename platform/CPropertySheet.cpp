@@ -5,6 +5,7 @@
 
 #include "platform/CPropertyPage.h"
 #include "platform/detail/dialog_window.h"
+#include "platform/detail/enter_key_filter.h"
 #include "platform/detail/qt_text.h"
 #include "platform/detail/sheet_tabs.h"
 #include "platform/detail/window_access.h"
@@ -149,6 +150,8 @@ void CPropertySheet::activate(int index) {
         previous = control;
     }
     created_[at(index)] = true;
+    surface->installEventFilter(new detail::EnterKeyFilter(
+        page, [&page](int controlId) { return page.OnEnterKey(controlId); }, surface));
     // Only the page the sheet opens on takes the focus; a tab click leaves it on the tabs.
     if (detail::WindowAccess::initDialog(page) && !widget()->isVisible()) {
         detail::focusFirstTabStop(page, page.GetTemplate());

@@ -17,4 +17,12 @@ void Button::SetCheck(bool checked) {
     }
 }
 
+void Button::EnableWindow(bool enable) {
+    button_->setEnabled(enable);
+}
+
+bool Button::IsWindowEnabled() const {
+    return button_->isEnabled();
+}
+
 } // namespace kestrune::platform

@@ -17,6 +17,9 @@ public:
     bool GetCheck() const;
     // Raises no notification.
     void SetCheck(bool checked);
+    // A disabled button takes no click, no focus and no Enter.
+    void EnableWindow(bool enable);
+    bool IsWindowEnabled() const;
 
 private:
     QAbstractButton* button_;

@@ -21,11 +21,12 @@ inline constexpr unsigned VScroll = 1U << 1;
 inline constexpr unsigned TabStop = 1U << 2;
 inline constexpr unsigned Notify = 1U << 3; // list box: tells its window about selection changes
 inline constexpr unsigned NoIntegralHeight = 1U << 4;
-inline constexpr unsigned NoSel = 1U << 5;       // list box: rows show but never stay selected
-inline constexpr unsigned Number = 1U << 6;      // edit, combo box: digits only, typed or pasted
-inline constexpr unsigned UseTabStops = 1U << 7; // list box: tabs expand every 32 dialog units
-inline constexpr unsigned Decimal = 1U << 8;     // edit: a number with a point, typed or pasted
-inline constexpr unsigned ReadOnly = 1U << 9;    // edit: a result to select and copy, not to type
+inline constexpr unsigned NoSel = 1U << 5;         // list box: rows show but never stay selected
+inline constexpr unsigned Number = 1U << 6;        // edit, combo box: digits only, typed or pasted
+inline constexpr unsigned UseTabStops = 1U << 7;   // list box: tabs expand every 32 dialog units
+inline constexpr unsigned Decimal = 1U << 8;       // edit: a number with a point, typed or pasted
+inline constexpr unsigned ReadOnly = 1U << 9;      // edit: a result to select and copy, not to type
+inline constexpr unsigned AutoComplete = 1U << 10; // combo box: typing completes a known entry
 } // namespace style
 
 // Window style bits of a template; a window without any has a title bar and a close box.

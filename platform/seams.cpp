@@ -19,6 +19,7 @@ struct Hooks {
     std::function<std::optional<std::filesystem::path>(const FileDialogRequest&)> fileDialog;
     std::function<void(unsigned long)> help;
     std::function<void(const std::string&, const std::string&)> message;
+    std::function<void(const std::string&)> clipboard;
 };
 
 Hooks& hooks() {
@@ -41,6 +42,10 @@ void setMessageHook(std::function<void(const std::string& caption, const std::st
     hooks().message = std::move(hook);
 }
 
+void setClipboardHook(std::function<void(const std::string& text)> hook) {
+    hooks().clipboard = std::move(hook);
+}
+
 int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type) {
     const std::string captionText(caption);
     const std::string bodyText(text);
@@ -52,6 +57,10 @@ int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type
 }
 
 void SetClipboardText(std::string_view text) {
+    if (hooks().clipboard) {
+        hooks().clipboard(std::string(text));
+        return;
+    }
     QGuiApplication::clipboard()->setText(detail::qtText(text));
 }
 

@@ -3,8 +3,8 @@
 
 #pragma once
 // The places where the program meets the desktop outside its own windows: file dialogs, the
-// help viewer, warnings and the clipboard (printing: print.h). All but the clipboard, which tests
-// read as it is, can be replaced by a function; an empty function brings back the real one.
+// help viewer, warnings and the clipboard (printing: print.h). Each can be replaced by a function;
+// an empty function brings back the real one.
 
 #include "platform/win_constants.h"
 
@@ -32,6 +32,8 @@ void setHelpHook(std::function<void(unsigned long context)> hook);
 // Receives each warning (a message box with OK) instead of the message box. Questions are always
 // shown; tests answer them as any other modal window.
 void setMessageHook(std::function<void(const std::string& caption, const std::string& text)> hook);
+// Receives each text put on the clipboard instead of the clipboard.
+void setClipboardHook(std::function<void(const std::string& text)> hook);
 
 // A message the user must answer, modal over the active window: MB_OK (a warning), MB_YESNO or
 // MB_SAVEDISCARDCANCEL (questions). The button chosen: IDOK, IDYES, IDNO or IDCANCEL.

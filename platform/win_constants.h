@@ -26,6 +26,7 @@ enum Notification {
     LBN_SELCHANGE,  // the user changed a list box's selection (never raised by SetCurSel)
     LBN_SETFOCUS,   // a list box got the keyboard focus
     LBN_DELETEKEY,  // the user pressed Delete in a list box (its window may delete the selection)
+    LBN_COPYKEY,    // the user pressed Copy (Ctrl+C) in a table, after it copied its current row
     EN_UPDATE,      // an edit's text changed, typed or set by the program
     EN_SETFOCUS,    // an edit got the keyboard focus
     BN_CLICKED,     // a push button was clicked, or a check box toggled by the user

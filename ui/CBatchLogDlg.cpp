@@ -4,7 +4,9 @@
 #include "ui/CBatchLogDlg.h"
 
 #include "batches/batch_log_file.h"
+#include "core/iso_date.h"
 #include "files/start_directory.h"
+#include "platform/seams.h"
 #include "ui/file_reports.h"
 #include "ui/help_contexts.h"
 #include "ui/input_lists.h"
@@ -13,6 +15,7 @@
 #include "ui/save_constants.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -22,19 +25,26 @@ using namespace platform;
 
 namespace {
 // Columns in dialog units, wide enough for their headers, so they scale with the font.
-constexpr std::array<int, 11> kTestColumns{54, 100, 164, 188, 220, 268, 296, 356, 402, 466, 528};
-constexpr std::array<int, 11> kBatchColumns{54, 118, 142, 202, 242, 270, 306, 368, 408, 436, 472};
+// The first five of each (batch, type, turns or tests, the constants) fit the table's width at the
+// page's size.
+constexpr std::array<int, 11> kTestColumns{58, 120, 144, 198, 252, 298, 322, 352, 398, 456, 504};
+constexpr std::array<int, 11> kBatchColumns{58, 120, 144, 198, 252, 310, 366, 412, 464, 528, 580};
 } // namespace
 
-const std::array<EventEntry<CBatchLogDlg>, 8> CBatchLogDlg::kEvents{{
+const std::array<EventEntry<CBatchLogDlg>, 13> CBatchLogDlg::kEvents{{
     {IDC_ADD, BN_CLICKED, &CBatchLogDlg::OnAddClicked},
-    {IDC_TESTS, LBN_SELCHANGE, &CBatchLogDlg::OnTableSelChange},
+    {IDC_CHANGE, BN_CLICKED, &CBatchLogDlg::OnChangeClicked},
+    {IDC_TESTS, LBN_SELCHANGE, &CBatchLogDlg::OnTestsSelChange},
     {IDC_TESTS, LBN_DELETEKEY, &CBatchLogDlg::OnDeleteClicked},
+    {IDC_TESTS, LBN_COPYKEY, &CBatchLogDlg::OnCopyTestsClicked},
     {IDC_DELETE, BN_CLICKED, &CBatchLogDlg::OnDeleteClicked},
+    {IDC_COPY_TESTS, BN_CLICKED, &CBatchLogDlg::OnCopyTestsClicked},
     {IDC_HELP, BN_CLICKED, &CBatchLogDlg::OnHelpClicked},
     {IDC_BATCHES, LBN_SELCHANGE, &CBatchLogDlg::OnTableSelChange},
+    {IDC_BATCHES, LBN_COPYKEY, &CBatchLogDlg::OnCopyBatchesClicked},
     {IDC_USE, BN_CLICKED, &CBatchLogDlg::OnUseClicked},
     {IDC_USE_DENSITY, BN_CLICKED, &CBatchLogDlg::OnUseDensityClicked},
+    {IDC_COPY_BATCHES, BN_CLICKED, &CBatchLogDlg::OnCopyBatchesClicked},
 }};
 
 CBatchLogDlg::CBatchLogDlg()
@@ -48,9 +58,21 @@ bool CBatchLogDlg::OnCommand(int controlId, Notification code) {
            CPropertyPage::OnCommand(controlId, code);
 }
 
+EnterKey CBatchLogDlg::OnEnterKey(int controlId) {
+    switch (controlId) {
+    case IDC_TESTS:
+    case IDC_BATCHES:
+    case IDC_SAVE_VALUE:
+    case -1:
+        return EnterKey::nothing();
+    default:
+        return EnterKey::press(model_.changingRow() > 0 ? IDC_CHANGE : IDC_ADD);
+    }
+}
+
 bool CBatchLogDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    fillTypeList(GetListBox(IDC_TYPE), model_.start().type);
+    fillTypeList(GetListBox(IDC_TYPE), model_.start(todayIsoDate()).type);
     fillWidthList(GetListBox(IDC_WIDTH));
     showTyped();
     GetListBox(IDC_TESTS).SetTabStops(kTestColumns);
@@ -62,6 +84,8 @@ bool CBatchLogDlg::OnInitDialog() {
         logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread,
         BatchLogModel::kReplacingErases);
     showTables();
+    showBatchNames();
+    showState();
     shown_ = true;
     return true;
 }
@@ -72,8 +96,10 @@ void CBatchLogDlg::DoDataExchange(CDataExchange& dx) {
     Edit length = GetEdit(IDC_LENGTH);
     const bool tablesChanged = model_.showAgain(length.GetWindowText());
     length.ShowText(model_.typed().length);
-    if (tablesChanged)
+    if (tablesChanged) {
         showTables();
+        showState();
+    }
 }
 
 void CBatchLogDlg::showTables() {
@@ -103,8 +129,10 @@ void CBatchLogDlg::showBatchesChanged() {
 
 void CBatchLogDlg::showTyped() {
     const BreakTestTexts& typed = model_.typed();
-    for (const auto& [id, text] : {std::pair{IDC_BATCH, &typed.batch},
-                                   {IDC_DATE, &typed.date},
+    GetComboBox(IDC_BATCH).SetWindowText(typed.batch);
+    GetListBox(IDC_TYPE).SetCurSel(typed.type);
+    GetListBox(IDC_WIDTH).SetCurSel(typed.width);
+    for (const auto& [id, text] : {std::pair{IDC_DATE, &typed.date},
                                    {IDC_TEST_STRANDS, &typed.strands},
                                    {IDC_LENGTH, &typed.length},
                                    {IDC_TEST_TURNS, &typed.turns},
@@ -114,16 +142,36 @@ void CBatchLogDlg::showTyped() {
         GetEdit(id).ShowText(*text);
 }
 
-void CBatchLogDlg::OnAddClicked() {
+void CBatchLogDlg::showBatchNames() {
+    ComboBox batch = GetComboBox(IDC_BATCH);
+    const std::string typed = batch.GetWindowText();
+    batch.ResetContent();
+    for (const std::string& name : model_.batchNames())
+        batch.AddString(name);
+    batch.SetWindowText(typed);
+}
+
+void CBatchLogDlg::showState() {
+    GetButton(IDC_CHANGE).EnableWindow(model_.changingRow() > 0);
+    SetDlgItemText(IDC_USE_STATUS, model_.status());
+}
+
+bool CBatchLogDlg::typeTest() {
     const auto text = [this](int id) { return GetEdit(id).GetWindowText(); };
     const auto selected = [this](int id) { return GetListBox(id).GetCurSel(); };
     if (const auto refusal = model_.typeTest(
-            {text(IDC_BATCH), text(IDC_DATE), selected(IDC_TYPE), selected(IDC_WIDTH),
-             text(IDC_TEST_STRANDS), text(IDC_LENGTH), text(IDC_TEST_TURNS), text(IDC_TEST_TORQUE),
-             text(IDC_TEST_WEIGHT), text(IDC_NOTE)})) {
+            {GetComboBox(IDC_BATCH).GetWindowText(), text(IDC_DATE), selected(IDC_TYPE),
+             selected(IDC_WIDTH), text(IDC_TEST_STRANDS), text(IDC_LENGTH), text(IDC_TEST_TURNS),
+             text(IDC_TEST_TORQUE), text(IDC_TEST_WEIGHT), text(IDC_NOTE)})) {
         tell(*refusal);
-        return;
+        return false;
     }
+    return true;
+}
+
+void CBatchLogDlg::OnAddClicked() {
+    if (!typeTest())
+        return;
     const bool added = saveReported(
         logFile_, [&] { return model_.addTypedTest(logFile_); }, BatchLogModel::kTestNotAdded);
     if (model_.reread())
@@ -134,6 +182,39 @@ void CBatchLogDlg::OnAddClicked() {
     tests.SetCurSel(tests.SetCount(model_.testsRows()) - 1);
     showBatchesChanged();
     showTyped();
+    showBatchNames();
+    showState();
+}
+
+void CBatchLogDlg::OnChangeClicked() {
+    const int row = model_.changingRow();
+    if (row <= 0 || !typeTest())
+        return;
+    const bool changed = saveReported(
+        logFile_, [&] { return model_.changeTypedTest(logFile_); }, BatchLogModel::kTestNotChanged);
+    if (model_.reread())
+        showTables();
+    if (changed) {
+        GetListBox(IDC_TESTS).RefreshRows(row, row);
+        showBatchesChanged();
+        showTyped();
+        showBatchNames();
+    }
+    showState();
+}
+
+void CBatchLogDlg::copy(BatchLogModel::Table table, int id) {
+    const int selected = GetListBox(id).GetCurSel();
+    SetClipboardText(
+        model_.copyText(table, selected > 0 ? std::span(&selected, 1) : std::span<const int>()));
+}
+
+void CBatchLogDlg::OnCopyTestsClicked() {
+    copy(BatchLogModel::Table::Tests, IDC_TESTS);
+}
+
+void CBatchLogDlg::OnCopyBatchesClicked() {
+    copy(BatchLogModel::Table::Batches, IDC_BATCHES);
 }
 
 void CBatchLogDlg::OnDeleteClicked() {
@@ -144,15 +225,16 @@ void CBatchLogDlg::OnDeleteClicked() {
         return;
     const bool deleted = saveReported(
         logFile_, [&] { return model_.deleteTest(row, logFile_); }, BatchLogModel::kLogKept);
-    if (model_.reread()) {
+    if (model_.reread())
         showTables();
-        return;
+    else if (deleted) {
+        tests.DeleteString(row);
+        tests.SetCurSel(-1);
+        showBatchesChanged();
     }
-    if (!deleted)
-        return;
-    tests.DeleteString(row);
-    tests.SetCurSel(-1);
-    showBatchesChanged();
+    if (deleted || model_.reread())
+        showBatchNames();
+    showState();
 }
 
 void CBatchLogDlg::OnTableSelChange() {
@@ -163,8 +245,16 @@ void CBatchLogDlg::OnTableSelChange() {
     }
 }
 
+void CBatchLogDlg::OnTestsSelChange() {
+    OnTableSelChange();
+    if (model_.selectTest(GetListBox(IDC_TESTS).GetCurSel()))
+        showTyped();
+    showState();
+}
+
 void CBatchLogDlg::OnUseClicked() {
     const UseOutcome used = model_.use(GetListBox(IDC_BATCHES).GetCurSel());
+    showState();
     if (used.applied && GetButton(IDC_SAVE_VALUE).GetCheck())
         saveConstantsReported(BatchLogModel::kConstantsNotKept);
     if (used.message)
@@ -172,7 +262,9 @@ void CBatchLogDlg::OnUseClicked() {
 }
 
 void CBatchLogDlg::OnUseDensityClicked() {
-    if (const auto refusal = model_.useDensity(GetListBox(IDC_BATCHES).GetCurSel()))
+    const auto refusal = model_.useDensity(GetListBox(IDC_BATCHES).GetCurSel());
+    showState();
+    if (refusal)
         tell(*refusal);
 }
 

@@ -22,27 +22,39 @@ protected:
     // Shown again, the tables follow the units and strip thickness the other pages chose.
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool OnCommand(int controlId, platform::Notification code) override;
+    // Enter in a box of the test adds it, or changes the test being changed.
+    platform::EnterKey OnEnterKey(int controlId) override;
 
 private:
     void OnAddClicked();
+    void OnChangeClicked();
+    void OnCopyTestsClicked();
+    void OnCopyBatchesClicked();
     void OnDeleteClicked();
     void OnHelpClicked() { OnHelpInfo(); }
     void OnUseClicked();
     void OnUseDensityClicked();
     void OnTableSelChange();
+    void OnTestsSelChange();
 
     // Both tables again, from the model; or Batches after the model's Add or Delete.
     void showTables();
     void showBatches();
     void showBatchesChanged();
-    // The boxes of the test as the model has them.
+    // The boxes of the test as the model has them, the Batch list with the log's names.
     void showTyped();
+    void showBatchNames();
+    // Change, the line of what Use did: as the model has them.
+    void showState();
+    // The boxes as they stand, to the model; true when they give a test.
+    bool typeTest();
+    void copy(BatchLogModel::Table table, int id);
 
     DiskFile logFile_;
     BatchLogModel model_;
     bool shown_ = false;
 
-    static const std::array<platform::EventEntry<CBatchLogDlg>, 8> kEvents;
+    static const std::array<platform::EventEntry<CBatchLogDlg>, 13> kEvents;
 };
 
 } // namespace kestrune

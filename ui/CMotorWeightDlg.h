@@ -20,6 +20,10 @@ protected:
     // Toward the controls, at each activation: what other pages changed since.
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool OnCommand(int controlId, platform::Notification code) override;
+    // Enter in a box leaves the sheet open: every box recomputes as it is typed.
+    platform::EnterKey OnEnterKey(int /*controlId*/) override {
+        return platform::EnterKey::nothing();
+    }
 
 private:
     void OnLengthUpdate();

@@ -23,6 +23,10 @@ protected:
     // Toward the controls, at every activation: what the model takes from the other pages.
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool OnCommand(int controlId, platform::Notification code) override;
+    // Enter in a box leaves the sheet open: every box recomputes as it is typed.
+    platform::EnterKey OnEnterKey(int /*controlId*/) override {
+        return platform::EnterKey::nothing();
+    }
 
 private:
     void OnInputChange();

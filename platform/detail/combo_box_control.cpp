@@ -7,6 +7,7 @@
 #include "platform/detail/typing_rule.h"
 #include "platform/dialog_template.h"
 
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace kestrune::platform::detail {
@@ -15,8 +16,16 @@ ComboBoxControl::ComboBoxControl(unsigned style, QWidget* parent) : QComboBox(pa
     installComboBoxAccessible();
     setEditable(true);
     setFrame((style & style::Border) != 0);
-    // Typed text stays as typed: Qt would complete it to an entry and add it on Enter.
-    setCompleter(nullptr);
+    // Typed text stays as typed unless the box completes: Qt would complete it to an entry and
+    // add it on Enter. A completing box finds the entry whatever the case typed.
+    if ((style & style::AutoComplete) != 0) {
+        auto* completer = new QCompleter(model(), this);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setCompletionMode(QCompleter::InlineCompletion);
+        setCompleter(completer);
+    } else {
+        setCompleter(nullptr);
+    }
     setInsertPolicy(NoInsert);
     TypingRule::attach(style, *lineEdit(), *this);
     connect(this, &QComboBox::activated, this, [this] { tell(CBN_SELCHANGE); });

@@ -4,8 +4,8 @@
 #pragma once
 // A drop-down list with an edit field: the user picks an entry (CBN_SELCHANGE, also when the
 // arrow keys step to another) or types any text (CBN_EDITCHANGE); the program's changes raise
-// neither. Typing never completes, inserts or selects an entry by itself. With style Number the
-// edit field takes digits only, as a Number edit does.
+// neither. Typing never inserts or selects an entry by itself, and completes one only with style
+// AutoComplete. With style Number the edit field takes digits only, as a Number edit does.
 
 #include "platform/win_constants.h"
 

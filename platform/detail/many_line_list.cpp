@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -183,6 +184,9 @@ void ManyLineList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     asUser([&] { QListView::keyPressEvent(event); });
+    // A window that copies more than the current row puts its own text over the row's.
+    if (event->matches(QKeySequence::Copy))
+        tell(LBN_COPYKEY);
 }
 
 } // namespace kestrune::platform::detail

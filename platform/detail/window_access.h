@@ -20,6 +20,14 @@ struct WindowAccess {
     static void addControl(CWnd& window, int id, ControlKind kind, QWidget* widget) {
         window.controls_.push_back({id, kind, widget});
     }
+    // The id of the control that is the widget; -1 for none (or a label).
+    static int controlIdOf(const CWnd& window, const QWidget* widget) {
+        for (const CWnd::Control& control : window.controls_) {
+            if (control.widget == widget)
+                return control.id;
+        }
+        return -1;
+    }
     // The window is gone: no control may be reached any more.
     static void detach(CWnd& window) {
         window.window_ = nullptr;

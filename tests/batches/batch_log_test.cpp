@@ -144,14 +144,14 @@ TEST(SummariseBatches, PerBatchAndTypeInOrderOfFirstAppearance) {
               24u);
     EXPECT_EQ(s[0].turns->mean, (1300 / 12.5 + 1400 / 12.5) / 2) << "1/8 x 2 is the reference";
     EXPECT_EQ(formatBatchRow(s[1]),
-              "B1\tTan II\t1\t104.0\t–\t104.0\t104.0\t2.750\t–\t2.750\t2.750\t1.023");
+              "B1\tTan II\t1\t104.0\t2.750\t1.023\t–\t104.0\t104.0\t–\t2.750\t2.750");
     EXPECT_EQ(formatTestRow(log[1], 0.042, LengthUnit::Inch), "Unreadable line\tjunk");
     CalcState state;
     ASSERT_TRUE(canUseSummary(s[0]) && !useSummary(state, s[0]).refused);
     EXPECT_EQ(state.table.turns[TanII], s[0].turns->mean);
     EXPECT_EQ(state.table.torque[TanII], 2.75) << "the one torque test";
     EXPECT_EQ(formatTestRow(BatchLogEntry(aTest("a\tb", "x\ny")), 0.042, LengthUnit::Millimetre),
-              "a b\t2026-03-14\tTan II\t1/8\t2\t317.5\t1300\t2.75\t2.20\tx y\t104.0\t2.750");
+              "a b\tTan II\t1300\t104.0\t2.750\t2026-03-14\t1/8\t2\t317.5\t2.75\t2.20\tx y");
 }
 
 // Bytes that are no UTF-8 show as one U+FFFD each in a Tests row; the rest shows as it is, as

@@ -76,8 +76,8 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     if (c.decimalComma)
         KESTRUNE_REQUIRE_DECIMAL_COMMA(locale.emplace());
     prefs_.setUnits(c.unit);
-    const BreakTestTexts& start = model_.start();
-    EXPECT_EQ(start.date, todayIsoDate());
+    const BreakTestTexts& start = model_.start("2026-03-14");
+    EXPECT_EQ(start.date, "2026-03-14") << "the date the page gives";
     EXPECT_EQ(start.strands, "2");
     load(kLog);
     const std::array tests{typed("A", TanSuperSport, 3, "4", c.lengths[0], "1100", "2.90", ""),
@@ -93,7 +93,14 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     EXPECT_NE(add(noTurns).value_or("").find("\"Turns\""), std::string::npos);
     ASSERT_EQ(model_.testsRows(), 6) << "nothing added with Turns 0";
     EXPECT_EQ(model_.testsRow(1).substr(0, 16), "Unreadable line\t");
-    EXPECT_EQ(model_.batchesRow(2).substr(0, 36), "A\tTan Super Sport\t2\t194.9\t6.1\t190.5\t");
+    EXPECT_EQ(model_.batchesRow(2).substr(0, 26), "A\tTan Super Sport\t2\t194.9\t");
+    EXPECT_NE(model_.batchesRow(2).find("\t6.1\t190.5\t199.2\t"), std::string::npos);
+    EXPECT_EQ(model_.copyText(BatchLogModel::Table::Tests, std::array{3}),
+              model_.testsRow(0) + "\n" + c.rows[0] + "\n");
+    EXPECT_FALSE(model_.selectTest(1)) << "an unreadable line";
+    ASSERT_TRUE(model_.selectTest(3));
+    EXPECT_EQ(model_.typed().length + " " + model_.typed().torque + " " + model_.typed().turns,
+              std::string(c.unit == LengthUnit::Inch ? "10" : "254") + " 2.9 1100");
     EXPECT_EQ(model_.useDensity(2), std::nullopt);
     EXPECT_DOUBLE_EQ(prefs_.density(), 0.36807972628568675);
     const UseOutcome used = model_.use(3);
@@ -102,9 +109,11 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     MemoryFile settings("kes.cfg");
     ASSERT_TRUE(saveSettings(state_, settings).done());
     EXPECT_EQ(settings.bytes()->substr(0, 4), "147\n");
-    EXPECT_EQ(model_.deleteQuestion(3),
-              "Delete the test of batch \"A\" of 2026-03-14 from the Batch "
-              "Log?\n\nIt is removed from kes-batches.csv at once.");
+    EXPECT_EQ(
+        model_.deleteQuestion(3),
+        "Delete the test of batch \"A\" of 2026-03-14 (" + std::string(c.lengths[0]) +
+            (c.unit == LengthUnit::Inch ? " in" : " mm") +
+            ", 1100 turns) from the Batch Log?\n\nIt is removed from kes-batches.csv at once.");
     ASSERT_TRUE(model_.deleteTest(3, file_).done());
     EXPECT_EQ(model_.testsRows(), 5);
     EXPECT_EQ(file_.bytes()->find(batchLogHeader() + "\n" + kUnreadable + "\n"), 0U);
@@ -120,21 +129,21 @@ const UnitCase kUnits[] = {
      LengthUnit::Inch,
      false,
      {"10.00", "12.50"},
-     {"A\t2026-03-14\tTan Super Sport\t3/16\t4\t10.00\t1100\t2.90\t\t\t190.5\t0.558",
-      "A\t2026-03-14\tTan Super Sport\t3/16\t4\t10.00\t1150\t3.05\t1.90\t\t199.2\t0.587",
-      "B\t2026-03-14\tTan II\t1/4\t2\t12.50\t1300\t\t\t\t147.1\t–"},
+     {"A\tTan Super Sport\t1100\t190.5\t0.558\t2026-03-14\t3/16\t4\t10.00\t2.90\t\t",
+      "A\tTan Super Sport\t1150\t199.2\t0.587\t2026-03-14\t3/16\t4\t10.00\t3.05\t1.90\t",
+      "B\tTan II\t1300\t147.1\t–\t2026-03-14\t1/4\t2\t12.50\t\t\t"},
      12.5},
     {"millimetres_decimal_comma",
      LengthUnit::Millimetre,
      true,
      {"254.0", "317.5"},
-     {"A\t2026-03-14\tTan Super Sport\t3/16\t4\t254.0\t1100\t2.90\t\t\t190.5\t0.558",
-      "A\t2026-03-14\tTan Super Sport\t3/16\t4\t254.0\t1150\t3.05\t1.90\t\t199.2\t0.587",
-      "B\t2026-03-14\tTan II\t1/4\t2\t317.5\t1300\t\t\t\t147.1\t–"},
+     {"A\tTan Super Sport\t1100\t190.5\t0.558\t2026-03-14\t3/16\t4\t254.0\t2.90\t\t",
+      "A\tTan Super Sport\t1150\t199.2\t0.587\t2026-03-14\t3/16\t4\t254.0\t3.05\t1.90\t",
+      "B\tTan II\t1300\t147.1\t–\t2026-03-14\t1/4\t2\t317.5\t\t\t"},
      toInches(317.5, LengthUnit::Millimetre)}};
 INSTANTIATE_TEST_SUITE_P(BatchLogModel, TypedTests, testing::ValuesIn(kUnits), CaseName{});
 
-enum class Ask { Delete, Use, UseDensity };
+enum class Ask { Delete, Use, UseDensity, UseStatus, UseDensityStatus };
 struct MessageCase {
     std::string name;
     std::string log;
@@ -148,9 +157,12 @@ class Messages : public BatchLogModelTest, public testing::WithParamInterface<Me
 TEST_P(Messages, NameWhatTheyAreAbout) {
     const MessageCase& c = GetParam();
     load(c.log);
-    const std::optional<std::string> text = c.ask == Ask::Delete ? model_.deleteQuestion(c.row)
-                                            : c.ask == Ask::Use  ? model_.use(c.row).message
-                                                                 : model_.useDensity(c.row);
+    std::optional<std::string> text = c.ask == Ask::Delete ? model_.deleteQuestion(c.row)
+                                      : c.ask == Ask::Use || c.ask == Ask::UseStatus
+                                          ? model_.use(c.row).message
+                                          : model_.useDensity(c.row);
+    if (c.ask == Ask::UseStatus || c.ask == Ask::UseDensityStatus)
+        text = model_.status();
     EXPECT_EQ(text, c.text);
 }
 
@@ -163,7 +175,8 @@ const MessageCase kMessages[] = {
      "Delete the line of kes-batches.csv that could not be read (row 1)" + kDeleted},
     {"delete_quotes_a_long_batch_cut_between_characters",
      std::string(39, 'x') + "\xc3\xa9\xc3\xa9,2026-01-02,Tan II,1/8,2,10,1000,,,\n", Ask::Delete, 1,
-     "Delete the test of batch \"" + std::string(39, 'x') + "…\" of 2026-01-02" + kDeleted},
+     "Delete the test of batch \"" + std::string(39, 'x') +
+         "…\" of 2026-01-02 (10.00 in, 1000 turns)" + kDeleted},
     {"use_without_a_batch", kLog, Ask::Use, -1, kChoose},
     {"use_of_the_header", kLog, Ask::Use, 0, kChoose},
     {"use_density_without_a_batch", kLog, Ask::UseDensity, -1, kChoose},
@@ -179,8 +192,42 @@ const MessageCase kMessages[] = {
      std::nullopt},
     {"use_density_of_a_batch_with_no_weight", kLog, Ask::UseDensity, 1,
      "Batch \"B0\" (Tan Sport) has no test with a weight, so it gives no density. Enter each "
-     "test motor's weight in \"Weight (g)\"."}};
+     "test motor's weight in \"Weight (g)\"."},
+    {"use_says_what_it_applied",
+     "A,2026-01-02,Tan II,1/8,2,10,1000,2.75,,\nA,2026-01-03,Tan II,1/8,2,10,1100,2.85,,\n",
+     Ask::UseStatus, 1, "Tan II now computes with 105.0 and 2.800 (batch A, 2 tests)"},
+    {"use_without_torque_tests_says_the_torque_constant_stays", kLog, Ask::UseStatus, 1,
+     "Tan Sport now computes with 88.4 and its torque constant as it was (batch B0, 1 test)"},
+    {"use_refused_says_nothing", kLog, Ask::UseStatus, 0, ""},
+    {"use_density_says_what_it_applied", "W,2026-01-02,Tan II,1/8,2,10,1000,,1.5,\n",
+     Ask::UseDensityStatus, 1,
+     "Motor Weight now computes with 0.8718 g/cm³ (batch W, 1 weighed test)"}};
 INSTANTIATE_TEST_SUITE_P(BatchLogModel, Messages, testing::ValuesIn(kMessages), CaseName{});
+
+struct NameCase {
+    std::string name;
+    const char* typed;
+    const char* taken; // as the log's batch TanII 2024 A (or tanii 2024 b) it is, or as typed
+};
+class BatchNames : public BatchLogModelTest, public testing::WithParamInterface<NameCase> {};
+
+// A batch typed as a known one but for case and blanks is that one, not another batch.
+TEST_P(BatchNames, TakeTheKnownNameForATypingSlip) {
+    load("TanII 2024 A,2026-01-02,Tan II,1/8,2,10,1000,,,\ntanii 2024 b,2026-01-02,Tan II,1/8,2,"
+         "10,1000,,,\nTanII 2024 B,2026-01-02,Tan II,1/8,2,10,1000,,,\n");
+    EXPECT_EQ(model_.typeTest(typed(GetParam().typed, TanII, 2, "2", "10", "900", "", "")),
+              std::nullopt);
+    EXPECT_EQ(model_.typed().batch, GetParam().taken);
+}
+
+const NameCase kNames[] = {
+    {"case_and_blanks", " tanii  2024\ta ", "TanII 2024 A"},
+    {"exactly_as_logged_stays_although_another_differs_by_case", "TanII 2024 B", "TanII 2024 B"},
+    {"the_first_that_matches", "TANII 2024 B", "tanii 2024 b"},
+    {"blanks_between_words_still_part_of_the_name", "tanii2024a", "tanii2024a"},
+    {"another_word_is_another_batch", "TanII 2024 A2", "TanII 2024 A2"},
+    {"letters_beyond_a_to_z_keep_their_case", "TÄNII 2024 A", "TÄNII 2024 A"}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, BatchNames, testing::ValuesIn(kNames), CaseName{});
 
 struct FileCase {
     std::string name;
@@ -220,10 +267,11 @@ struct OutsideCase {
     std::string name;
     std::string log;                    // read when the page was shown
     std::optional<std::string> outside; // then left in the file by another program; none: removed
-    int deleteRow;                      // 0: Add B, else Delete of that Tests row
+    int deleteRow;                      // 0: Add B, else Delete (or Change) of that Tests row
     const char* refusal;                // a part of the reason, "" when it is done
     const char* shown;                  // the tests' batches, "?" for an unreadable record
     std::size_t grown = 0;              // bytes another program added after outside
+    bool change = false;                // Change the row's test to batch B
 };
 class OutsideChanges : public BatchLogModelTest, public testing::WithParamInterface<OutsideCase> {};
 
@@ -238,8 +286,17 @@ TEST_P(OutsideChanges, TheLogOnDiskTakesTheChange) {
     if (changed)
         file_.setBytes(c.outside ? *c.outside + std::string(c.grown, 'x') : c.outside);
     const std::optional<std::string> before = file_.bytes();
+    const auto changeToB = [&]() -> FileResult {
+        if (!model_.selectTest(c.deleteRow))
+            return FileResult::failure("not selected");
+        BreakTestTexts texts = model_.typed();
+        texts.batch = "B";
+        if (model_.typeTest(texts))
+            return FileResult::failure("refused");
+        return model_.changeTypedTest(file_);
+    };
     const auto deleted = [&]() -> std::optional<std::string> {
-        const FileResult result = model_.deleteTest(c.deleteRow, file_);
+        const FileResult result = c.change ? changeToB() : model_.deleteTest(c.deleteRow, file_);
         return result.done() ? std::nullopt : std::optional(result.reason);
     };
     const std::optional<std::string> refused =
@@ -289,7 +346,12 @@ const OutsideCase kOutside[] = {
     {"delete_of_a_test_removed_outside", kLog, kUnreadable + "\n", 2, "no longer in it", "?"},
     {"grown_past_64_mib_outside", kLog, kLog, 0,
      "another program changed it since Kestrune read it, and now it is larger than 64 MiB", "",
-     kMaxBatchLogBytes}};
+     kMaxBatchLogBytes},
+    {"change_replaces_its_test_in_place", kLog, kLog, 2, "", "?,B", 0, true},
+    {"change_finds_its_test_moved", kLog, kFromA + kLog, 2, "", "FromA,?,B", 0, true},
+    {"change_of_a_test_changed_outside", kLog,
+     kUnreadable + "\nB0,2026-01-02,Tan Sport,1/4,2,8,501,,,\"\"\"a\"\",\nb\"\n", 2,
+     "no longer in it", "?,B0", 0, true}};
 INSTANTIATE_TEST_SUITE_P(BatchLogModel, OutsideChanges, testing::ValuesIn(kOutside), CaseName{});
 
 struct AgainCase {
@@ -313,7 +375,7 @@ TEST_P(ShownAgain, FollowsTheUnitsAndThickness) {
     EXPECT_EQ(model_.showAgain(c.length), c.tables);
     EXPECT_EQ(model_.typed().length, c.shown);
     EXPECT_EQ(model_.testsRow(0).find("mm") != std::string::npos, c.unit == LengthUnit::Millimetre);
-    EXPECT_TRUE(model_.batchesRow(1).ends_with(c.density));
+    EXPECT_NE(model_.batchesRow(1).find(std::string(c.density) + "\t"), std::string::npos);
 }
 
 constexpr LengthUnit kIn = LengthUnit::Inch, kMm = LengthUnit::Millimetre;

@@ -13,6 +13,8 @@
 #include "tests/ui/list_page.h"
 #include "ui/resources/dialog_templates.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <fstream>
 #include <sys/stat.h>
@@ -89,11 +91,11 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
             << "FromA,2026-03-14,Tan II,1/8,2,10,9,,,\n";
         add(kB);
         EXPECT_EQ(rows(IDC_TESTS).back(),
-                  "B\t2026-03-14\tTan II\t1/4\t2\t12.50\t1300\t\t\t\t147.1\t–");
+                  "B\tTan II\t1300\t147.1\t–\t2026-03-14\t1/4\t2\t12.50\t\t\t");
         EXPECT_EQ(rows(IDC_TESTS).at(3).substr(0, 6), "FromA\t") << "another program's test";
         for (const int id : {IDC_TEST_TURNS, IDC_TEST_TORQUE, IDC_TEST_WEIGHT, IDC_NOTE})
             EXPECT_EQ(batchLog_.GetEdit(id).GetWindowText(), "");
-        EXPECT_EQ(batchLog_.GetEdit(IDC_BATCH).GetWindowText(), "B");
+        EXPECT_EQ(batchLog_.GetComboBox(IDC_BATCH).GetWindowText(), "B");
         click("Add");
         ASSERT_EQ(rows(IDC_TESTS).size(), 5U) << "nothing added without Turns";
         EXPECT_TRUE(told_.size() == 1 && told_[0].find("\"Turns\"") != std::string::npos);
@@ -104,6 +106,9 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
         click("Save Value");
         click("Use");
         EXPECT_EQ(calcState().turnsConstant, turnsConstantFromMeasurement(104, 0.25));
+        EXPECT_EQ(qobject_cast<QLabel*>(batchLog_.GetDlgItem(IDC_USE_STATUS))->text(),
+                  "Tan II now computes with 147.1 and its torque constant as it was (batch B, 1 "
+                  "test)");
         preferences().setUnits(LengthUnit::Millimetre); // as the Motor Weight page sets them
         activate(TurnsPage);
         EXPECT_EQ(topLine(turns_, IDC_TURNS_RESULT),
@@ -126,6 +131,42 @@ TEST_F(BatchLogPageTest, BoxesButtonsAndKeysReachTheModel) {
     ASSERT_TRUE(loadBatchLog(log, file).done());
     ASSERT_EQ(log.size(), 3U) << "the unreadable line, FromA and B";
     EXPECT_EQ(log[2].test()->batch, "B");
+}
+
+// Enter in a box adds, or changes the test the user selected, and leaves Motor Weight and Winding
+// open; Ctrl+C in Tests and Batches' Copy reach the clipboard.
+TEST_F(BatchLogPageTest, EnterChangesAndCopyReachTheModel) {
+    std::vector<std::string> copied;
+    platform::setClipboardHook([&](const std::string& text) { copied.push_back(text); });
+    const auto enter = [](platform::CWnd& page, int id) {
+        page.GetDlgItem(id)->setFocus();
+        QTest::keyClick(page.GetDlgItem(id), Qt::Key_Return);
+    };
+    runSheet([&](QWidget* sheet) {
+        activate(MotorWeightPage);
+        enter(motorWeight_, IDC_LENGTH);
+        activate(WindingPage);
+        enter(winding_, IDC_LENGTH);
+        ASSERT_TRUE(sheet->isVisible());
+        activate(BatchLogPage);
+        add(kA);
+        type("Turns", "1200");
+        enter(batchLog_, IDC_TEST_TURNS);
+        ASSERT_EQ(rows(IDC_TESTS).size(), 3U) << "added by Enter";
+        clickRow(IDC_TESTS, 1);
+        EXPECT_EQ(batchLog_.GetEdit(IDC_TEST_TURNS).GetWindowText(), "1150");
+        type("Turns", "1100");
+        enter(batchLog_, IDC_TEST_TURNS);
+        EXPECT_EQ(rows(IDC_TESTS).size(), 3U);
+        EXPECT_EQ(rows(IDC_TESTS)[1].substr(0, 23), "A\tTan Super Sport\t1100\t") << "changed";
+        QTest::keyClick(batchLog_.GetDlgItem(IDC_TESTS), Qt::Key_C, Qt::ControlModifier);
+        qobject_cast<QAbstractButton*>(batchLog_.GetDlgItem(IDC_COPY_BATCHES))->click();
+        ASSERT_TRUE(sheet->isVisible());
+        EXPECT_EQ(copied, (std::vector{rows(IDC_TESTS)[0] + "\n" + rows(IDC_TESTS)[1] + "\n",
+                                       rows(IDC_BATCHES)[0] + "\n" + rows(IDC_BATCHES)[1] + "\n"}));
+    });
+    platform::setClipboardHook({});
+    EXPECT_NE(readBytes(batchLogFilePath()).find(",1100,3.05,"), std::string::npos);
 }
 
 struct HostileCase {

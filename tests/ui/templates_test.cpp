@@ -37,7 +37,7 @@ TEST(DialogTemplates, HaveTheirCaptionsSizesAndControls) {
         {IDD_OPTIONS, "Options", 186, 95, 0},
         {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 30},
         {IDD_WINDING, "Winding", 327, 146, 24},
-        {IDD_BATCH_LOG, "Batch Log", 327, 186, 30},
+        {IDD_BATCH_LOG, "Batch Log", 327, 186, 34},
     };
     for (const Shape& shape : shapes) {
         const DialogTemplate& tmpl = dialogTemplate(shape.id);

@@ -203,9 +203,10 @@ constexpr platform::ControlLayout kUpperTable{0, 0, 100, 50};
 constexpr platform::ControlLayout kLowerTable{0, 50, 100, 50};
 constexpr platform::ControlLayout kLower{0, 50, 0, 0};
 constexpr platform::ControlLayout kLowerBeside{100, 50, 0, 0};
+constexpr platform::ControlLayout kBottom{0, 100, 100, 0};
 
-constexpr std::array<ControlTemplate, 30> kBatchLog{{
-    {IDC_BATCH, ED, "", 6, 12, 52, 12, kBox},
+constexpr std::array<ControlTemplate, 34> kBatchLog{{
+    {IDC_BATCH, ControlKind::ComboBox, "", 6, 12, 52, 12, kBox | st::AutoComplete},
     {IDC_STATIC, TX, "Batch", 6, 3, 40, 8, kLabel},
     {IDC_DATE, ED, "", 62, 12, 46, 12, kBox},
     {IDC_STATIC, TX, "Date", 62, 3, 40, 8, kLabel},
@@ -223,18 +224,22 @@ constexpr std::array<ControlTemplate, 30> kBatchLog{{
     {IDC_STATIC, TX, "Torque", 44, 27, 38, 8, kLabel},
     {IDC_TEST_WEIGHT, ED, "", 86, 36, 38, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Weight (g)", 86, 27, 38, 8, kLabel},
-    {IDC_NOTE, ED, "", 128, 36, 136, 12, kBox, kWide},
+    {IDC_NOTE, ED, "", 128, 36, 80, 12, kBox, kWide},
     {IDC_STATIC, TX, "Note", 128, 27, 40, 8, kLabel},
-    {IDC_ADD, PB, "Add", 268, 35, 54, 14, kTab, kBeside},
+    {IDC_ADD, PB, "Add", 212, 35, 52, 14, kTab, kBeside},
+    {IDC_CHANGE, PB, "Change", 268, 35, 54, 14, kTab, kBeside},
     {IDC_TESTS, LB, "", 6, 60, 258, 58, kTable, kUpperTable},
     {IDC_STATIC, TX, "Tests", 6, 51, 40, 8, kLabel},
     {IDC_DELETE, PB, "Delete", 268, 60, 54, 14, kTab, kBeside},
-    {IDC_HELP, PB, "Help", 268, 80, 54, 14, kTab, kBeside},
-    {IDC_BATCHES, LB, "", 6, 130, 258, 52, kTable, kLowerTable},
+    {IDC_COPY_TESTS, PB, "Copy", 268, 77, 54, 14, kTab, kBeside},
+    {IDC_HELP, PB, "Help", 268, 94, 54, 14, kTab, kBeside},
+    {IDC_BATCHES, LB, "", 6, 130, 258, 42, kTable, kLowerTable},
     {IDC_STATIC, TX, "Batches", 6, 121, 40, 9, kLabel, kLower},
+    {IDC_USE_STATUS, TX, "", 6, 175, 258, 9, kLabel, kBottom}, // what Use did
     {IDC_SAVE_VALUE, CB, "Save Value", 268, 121, 54, 10, kTab, kLowerBeside},
     {IDC_USE, PB, "Use", 268, 133, 54, 14, kTab, kLowerBeside},
     {IDC_USE_DENSITY, PB, "Use density", 268, 150, 54, 14, kTab, kLowerBeside},
+    {IDC_COPY_BATCHES, PB, "Copy", 268, 167, 54, 14, kTab, kLowerBeside},
 }};
 
 constexpr std::array<DialogTemplate, 11> kTemplates{{

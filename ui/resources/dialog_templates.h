@@ -84,6 +84,10 @@ inline constexpr int IDC_TESTS = 1167;
 inline constexpr int IDC_BATCHES = 1168;
 inline constexpr int IDC_USE = 1169;
 inline constexpr int IDC_USE_DENSITY = 1170;
+inline constexpr int IDC_CHANGE = 1171;
+inline constexpr int IDC_COPY_TESTS = 1172;
+inline constexpr int IDC_COPY_BATCHES = 1173;
+inline constexpr int IDC_USE_STATUS = 1174;
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
