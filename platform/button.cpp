@@ -4,6 +4,7 @@
 #include "platform/button.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
 
 namespace kestrune::platform {
 
@@ -15,6 +16,10 @@ void Button::SetCheck(bool checked) {
     if (button_->isCheckable()) {
         button_->setChecked(checked);
     }
+}
+
+void Button::SetCopyShortcut() {
+    button_->setShortcut(QKeySequence::Copy);
 }
 
 } // namespace kestrune::platform

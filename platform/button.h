@@ -17,6 +17,9 @@ public:
     bool GetCheck() const;
     // Raises no notification.
     void SetCheck(bool checked);
+    // The desktop's Copy key (Ctrl+C) clicks the button while its page is shown, unless the
+    // control with the focus copies its own selection.
+    void SetCopyShortcut();
 
 private:
     QAbstractButton* button_;
