@@ -50,7 +50,7 @@ std::vector<std::string> WindingModel::winderRatioEntries() {
 WindingRelisted WindingModel::shown() {
     WindingRelisted relisted;
     relisted.stretches = showPreferences();
-    MotorToWind toWind = shared_.toWind(state_.turnsMotor);
+    const MotorToWind toWind = shared_.toWind(state_.turnsMotor);
     if (!taken_ && showKeptInputs()) {
         relisted.motor = true;
     } else if (!taken_ || !sameMotorToWind(*taken_, toWind)) {
@@ -60,7 +60,7 @@ WindingRelisted WindingModel::shown() {
         if (taken.length != lengthInches_)
             showLength(taken.length);
     }
-    taken_ = std::move(toWind);
+    taken_ = toWind;
     recompute();
     return relisted;
 }
