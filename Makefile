@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # The commands a newcomer needs; each installs missing dependencies first.
-#   make run             build and start Kestrune (kes.cfg and kes.dta live in this folder)
+#   make run             build the program alone (build/default/ui/kestrune) and start it; kes.cfg,
+#                        kes-prefs.cfg, kes.dta and kes-batches.csv live in this folder
 #   make test            build and run every test
 #   make test-sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench           build and run the benchmarks
@@ -11,7 +12,7 @@
 #   make web             build the offline field page (build/web/kestrune-field.html)
 #   make test-web        check the field page in headless chromium
 
-.PHONY: all deps configure build run test test-sanitize bench package fuzz web test-web clean
+.PHONY: all deps configure build program run test test-sanitize bench package fuzz web test-web clean
 
 all: build
 
@@ -24,7 +25,10 @@ configure: deps
 build: configure
 	@cmake --build --preset default
 
-run: build
+program: configure
+	@cmake --build --preset default --target kestrune
+
+run: program
 	@./build/default/ui/kestrune
 
 test: build

@@ -3,6 +3,8 @@
 
 #include "preferences.h"
 
+#include <algorithm>
+
 namespace kestrune {
 namespace {
 
@@ -48,6 +50,13 @@ ExactConstants exactConstantsOf(const CalibrationTable& table) {
         exact.torque[i] = table.torque[i];
     }
     return exact;
+}
+
+bool isKeptInputKey(std::string_view key) {
+    const auto allowed = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    };
+    return !key.empty() && std::all_of(key.begin(), key.end(), allowed);
 }
 
 Preferences& preferences() {

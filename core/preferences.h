@@ -11,8 +11,11 @@
 #include "units.h"
 
 #include <array>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrune {
@@ -27,6 +30,10 @@ struct ExactConstants {
 
 // Every constant of the table.
 ExactConstants exactConstantsOf(const CalibrationTable& table);
+
+// Whether a key can name a kept input: a page and a box of it ("motor-weight.length"), of
+// lowercase letters, digits, '-' and '.', so its line in the file cannot be read as another.
+bool isKeptInputKey(std::string_view key);
 
 class Preferences {
 public:
@@ -55,6 +62,9 @@ public:
 
     // The constants of kes.cfg as they were when it was last written.
     ExactConstants exactConstants;
+    // The modeller's pages' inputs as they were left, by key (isKeptInputKey), the texts as
+    // typed; an entry whose key is no such key is not written.
+    std::map<std::string, std::string, std::less<>> keptInputs;
     // Lines of the preferences file this version does not know, written back as they were.
     std::vector<std::string> otherLines;
 

@@ -102,7 +102,8 @@ std::string constantsText(const WindingMotor& motor, const MotorConstants& const
 } // namespace
 
 std::vector<std::string> cardHeaderCells(LengthUnit unit) {
-    std::vector<std::string> cells{"%", "Turns", "Cranks", "Torque"};
+    // The torque at which the motor breaks at that limit, not the torque at the row's turns.
+    std::vector<std::string> cells{"%", "Turns", "Cranks", "Breaking torque"};
     if (unit == LengthUnit::Millimetre)
         cells.emplace_back("N·mm");
     return cells;

@@ -5,6 +5,7 @@
 
 #include "core/motor_weight.h"
 #include "core/number_text.h"
+#include "models/kept_inputs.h"
 #include "models/typed_measure.h"
 
 namespace kestrune {
@@ -12,6 +13,15 @@ namespace {
 
 constexpr std::string_view kLengthBox = "Length";
 constexpr std::string_view kWeightBox = "Weight (g)";
+
+constexpr std::string_view kKeptType = "motor-weight.type";
+constexpr std::string_view kKeptWidth = "motor-weight.width";
+constexpr std::string_view kKeptStrands = "motor-weight.strands";
+constexpr std::string_view kKeptLimit = "motor-weight.limit";
+constexpr std::string_view kKeptClass = "motor-weight.class";
+constexpr std::string_view kKeptLength = "motor-weight.length";
+constexpr std::string_view kKeptWeight = "motor-weight.weight";
+constexpr std::string_view kKeptDecides = "motor-weight.decides"; // 0 the length, 1 the weight
 
 // Why a measure found from another is none: beyond the largest motor or below the smallest.
 std::string_view limitFault(std::optional<double> unlimited) {
@@ -22,8 +32,9 @@ std::string_view limitFault(std::optional<double> unlimited) {
 
 } // namespace
 
-MotorWeightModel::MotorWeightModel(const CalcState& state, Preferences& preferences)
-    : state_(state), preferences_(preferences) {}
+MotorWeightModel::MotorWeightModel(const CalcState& state, Preferences& preferences,
+                                   SharedMotor& shared)
+    : state_(state), preferences_(preferences), shared_(shared) {}
 
 void MotorWeightModel::start() {
     // The page's type is its own: choosing one here leaves the calculation pages' constants alone.
@@ -33,9 +44,45 @@ void MotorWeightModel::start() {
     showThickness(preferences_.thickness());
     showDensity(preferences_.density());
     motor_ = {};
-    motor_.typeLength(1.0);
-    view_.length = formatLength(1.0, units());
-    recompute();
+    started_ = false;
+    if (keptText(preferences_, kKeptLength) || keptText(preferences_, kKeptWeight)) {
+        showKeptInputs();
+    } else {
+        motor_.typeLength(1.0);
+        view_.length = formatLength(1.0, units());
+        recompute();
+    }
+    started_ = true;
+}
+
+void MotorWeightModel::showKeptInputs() {
+    const MotorWeightChoices first = choices_;
+    MotorWeightChoices kept = first;
+    kept.type = keptEntry(preferences_, kKeptType, kRubberTypeCount, first.type);
+    kept.width = keptEntry(preferences_, kKeptWidth, kStripWidthCount, first.width);
+    kept.strands = keptEntry(preferences_, kKeptStrands, kStrandCounts, first.strands);
+    kept.limit = keptEntry(preferences_, kKeptLimit, kLimitCount, first.limit);
+    kept.weightClass = keptEntry(preferences_, kKeptClass, static_cast<int>(kWeightClasses.size()),
+                                 first.weightClass);
+    // The class comes last, as when it is chosen: it puts its limit into the weight.
+    choices_ = kept;
+    choices_.weightClass = 0;
+    if (keptEntry(preferences_, kKeptDecides, 2, 0) == 1)
+        typeWeight(keptText(preferences_, kKeptWeight).value_or(""));
+    else
+        typeLength(keptText(preferences_, kKeptLength).value_or(""));
+    choose(kept);
+}
+
+void MotorWeightModel::keepInputs() {
+    for (const auto& [key, entry] :
+         {std::pair{kKeptType, choices_.type}, std::pair{kKeptWidth, choices_.width},
+          std::pair{kKeptStrands, choices_.strands}, std::pair{kKeptLimit, choices_.limit},
+          std::pair{kKeptClass, choices_.weightClass}})
+        keepEntry(preferences_, key, entry);
+    keepText(preferences_, kKeptLength, view_.length);
+    keepText(preferences_, kKeptWeight, view_.weight);
+    keepEntry(preferences_, kKeptDecides, motor_.decides() == LinkedMotor::Side::Weight ? 1 : 0);
 }
 
 void MotorWeightModel::showAgain() {
@@ -148,6 +195,10 @@ void MotorWeightModel::recompute() {
     view_.perStrand = std::move(results.perStrand);
     view_.classCheck = std::move(results.classCheck);
     view_.note = note(inputs);
+    keepInputs();
+    if (started_ && inputs.strands > 0)
+        shared_.size({inputs.type, inputs.width, inputs.strands, motor_.length().value_or(0)},
+                     state_.turnsMotor);
 }
 
 std::string MotorWeightModel::note(const MotorWeightInputs& inputs) const {

@@ -11,6 +11,7 @@
 #include "core/linked_motor.h"
 #include "core/motor_weight.h"
 #include "core/preferences.h"
+#include "models/shared_motor.h"
 
 #include <optional>
 #include <string>
@@ -41,11 +42,13 @@ struct MotorWeightView {
 class MotorWeightModel {
 public:
     // The calculation state gives the table's constants; the preferences hold the units and the
-    // rubber the modeller's pages share, and keep what is typed here.
-    MotorWeightModel(const CalcState& state, Preferences& preferences);
+    // rubber the modeller's pages share, and keep what is typed here; the shared motor takes each
+    // motor sized here once the page has started.
+    MotorWeightModel(const CalcState& state, Preferences& preferences, SharedMotor& shared);
 
-    // First shown: the calculation pages' type, the preferences' units and rubber, a motor of
-    // one inch (the Breaking Turns page's first length).
+    // First shown: the preferences' units and rubber, and the inputs kept from the last run, or
+    // where none are the calculation pages' type and a motor of one inch (the Breaking Turns
+    // page's first length).
     void start();
     // Shown again: the units, thickness and density another page changed since this page last
     // saw them, and the constants of a calibration since.
@@ -71,12 +74,16 @@ private:
     void showDensity(double density);
     // The box the user did not type last follows the one they did, then every result.
     void recompute();
+    void showKeptInputs();
+    void keepInputs();
     // Why the first box that holds no value holds none, or the first result beyond the motors a
     // page computes with is empty.
     std::string note(const MotorWeightInputs& inputs) const;
 
     const CalcState& state_;
     Preferences& preferences_;
+    SharedMotor& shared_;
+    bool started_ = false; // the motor the page starts with is no change of the shared one
     MotorWeightChoices choices_;
     LinkedMotor motor_;
     MotorWeightView view_;

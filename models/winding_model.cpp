@@ -4,14 +4,22 @@
 #include "models/winding_model.h"
 
 #include "core/iso_date.h"
+#include "core/motor_weight.h"
 #include "core/number_text.h"
 #include "core/shown_results.h"
+#include "models/kept_inputs.h"
 #include "models/typed_measure.h"
 
 #include <algorithm>
 
 namespace kestrune {
 namespace {
+
+constexpr std::string_view kKeptType = "winding.type";
+constexpr std::string_view kKeptWidth = "winding.width";
+constexpr std::string_view kKeptStrands = "winding.strands";
+constexpr std::string_view kKeptLength = "winding.length";
+constexpr std::string_view kKeptVorlick = "winding.vorlick";
 
 // Half steps from least to greatest, and the preferences' own value where it falls between.
 std::vector<double> stretchEntries(double own) {
@@ -27,8 +35,9 @@ std::vector<double> stretchEntries(double own) {
 
 } // namespace
 
-WindingModel::WindingModel(const CalcState& state, Preferences& preferences)
-    : state_(state), preferences_(preferences) {}
+WindingModel::WindingModel(const CalcState& state, Preferences& preferences,
+                           const SharedMotor& shared)
+    : state_(state), preferences_(preferences), shared_(shared) {}
 
 std::vector<std::string> WindingModel::winderRatioEntries() {
     std::vector<std::string> entries;
@@ -41,15 +50,17 @@ std::vector<std::string> WindingModel::winderRatioEntries() {
 WindingRelisted WindingModel::shown() {
     WindingRelisted relisted;
     relisted.stretches = showPreferences();
-    const TurnsMotor& turns = state_.turnsMotor;
-    relisted.motor = !taken_ || !sameMotorToWind(*taken_, turns);
-    if (relisted.motor) {
-        const WindingMotor taken = withTurnsMotor(motor(), turns);
+    const MotorToWind toWind = shared_.toWind(state_.turnsMotor);
+    if (!taken_ && showKeptInputs()) {
+        relisted.motor = true;
+    } else if (!taken_ || !sameMotorToWind(*taken_, toWind)) {
+        relisted.motor = true;
+        const WindingMotor taken = withMotorToWind(motor(), toWind);
         choices_ = {taken.type, taken.width, taken.strands / 2 - 1, taken.useVorlick};
         if (taken.length != lengthInches_)
             showLength(taken.length);
-        taken_ = turns;
     }
+    taken_ = toWind;
     recompute();
     return relisted;
 }
@@ -114,20 +125,67 @@ void WindingModel::chooseStretch(int entry) {
     recompute();
 }
 
+std::vector<std::string> WindingModel::describedMotor() const {
+    std::vector<std::string> lines =
+        describeWindingCard(motor_, pageConstants(state_, motor_.type), card_, unit_);
+    const std::optional<double> width = stripWidthInches(motor_.width);
+    const std::optional<double> weight =
+        width && isCardLength(motor_.length)
+            ? motorWeight(preferences_.stock(), *width, motor_.strands, motor_.length)
+            : std::nullopt;
+    if (weight)
+        lines.insert(
+            lines.begin() + 1,
+            "Weight " + formatGrams(*weight) + " g, of rubber " +
+                formatThickness(preferences_.thickness(), unit_) + " " +
+                std::string(kLengthUnitTexts[static_cast<std::size_t>(lengthUnitIndex(unit_))]) +
+                " thick at " + formatDensity(preferences_.density()) + " g/cm³");
+    if (!view_.note.empty())
+        lines.push_back(view_.note);
+    return lines;
+}
+
 std::string WindingModel::copyText() const {
-    return formatCardText(card_, unit_);
+    std::string text;
+    for (const std::string& line : describedMotor())
+        text += line + '\n';
+    return text + formatCardText(card_, unit_);
 }
 
 WindingPrintout WindingModel::printout(std::string_view programName,
                                        std::string_view version) const {
     WindingPrintout page;
     page.title = "Winding card";
-    page.lines = describeWindingCard(motor_, pageConstants(state_, motor_.type), card_, unit_);
+    page.lines = describedMotor();
     page.header = cardHeaderCells(unit_);
     for (const CardRow& row : card_.rows)
         page.rows.push_back(cardRowCells(row, unit_));
     page.footer = std::string(programName) + " " + std::string(version) + ", " + todayIsoDate();
     return page;
+}
+
+bool WindingModel::showKeptInputs() {
+    const std::optional<std::string> length = keptText(preferences_, kKeptLength);
+    if (!length)
+        return false;
+    const WindingChoices start;
+    choices_.type = keptEntry(preferences_, kKeptType, kRubberTypeCount, start.type);
+    choices_.width = keptEntry(preferences_, kKeptWidth, kStripWidthCount, start.width);
+    choices_.strands = keptEntry(preferences_, kKeptStrands, kStrandCounts, start.strands);
+    choices_.vorlick = keptEntry(preferences_, kKeptVorlick, 2, 0) == 1;
+    const TypedMeasure typed = readTypedLength(*length, unit_);
+    lengthInches_ = typed.value.value_or(0);
+    lengthFault_ = typed.fault;
+    view_.length = *length;
+    return true;
+}
+
+void WindingModel::keepInputs() {
+    keepEntry(preferences_, kKeptType, choices_.type);
+    keepEntry(preferences_, kKeptWidth, choices_.width);
+    keepEntry(preferences_, kKeptStrands, choices_.strands);
+    keepEntry(preferences_, kKeptVorlick, choices_.vorlick ? 1 : 0);
+    keepText(preferences_, kKeptLength, view_.length);
 }
 
 WindingMotor WindingModel::motor() const {
@@ -153,8 +211,10 @@ void WindingModel::showLength(double inches) {
 }
 
 void WindingModel::recompute() {
+    keepInputs();
     motor_ = motor();
-    card_ = buildWindingCard(state_, motor_, pageConstants(state_, motor_.type));
+    const MotorConstants constants = pageConstants(state_, motor_.type);
+    card_ = buildWindingCard(state_, motor_, constants);
     view_.card.clear();
     view_.card.push_back(cardHeader(unit_));
     for (const CardRow& row : card_.rows)
@@ -166,6 +226,12 @@ void WindingModel::recompute() {
         view_.note = "Winder ratio: too large, at most 2,147,483,647";
     else
         view_.note = "Winder ratio: a whole number from 1 up";
+    // The standard formula computes nothing with a constant of 0: the rows say why they read
+    // "Undefined" once nothing else needs saying.
+    const bool uncalibrated = !motor_.useVorlick && (constants.turns == 0 || constants.torque == 0);
+    if (view_.note.empty() && uncalibrated && motor_.type >= 0 && motor_.type < kRubberTypeCount)
+        view_.note = std::string(kRubberTypes[static_cast<std::size_t>(motor_.type)].listText) +
+                     " is not calibrated: calibrate it, or Use a batch";
 }
 
 } // namespace kestrune

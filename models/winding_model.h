@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The Winding page without its window: the motor to wind, taken from the Breaking Turns page
-// when that one changed, the winder and stretch the preferences keep, and the card with every
-// text the page shows, copies and prints of it. The page hands over what is typed and chosen and
-// shows the texts this gives back.
+// The Winding page without its window: the motor to wind, taken from the Breaking Turns or the
+// Motor Weight page when the one of them changed its motor, else the inputs kept, the winder and
+// stretch the preferences keep, and the card with every text the page shows, copies and prints of
+// it. The page hands over what is typed and chosen and shows the texts this gives back.
 
 #include "core/calc_state.h"
 #include "core/preferences.h"
 #include "core/winding_card.h"
+#include "models/shared_motor.h"
 
 #include <optional>
 #include <string>
@@ -58,15 +59,17 @@ struct WindingRelisted {
 
 class WindingModel {
 public:
-    // The calculation state gives the Breaking Turns page's motor and the constants; the
-    // preferences give the units and keep the winder ratio and the stretch chosen here.
-    WindingModel(const CalcState& state, Preferences& preferences);
+    // The calculation state gives the Breaking Turns page's motor and the constants, the shared
+    // motor the Motor Weight page's; the preferences give the units and keep the inputs, the
+    // winder ratio and the stretch chosen here.
+    WindingModel(const CalcState& state, Preferences& preferences, const SharedMotor& shared);
 
     // The Winder ratio list's entries.
     static std::vector<std::string> winderRatioEntries();
 
-    // The page is shown: the preferences' units, winder ratio and stretch, the Breaking Turns
-    // page's motor when it changed since the page last took it, and a new card.
+    // The page is shown: the preferences' units, winder ratio and stretch; first the inputs kept
+    // from the last run, if any, and after them the motor of the page that changed one last, when
+    // it changed since the page last took it; and a new card.
     WindingRelisted shown();
 
     // What the user typed or chose, as it stands. The Length box is read in the units; a winder
@@ -78,13 +81,19 @@ public:
 
     const WindingChoices& choices() const { return choices_; }
     const WindingView& view() const { return view_; }
-    // The card as Copy puts it on the clipboard.
+    // What the printed card says above its table: the motor, its weight, the constants, the
+    // winder and the stretch, and the note when there is one.
+    std::vector<std::string> describedMotor() const;
+    // The card as Copy puts it on the clipboard: those lines, then the table.
     std::string copyText() const;
     // The card as it is printed, with the program's name and version and today's date below it.
     WindingPrintout printout(std::string_view programName, std::string_view version) const;
 
 private:
     WindingMotor motor() const;
+    // The inputs kept from the last run; false when none are.
+    bool showKeptInputs();
+    void keepInputs();
     void showLength(double inches);
     // True when the Stretch list gets other entries.
     bool showPreferences();
@@ -92,7 +101,8 @@ private:
 
     const CalcState& state_;
     Preferences& preferences_;
-    std::optional<TurnsMotor> taken_; // the Breaking Turns motor the inputs last took
+    const SharedMotor& shared_;
+    std::optional<MotorToWind> taken_; // the motor the inputs last took
     WindingChoices choices_;
     double lengthInches_ = 0;      // the Length box's length; 0 while it holds none
     std::string_view lengthFault_; // why the Length box holds none

@@ -4,6 +4,7 @@
 #include "platform/button.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
 
 namespace kestrune::platform {
 
@@ -23,6 +24,10 @@ void Button::EnableWindow(bool enable) {
 
 bool Button::IsWindowEnabled() const {
     return button_->isEnabled();
+}
+
+void Button::SetCopyShortcut() {
+    button_->setShortcut(QKeySequence::Copy);
 }
 
 } // namespace kestrune::platform

@@ -20,6 +20,9 @@ public:
     // A disabled button takes no click, no focus and no Enter.
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
+    // The desktop's Copy key (Ctrl+C) clicks the button while its page is shown, unless the
+    // control with the focus copies its own selection.
+    void SetCopyShortcut();
 
 private:
     QAbstractButton* button_;

@@ -11,6 +11,67 @@ namespace {
 
 constexpr std::string_view kTurnsConstantKey = "turns-constant.";
 constexpr std::string_view kTorqueConstantKey = "torque-constant.";
+constexpr std::string_view kInputKey = "input.";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// One line's value for a kept input: nothing in it ends the line or is trimmed away as blank.
+std::string escapedInput(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\')
+            line += "\\\\";
+        else if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (c == '\t')
+            line += "\\t";
+        else if (c == ' ' && (i == 0 || i + 1 == text.size()))
+            line += "\\s";
+        else
+            line += c;
+    }
+    return line;
+}
+
+// The text an escaped value stands for; nothing when a backslash starts no escape.
+std::optional<std::string> unescapedInput(std::string_view line) {
+    std::string text;
+    text.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != '\\') {
+            text += line[i];
+            continue;
+        }
+        if (++i == line.size())
+            return std::nullopt;
+        switch (line[i]) {
+        case '\\':
+            text += '\\';
+            break;
+        case 'n':
+            text += '\n';
+            break;
+        case 'r':
+            text += '\r';
+            break;
+        case 't':
+            text += '\t';
+            break;
+        case 's':
+            text += ' ';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return text;
+}
 
 // The slot of a constant's key ("turns-constant.2" is Tan Super Sport's turns constant).
 std::optional<double>* constantSlot(ExactConstants& exact, std::string_view key) {
@@ -24,10 +85,9 @@ std::optional<double>* constantSlot(ExactConstants& exact, std::string_view key)
 }
 
 std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
+    while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -53,6 +113,12 @@ bool applyKnown(Preferences& preferences, std::string_view key, std::string_view
             preferences.setStretch(Preferences::kDefaultStretch);
     } else if (std::optional<double>* slot = constantSlot(preferences.exactConstants, key)) {
         *slot = number;
+    } else if (key.starts_with(kInputKey) && isKeptInputKey(key.substr(kInputKey.size()))) {
+        const std::string inputKey(key.substr(kInputKey.size()));
+        if (std::optional<std::string> input = unescapedInput(value))
+            preferences.keptInputs[inputKey] = std::move(*input);
+        else
+            preferences.keptInputs.erase(inputKey);
     } else {
         return false;
     }
@@ -93,6 +159,10 @@ std::string formatPreferences(const Preferences& preferences) {
                 text += std::string(prefix) + formatInt(static_cast<int>(i) + 1) + '=' +
                         formatShortest(*(*slots)[i]) + '\n';
         }
+    }
+    for (const auto& [key, input] : preferences.keptInputs) {
+        if (isKeptInputKey(key))
+            text += std::string(kInputKey) + key + '=' + escapedInput(input) + '\n';
     }
     for (const std::string& line : preferences.otherLines)
         text += line + '\n';

@@ -5,7 +5,10 @@
 // kes-prefs.cfg: the modeller's pages' preferences, beside kes.cfg, one "key=value" line each:
 //   units=inch|mm, thickness=<inches>, density=<g/cm^3>, winder-ratio=<whole>, stretch=<times>,
 //   then the calibration constants exactly, by type (1 Tan II, 2 Tan Super Sport, 3 Tan Sport):
-//   turns-constant.1 ... turns-constant.3, torque-constant.1 ... torque-constant.3.
+//   turns-constant.1 ... turns-constant.3, torque-constant.1 ... torque-constant.3,
+//   then the pages' kept inputs by key: input.<key>=<text>, the text with "\\" for a backslash,
+//   "\n", "\r" and "\t" for line feed, carriage return and tab, and "\s" for a space at either
+//   end, so any text is one line and reads back as it was.
 // Numbers are written with a point in their shortest exact form. Lines of other keys, and any
 // other line, are kept and written back after the known ones.
 
@@ -24,12 +27,13 @@ inline constexpr std::size_t kMaxPreferencesFileBytes = std::size_t{1} << 20;
 
 // The preferences a file's text gives. A line ends at LF (carriage returns before it belong to
 // the line end); blanks around key and value are ignored; a known key whose value is missing or bad
-// gives that key's default, and when a key comes twice the last line counts. Empty lines are
+// gives that key's default (a kept input with a backslash that starts none of the escapes above
+// is not kept), and when a key comes twice the last line counts. Empty lines are
 // dropped; every other line is kept in otherLines.
 Preferences parsePreferences(std::string_view text);
 
-// The file's text: the known keys in the order above (a constant only where there is one), then
-// the kept lines.
+// The file's text: the known keys in the order above (a constant only where there is one), the
+// kept inputs by key, then the kept lines.
 std::string formatPreferences(const Preferences& preferences);
 
 // Fills preferences from the file, or with the defaults when there is none or it cannot be read

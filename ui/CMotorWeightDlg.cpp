@@ -26,7 +26,8 @@ const std::array<EventEntry<CMotorWeightDlg>, 11> CMotorWeightDlg::kEvents{{
 }};
 
 CMotorWeightDlg::CMotorWeightDlg()
-    : CPropertyPage(dialogTemplate(IDD_MOTOR_WEIGHT)), model_(calcState(), preferences()) {
+    : CPropertyPage(dialogTemplate(IDD_MOTOR_WEIGHT)),
+      model_(calcState(), preferences(), sharedMotor()) {
     SetHelpContext(kHelpMotorWeight);
 }
 

@@ -24,8 +24,9 @@ namespace {
 constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*||";
 constexpr const char* kCardKept = "The card is still on the Winding page.";
 
-// Where each column of the card starts, in dialog units: "Undefined" fits Turns and Torque.
-constexpr std::array<int, 5> kCardColumns{0, 22, 64, 98, 140};
+// Where each column of the card starts, in dialog units: "Undefined" fits Turns, "Breaking
+// torque" its column.
+constexpr std::array<int, 5> kCardColumns{0, 18, 56, 86, 146};
 
 } // namespace
 
@@ -45,7 +46,8 @@ const std::array<EventEntry<CWindingDlg>, 12> CWindingDlg::kEvents{{
 }};
 
 CWindingDlg::CWindingDlg()
-    : CPropertyPage(dialogTemplate(IDD_WINDING)), model_(calcState(), preferences()) {
+    : CPropertyPage(dialogTemplate(IDD_WINDING)),
+      model_(calcState(), preferences(), sharedMotor()) {
     SetHelpContext(kHelpWinding);
 }
 
@@ -62,6 +64,7 @@ bool CWindingDlg::OnInitDialog() {
     for (const std::string& ratio : WindingModel::winderRatioEntries())
         ratios.AddString(ratio);
     GetListBox(IDC_CARD).SetTabStops(kCardColumns);
+    GetButton(IDC_COPY).SetCopyShortcut();
     // The preferences and the motor come in with the first data exchange.
     return CPropertyPage::OnInitDialog();
 }

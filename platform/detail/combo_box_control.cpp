@@ -7,6 +7,8 @@
 #include "platform/detail/typing_rule.h"
 #include "platform/dialog_template.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCompleter>
 #include <QLineEdit>
 
@@ -30,6 +32,16 @@ ComboBoxControl::ComboBoxControl(unsigned style, QWidget* parent) : QComboBox(pa
     TypingRule::attach(style, *lineEdit(), *this);
     connect(this, &QComboBox::activated, this, [this] { tell(CBN_SELCHANGE); });
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { tell(CBN_EDITCHANGE); });
+    // Qt selects the shown entry in the list only when the list pops up, so a screen reader
+    // found no current entry before the first choice; and it heard no change of the entry.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (QAbstractItemView* entries = view())
+            entries->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex()));
+    });
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        QAccessibleValueChangeEvent changed(this, text);
+        QAccessible::updateAccessibility(&changed);
+    });
 }
 
 int ComboBoxControl::curSel() const {

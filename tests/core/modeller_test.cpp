@@ -175,7 +175,8 @@ TEST(WindingCard, TextIsATableWithNewtonMillimetresInMillimetreUnits) {
     const WindingCard card = buildWindingCard({}, {TanII, 2, 4, 10, false, 16, 4}, {107, 2.7});
     EXPECT_EQ(card.stretchedLength, 40);
     const std::string text = formatCardText(card, kMm);
-    EXPECT_TRUE(text.starts_with("%\tTurns\tCranks\tTorque\tN·mm\n100\t756\t47\t7.64\t54.0\n"));
+    EXPECT_TRUE(
+        text.starts_with("%\tTurns\tCranks\tBreaking torque\tN·mm\n100\t756\t47\t7.64\t54.0\n"));
     EXPECT_NE(text.find("\n80\t604\t37\t6.11\t43.2\n"), std::string::npos) << text;
     EXPECT_EQ(formatCardText(card, kIn).find("N·mm"), std::string::npos);
     const WindingCard empty = buildWindingCard({}, {TanII, 7, 4, 0, false, 0, 4}, {107, 2.7});

@@ -58,7 +58,8 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
     CalcState state;
     state.table = kDefaultCalibration;
     Preferences preferences;
-    MotorWeightModel model(state, preferences);
+    SharedMotor shared;
+    MotorWeightModel model(state, preferences, shared);
     model.start();
     const auto shown = [&] {
         const MotorWeightView& v = model.view();
@@ -112,6 +113,17 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
     EXPECT_EQ(model.view().thickness + " " + model.view().density + " " + model.view().weight +
                   "|" + model.view().perStrand + "|" + model.view().note,
               "0.000001 0.00001 ||Weight (g): too small to compute with");
+
+    // The next run starts with the inputs kept: the class puts its limit into the weight again.
+    model.typeWeight("8.5");
+    MotorWeightChoices f1g = model.choices();
+    f1g.weightClass = 2;
+    model.choose(f1g);
+    MotorWeightModel next(state, preferences, shared);
+    next.start();
+    EXPECT_EQ(next.choices(), model.choices());
+    EXPECT_EQ(next.view().length + " " + next.view().weight + " " + next.view().classCheck,
+              model.view().length + " 10.00 at the F1G limit");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "core/number_text.h"
 #include "models/calc_page_model.h"
+#include "models/motor_weight_model.h"
 #include "models/winding_model.h"
 #include "tests/support/locale_guard.h"
 
@@ -72,11 +73,16 @@ TEST(WindingModel, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
         int ratio;
         LengthUnit unit;
         bool decimalComma;
+        std::string note = ""; // why the rows read "Undefined"
     } cases[] = {{{TanII, 2, 1, "10", false, 107, 2.7}, 16, LengthUnit::Inch, false},
                  {{TanSport, 4, 5, "23", false, 90, 1.5}, 13, LengthUnit::Millimetre, true},
-                 {{TanSuperSport, 0, 17, "40", false, 0, 0}, 5, LengthUnit::Inch, true},
+                 {{TanSuperSport, 0, 17, "40", false, 0, 0},
+                  5,
+                  LengthUnit::Inch,
+                  true,
+                  "Tan Super Sport is not calibrated: calibrate it, or Use a batch"},
                  {{TanSuperSport, 3, 0, "7", true, 0, 0}, 1, LengthUnit::Millimetre, false}};
-    for (const auto& [m, ratio, unit, comma] : cases) {
+    for (const auto& [m, ratio, unit, comma, note] : cases) {
         std::optional<DecimalCommaLocale> locale;
         EXPECT_EQ(comma && locale.emplace().active(), comma);
         CalcState state;
@@ -95,10 +101,12 @@ TEST(WindingModel, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
         Preferences preferences;
         preferences.setUnits(unit);
         preferences.setWinderRatio(ratio);
-        WindingModel winding(state, preferences);
+        SharedMotor shared;
+        WindingModel winding(state, preferences, shared);
         winding.shown();
+        EXPECT_EQ(winding.view().note, note);
         const std::vector<std::string>& card = winding.view().card;
-        EXPECT_EQ(card[0], std::string("%\tTurns\tCranks\tTorque") +
+        EXPECT_EQ(card[0], std::string("%\tTurns\tCranks\tBreaking torque") +
                                (unit == LengthUnit::Inch ? "" : "\tN·mm"));
         for (int i = 0; i < kLimitCount; ++i) {
             const std::string& row = card[static_cast<std::size_t>(i) + 1];
@@ -108,7 +116,7 @@ TEST(WindingModel, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
     }
 }
 
-enum class On { Turns, Torque, Winding };
+enum class On { Turns, Torque, Winding, MotorWeight };
 enum class Box { Length, WinderRatio, Stretch, Strands, Vorlick };
 
 // Types over a box's text as a user does: all of it taken away, then a key a character.
@@ -160,22 +168,39 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
         {On::Winding, Box::Length, "12.0", "80\t725\t36\t6.11|42.00 inch|20 3.5|1 12.0 0", ""},
         {On::Turns, Box::Length, kNines.c_str(), "80\t725\t36\t6.11|42.00 inch|20 3.5|1 12.0 0",
          ""},
-        {On::Turns, Box::Vorlick, "", "80\t720\t36\t5.83|42.00 inch|20 3.5|1 12.0 1", ""}};
+        {On::Turns, Box::Vorlick, "", "80\t720\t36\t5.83|42.00 inch|20 3.5|1 12.0 1", ""},
+        // Motor Weight sizes a motor: its length with decimals; Vorlick stays as it was.
+        {On::MotorWeight, Box::Length, "10.5", "80\t629\t31\t5.83|36.75 inch|20 3.5|1 10.5 1", ""},
+        {On::MotorWeight, Box::Strands, "2", "80\t513\t25\t10.20|36.75 inch|20 3.5|2 10.5 1", ""},
+        {On::Torque, Box::Strands, "4", "80\t513\t25\t10.20|36.75 inch|20 3.5|2 10.5 1", ""},
+        {On::Turns, Box::Length, "11", "80\t660\t33\t5.83|38.50 inch|20 3.5|1 11 1", ""}};
     DecimalCommaLocale locale;
     KESTRUNE_REQUIRE_DECIMAL_COMMA(locale);
     CalcState state;
     state.table = kDefaultCalibration;
     Preferences preferences;
+    SharedMotor shared;
+    MotorWeightModel motorWeight(state, preferences, shared);
+    motorWeight.start();
     // The pages as the sheet starts them: the Breaking Turns page computes its 1-inch motor.
     CalcPageModel turnsPage(state, Quantity::Turns), torquePage(state, Quantity::Torque);
     CalcPageInputs turns{2, 1, 4, "1", false}, torque{2, 1, 4, "", false};
     turnsPage.start();
     turnsPage.recompute(turns);
     torquePage.start();
-    WindingModel winding(state, preferences);
+    WindingModel winding(state, preferences, shared);
     winding.shown();
     for (const auto& line : lines) {
-        if (line.page == On::Winding) {
+        if (line.page == On::MotorWeight) {
+            if (line.box == Box::Length) {
+                motorWeight.typeLength(line.typed);
+            } else {
+                MotorWeightChoices choices = motorWeight.choices();
+                choices.strands = std::stoi(line.typed);
+                motorWeight.choose(choices);
+            }
+            winding.shown();
+        } else if (line.page == On::Winding) {
             WindingChoices choices = winding.choices();
             if (line.box == Box::Length)
                 typeOver(line.typed, [&](const std::string& text) { winding.typeLength(text); });
@@ -208,7 +233,20 @@ TEST(WindingModel, BadInputIsRefusedAndTheTurnsPageMotorTakenWhenItChanged) {
     }
     preferences.setUnits(LengthUnit::Millimetre);
     winding.shown();
-    EXPECT_EQ(winding.view().length + " " + winding.view().stretchedLength, "304.8 1066.8 mm");
+    EXPECT_EQ(winding.view().length + " " + winding.view().stretchedLength, "279.4 977.9 mm");
+
+    // The next run shows the inputs kept, not the Breaking Turns page's 1-inch motor, until a
+    // motor changes.
+    CalcState next;
+    next.table = kDefaultCalibration;
+    SharedMotor nextShared;
+    WindingModel again(next, preferences, nextShared);
+    again.shown();
+    EXPECT_EQ(again.view().length + " " + again.view().stretchedLength, "279.4 977.9 mm");
+    EXPECT_EQ(again.choices(), winding.choices());
+    next.turnsMotor.strands = 6;
+    again.shown();
+    EXPECT_EQ(again.view().length + " " + std::to_string(again.choices().strands), "25.4 2");
 }
 
 } // namespace

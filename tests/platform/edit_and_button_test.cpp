@@ -5,9 +5,11 @@
 #include "tests/platform/test_windows.h"
 #include "tests/support/case_name.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -267,6 +269,35 @@ TEST(ComboBox, TellsPicksAndTypingApart) {
             EXPECT_EQ(dialog.count(kRatioCombo, CBN_EDITCHANGE), use.edits) << use.keys;
         });
     }
+}
+
+// A screen reader keeps one object for the box and reads its entry before any choice, in the
+// value and as the list's selected entry.
+TEST(ComboBox, KeepsOneAccessibleObjectAndReadsItsEntry) {
+    RecordingDialog dialog;
+    runDialog(dialog, [&](QWidget*) {
+        ComboBox box = dialog.GetComboBox(kRatioCombo);
+        for (const char* ratio : {"5", "10", "16"})
+            box.AddString(ratio);
+        box.SetCurSel(1);
+        QWidget* widget = dialog.GetDlgItem(kRatioCombo);
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(widget);
+        const QAccessible::Id id = QAccessible::uniqueId(seen);
+        QAccessibleTableInterface* entries = seen->child(0)->tableInterface();
+        ASSERT_TRUE(entries != nullptr && entries->selectedCellCount() == 1);
+        EXPECT_EQ(entries->selectedCells()[0]->text(QAccessible::Name), QStringLiteral("10"));
+        widget->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(widget, Qt::Key_Down);
+        EXPECT_EQ(entries->selectedCells()[0]->text(QAccessible::Name), QStringLiteral("16"));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() - 4, 4));
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QWidget* popupList = qobject_cast<QComboBox*>(widget)->view();
+        QTest::keyClick(popupList, Qt::Key_Up);
+        QTest::keyClick(popupList, Qt::Key_Return);
+        EXPECT_EQ(box.GetWindowText(), "10");
+        EXPECT_EQ(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)), id);
+        EXPECT_EQ(seen->text(QAccessible::Value), QStringLiteral("10"));
+    });
 }
 
 TEST(CheckBox, ClickArrivesAfterTheBoxToggled) {

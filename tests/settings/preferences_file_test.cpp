@@ -7,6 +7,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         double stretch;
         const char* kept; // each line with its line end
         ExactConstants exact = {};
+        std::map<std::string, std::string, std::less<>> inputs = {};
     } cases[] = {
         {"", in, 0.042, 1, 16, 4, ""},
         {"units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n", mm,
@@ -46,7 +48,17 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
          16,
          4,
          "turns-constant.4=5\n",
-         {{113.2, 0, std::nullopt}, {std::nullopt, std::nullopt, 0.004}}}};
+         {{113.2, 0, std::nullopt}, {std::nullopt, std::nullopt, 0.004}}},
+        {"input.motor-weight.length = 20.5 \ninput.winding.vorlick=\\sa b\\\\c\\n\\t\\s\n"
+         "input.Winding=1\ninput.x=1\ninput.x=\\q\ninput.y=2\\\n",
+         in,
+         0.042,
+         1,
+         16,
+         4,
+         "input.Winding=1\n",
+         {},
+         {{"motor-weight.length", "20.5"}, {"winding.vorlick", " a b\\c\n\t "}}}};
     for (const auto& c : cases) {
         const Preferences p = parsePreferences(c.text);
         EXPECT_TRUE(p.units() == c.units && p.thickness() == c.thickness &&
@@ -58,6 +70,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
             kept += line + "\n";
         EXPECT_EQ(kept, c.kept);
         EXPECT_EQ(p.exactConstants, c.exact) << c.text;
+        EXPECT_EQ(p.keptInputs, c.inputs) << c.text;
         EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
     }
 }
@@ -71,9 +84,12 @@ TEST(FormatPreferences, WritesPointsInEveryLocale) {
     p.otherLines = {"colour=red"};
     p.exactConstants.turns[0] = 113.2;
     p.exactConstants.torque[2] = 0.004;
+    p.keptInputs = {{"winding.length", " 1\t2\n\r\\ "}, {"Bad key=", "x"}};
     EXPECT_EQ(formatPreferences(p), "units=mm\nthickness=0.042\ndensity=1\nwinder-ratio=16\n"
                                     "stretch=4\nturns-constant.1=113.2\ntorque-constant.3=0.004\n"
-                                    "colour=red\n");
+                                    "input.winding.length=\\s1\\t2\\n\\r\\\\\\s\ncolour=red\n");
+    EXPECT_EQ(parsePreferences(formatPreferences(p)).keptInputs.at("winding.length"),
+              " 1\t2\n\r\\ ");
     EXPECT_EQ(parsePreferences("density=1.05").density(), 1.05);
 }
 

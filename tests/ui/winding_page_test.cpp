@@ -53,7 +53,7 @@ TEST_F(WindingPageTest, CardIsWhatTheCalculationPagesShowAtEveryLimit) {
         preferences().setUnits(LengthUnit::Millimetre);
         preferences().setWinderRatio(13);
         activate(WindingPage);
-        EXPECT_EQ(cardRow(0), "%\tTurns\tCranks\tTorque\tN·mm");
+        EXPECT_EQ(cardRow(0), "%\tTurns\tCranks\tBreaking torque\tN·mm");
         EXPECT_EQ(cardRow(5), "80\t477\t36\t49.89\t352.3");
         for (int i = 0; i < kLimitCount; ++i) {
             const QStringList row = QString::fromStdString(cardRow(i + 1)).split('\t');
@@ -77,14 +77,16 @@ TEST_F(WindingPageTest, InputsReachTheCardAndTheNoteItsLabel) {
                  {IDC_STRETCH, "1", "80\t756\t37\t6.11|43.75 inch", ""},
                  {IDC_STRANDS, "3", "80\t534\t26\t17.28|43.75 inch", ""},
                  {IDC_WIDTH, "3", "80\t436\t21\t31.75|43.75 inch", ""},
-                 {IDC_TYPE, "2", "80\tUndefined\t\tUndefined|43.75 inch", ""},
+                 {IDC_TYPE, "2", "80\tUndefined\t\tUndefined|43.75 inch",
+                  "Tan Sport is not calibrated: calibrate it, or Use a batch"},
                  {IDC_VORLICK, "", "80\t512\t25\t19.57|43.75 inch", ""}};
     runSheet([&](QWidget*) {
         activate(WindingPage);
         for (const auto& line : lines) {
             enter(winding_, line.id, line.typed);
             EXPECT_EQ(cardRow(5) + "|" + text(IDC_STRETCHED_LENGTH), line.shows) << line.typed;
-            EXPECT_EQ(winding_.GetDlgItem(IDC_CARD_NOTE)->property("text").toString(), line.note);
+            EXPECT_EQ(winding_.GetDlgItem(IDC_CARD_NOTE)->property("text").toString().toStdString(),
+                      line.note);
         }
         preferences().setUnits(LengthUnit::Millimetre);
         activate(ListPage);
@@ -107,11 +109,22 @@ TEST_F(WindingPageTest, CopyPrintAndSavePdfCarryTheCard) {
     runSheet([&](QWidget* sheet) {
         activate(WindingPage);
         enter(winding_, IDC_LENGTH, "10");
-        clickButton(sheet, "Copy");
         std::string card;
         for (int i = 0; i <= kLimitCount; ++i)
             card += cardRow(i) + "\n";
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), card);
+        for (const bool key : {false, true}) {
+            QApplication::clipboard()->clear();
+            if (key) {
+                QTest::keyClick(winding_.GetDlgItem(IDC_VORLICK), Qt::Key_C, Qt::ControlModifier);
+                QTest::qWait(300); // a button's key clicks it once it has shown itself pressed
+            } else
+                clickButton(sheet, "Copy");
+            const std::string copied = QApplication::clipboard()->text().toStdString();
+            EXPECT_TRUE(copied.starts_with("Motor: Tan II, 4 strands of 1/8\" strip, 10.00 inch "
+                                           "long\nWeight 3.44 g, of rubber 0.042 inch thick"))
+                << copied;
+            EXPECT_TRUE(copied.ends_with("Torque in oz-in\n" + card)) << copied;
+        }
         clickButton(sheet, "Print…");
         ASSERT_TRUE(printed && printed->rows.size() == kLimitCount);
         ASSERT_EQ(told.size(), 1U) << "a failed print is told";
@@ -129,8 +142,8 @@ TEST_F(WindingPageTest, CopyPrintAndSavePdfCarryTheCard) {
         for (const std::string& piece :
              {std::string("Motor: Tan II, 4 strands of 1/8\" strip, 10.00 inch long"),
               std::string("turns constant 107.0, torque constant 2.700 Winder ratio 16:1"),
-              std::string("Cranks Torque 100 756 47 7.64"), std::string("80 604 37 6.11"),
-              "Kestrune " KESTRUNE_VERSION ", " + todayIsoDate()})
+              std::string("Weight 3.44 g"), std::string("Cranks Breaking torque 100 756 47 7.64"),
+              std::string("80 604 37 6.11"), "Kestrune " KESTRUNE_VERSION ", " + todayIsoDate()})
             EXPECT_TRUE(pdf.contains(QString::fromStdString(piece))) << pdf.toStdString();
 
         // A folder in the way, a folder that is a file, and a disk that is full.

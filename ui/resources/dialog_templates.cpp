@@ -187,7 +187,7 @@ constexpr std::array<ControlTemplate, 24> kWinding{{
     {IDC_STATIC, TX, "Card", 140, 6, 17, 9, kLabel},
     {IDC_STRETCHED_LENGTH, ED, "", 140, 130, 70, 12, kResultEdit},
     {IDC_STATIC, TX, "Stretched length", 140, 120, 56, 9, kLabel},
-    {IDC_CARD_NOTE, TX, "", 215, 127, 102, 18, kLabel}, // why a column is empty
+    {IDC_CARD_NOTE, TX, "", 215, 118, 102, 27, kLabel}, // why a column is empty
     {IDC_PRINT, PB, "Print…", 80, 70, 50, 14, kTab},
     {IDC_SAVE_PDF, PB, "Save PDF…", 80, 88, 50, 14, kTab},
     {IDC_COPY, PB, "Copy", 80, 106, 50, 14, kTab},
