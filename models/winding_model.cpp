@@ -211,7 +211,10 @@ void WindingModel::showLength(double inches) {
 }
 
 void WindingModel::recompute() {
-    keepInputs();
+    // Before the page was first shown its inputs are no one's yet: keeping them would overwrite
+    // the inputs kept from the last run with the defaults.
+    if (taken_)
+        keepInputs();
     motor_ = motor();
     const MotorConstants constants = pageConstants(state_, motor_.type);
     card_ = buildWindingCard(state_, motor_, constants);

@@ -77,8 +77,8 @@ std::string fileFault(const std::string& name, const FileResult& result) {
 } // namespace
 
 FieldPage::FieldPage()
-    : turns_(state_, Quantity::Turns), card_(state_, preferences_), weight_(state_, preferences_),
-      batches_(state_, preferences_) {
+    : turns_(state_, Quantity::Turns), card_(state_, preferences_, cardMotor_),
+      weight_(state_, preferences_, weightMotor_), batches_(state_, preferences_) {
     turnsInputs_ = {static_cast<int>(StripWidth::W1_8), 1, 4, "", false};
     start(nullptr, nullptr);
     updateView();

@@ -13,6 +13,7 @@
 #include "models/batch_log_model.h"
 #include "models/calc_page_model.h"
 #include "models/motor_weight_model.h"
+#include "models/shared_motor.h"
 #include "models/winding_model.h"
 
 #include <array>
@@ -51,6 +52,10 @@ private:
 
     CalcState state_;
     Preferences preferences_;
+    // The field page's card winds the Breaking Turns tab's motor: the Motor Weight tab sizes its
+    // motor for itself, so each model has a shared motor of its own.
+    SharedMotor cardMotor_;
+    SharedMotor weightMotor_;
     CalcPageModel turns_;
     WindingModel card_;
     MotorWeightModel weight_;
