@@ -11,8 +11,18 @@
 namespace kestrune::platform {
 
 // ComboBox: a drop-down list with an edit field, laid out like an edit (its template height is
-// the edit field's; the list drops below it).
-enum class ControlKind { ListBox, Edit, ComboBox, PushButton, DefPushButton, AutoCheckBox, Static };
+// the edit field's; the list drops below it). Chart: lines through points (chart.h), named for
+// assistive technology by its template text.
+enum class ControlKind {
+    ListBox,
+    Edit,
+    ComboBox,
+    PushButton,
+    DefPushButton,
+    AutoCheckBox,
+    Static,
+    Chart
+};
 
 // Control style bits.
 namespace style {

@@ -5,6 +5,7 @@
 
 #include "platform/CWinApp.h"
 #include "platform/detail/button_control.h"
+#include "platform/detail/chart_control.h"
 #include "platform/detail/combo_box_control.h"
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
@@ -94,6 +95,8 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
     case ControlKind::DefPushButton:
     case ControlKind::AutoCheckBox:
         return createButton(control.kind, text, notifier(owner, control.id), &surface);
+    case ControlKind::Chart:
+        return new ChartControl(&surface);
     case ControlKind::Static:
         break;
     }
