@@ -53,7 +53,10 @@ std::vector<ChartPoint> columnExtremes(std::span<const ChartPoint> points, doubl
                 highest = j;
             end = j;
         }
-        std::array<std::size_t, 4> run{i, lowest, highest, end};
+        // The series' own ends stay, so the line starts and stops where the readings do.
+        const std::size_t start = kept.empty() ? i : lowest;
+        const std::size_t stop = j == points.size() ? end : highest;
+        std::array<std::size_t, 4> run{start, lowest, highest, stop};
         std::sort(run.begin(), run.end());
         for (std::size_t k = 0; k < run.size(); ++k)
             if (k == 0 || run[k] != run[k - 1])

@@ -15,9 +15,10 @@ struct ChartPoint {
 };
 
 // The points in order, with every run of neighbours that falls into one of `columns` equal
-// columns between xLow and xHigh cut down to its first, lowest, highest and last point (in the
-// order they came, each once): the line drawn through them covers the same pixels. Points
-// outside the columns count to the nearest one; points that are not finite are left out.
+// columns between xLow and xHigh cut down to its lowest and highest point (in the order they
+// came, each once), and the series' first and last point: the line drawn through them covers the
+// same pixels. Points outside the columns count to the nearest one; points that are not finite
+// are left out.
 std::vector<ChartPoint> columnExtremes(std::span<const ChartPoint> points, double xLow,
                                        double xHigh, int columns);
 

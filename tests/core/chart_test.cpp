@@ -79,7 +79,7 @@ TEST(ColumnExtremes, AHundredThousandReadingsKeepEveryColumnsExtremes) {
         readings.push_back({turns, turns * 0.01 + std::sin(i * 0.7) * 0.3});
     }
     const std::vector<ChartPoint> kept = columnExtremes(readings, 0, 1200, 300);
-    EXPECT_LE(kept.size(), 2U * 300 * 4);
+    EXPECT_LE(kept.size(), 2U * 300 * 2 + 2);
     EXPECT_EQ(extremesByColumn(kept, 0, 1200, 300), extremesByColumn(readings, 0, 1200, 300));
     EXPECT_EQ(kept.front().x, readings.front().x);
     EXPECT_EQ(kept.back().x, readings.back().x);
@@ -103,10 +103,15 @@ TEST(ColumnExtremes, ShortOrUnusableInputs) {
         EXPECT_EQ(columnExtremes(three, c.low, c.high, c.columns).size(), c.kept) << c.name;
     const std::vector<ChartPoint> run{{0, 5}, {0.1, 9}, {0.2, 1}, {0.3, 4}, {0.4, 2}};
     const std::vector<ChartPoint> kept = columnExtremes(run, 0, 1, 1);
-    ASSERT_EQ(kept.size(), 4U) << "first, highest, lowest and last, in their order";
+    ASSERT_EQ(kept.size(), 4U) << "the ends, the highest and the lowest, in their order";
     EXPECT_EQ(kept[1].y, 9);
     EXPECT_EQ(kept[2].y, 1);
     EXPECT_EQ(kept[3].y, 2);
+    const std::vector<ChartPoint> middle = columnExtremes(run, 0, 0.2, 2);
+    ASSERT_EQ(middle.size(), 4U)
+        << "the first column's one, then the highest, lowest and last of the rest";
+    EXPECT_EQ(middle[2].y, 1);
+    EXPECT_EQ(middle[3].y, 2);
 }
 
 } // namespace
