@@ -108,8 +108,7 @@ TEST(ColumnExtremes, ShortOrUnusableInputs) {
     EXPECT_EQ(kept[2].y, 1);
     EXPECT_EQ(kept[3].y, 2);
     const std::vector<ChartPoint> middle = columnExtremes(run, 0, 0.2, 2);
-    ASSERT_EQ(middle.size(), 4U)
-        << "the first column's one, then the highest, lowest and last of the rest";
+    ASSERT_EQ(middle.size(), 4U) << "one, then the rest's highest, lowest and last";
     EXPECT_EQ(middle[2].y, 1);
     EXPECT_EQ(middle[3].y, 2);
 }
