@@ -7,8 +7,8 @@
 // on every change. A change made while another program changed the file is made to the file as
 // it is on disk.
 
-#include "batch_log_file.h"
 #include "core/stored_file.h"
+#include "logged_file.h"
 #include "torque_test.h"
 
 #include <cstddef>
@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestrune {
@@ -27,8 +28,7 @@ inline constexpr std::string_view kTorqueLogFileName = "kes-torque.csv";
 // (without its line end).
 class TorqueLogEntry {
 public:
-    TorqueLogEntry(long long number, TorqueTest test)
-        : number_(number), test_(std::move(test)) {}
+    TorqueLogEntry(long long number, TorqueTest test) : number_(number), test_(std::move(test)) {}
     static TorqueLogEntry unreadableLine(std::string_view line);
 
     bool isTest() const { return number_ > 0; }
@@ -72,7 +72,7 @@ struct TorqueLogChange {
 };
 struct TorqueLogChanged {
     FileResult result;
-    bool reread = false;    // the file had changed on disk, and entries are now its own
+    bool reread = false;   // the file had changed on disk, and entries are now its own
     std::size_t index = 0; // of the entry added, taken out or changed, when done
 };
 TorqueLogChanged changeTorqueLog(TorqueLog& entries, const TorqueLogChange& change,

@@ -42,7 +42,7 @@ struct TorqueTest {
 // and at least one reading, each of finite numbers.
 bool isKeepable(const TorqueTest& test);
 
-// "wind" for the readings up to the first of most turns, "unwind" after it.
-std::string_view torquePhaseText(const TorqueTest& test, std::size_t reading);
+// The reading of most turns (the first of them): winding ends there, unwinding follows.
+std::size_t windingEnd(const std::vector<TorqueReading>& readings);
 
 } // namespace kestrune
