@@ -79,7 +79,7 @@ public:
     // the Tests list are shown anew (the units changed).
     bool showAgain(std::string length);
 
-    // The boxes as they stand after any change; every result follows.
+    // The boxes as they stand after any change; every result follows. At torque is in oz-in.
     void type(TorqueTestTexts texts);
     const TorqueTestTexts& typed() const { return typed_; }
 
@@ -88,8 +88,8 @@ public:
     int readingsRows() const;
     std::string readingsRow(int row) const;
     static bool isHeaderRow(int row) { return row == 0; }
-    // The Turns box for the next reading: empty at first, then the last reading's turns less
-    // Back-off cranks × Winder ratio (the last turns when Back-off is empty).
+    // The Turns box for the next reading: the last reading's turns less Back-off cranks × Winder
+    // ratio; empty with no readings, no back-off or below 0 turns.
     const std::string& nextTurns() const { return nextTurns_; }
     // Add reading: the refusal naming the box to put right, or nothing when the reading was
     // added (then nextTurns() holds the next row's turns). A time log's readings take none.
@@ -138,6 +138,8 @@ private:
     std::optional<std::string> refusal(TorqueTest* test) const;
     FileResult change(const TorqueLogChange& change, StoredFile& file);
     void fillNextTurns();
+    // A time log's readings, their turns spread over Total turns; none without a total.
+    void spreadTimeLog();
     std::optional<double> winderRatio() const;
 
     const CalcState& state_;
