@@ -105,7 +105,7 @@ void splitFields(std::string_view line, char separator, std::vector<std::string_
 struct Columns {
     static constexpr std::size_t none = static_cast<std::size_t>(-1);
     std::size_t turns = none, torque = none, time = none, unit = none;
-    double timeSeconds = 0.001; // milliseconds unless the header says "(s)"
+    double timeDivisor = 1000; // milliseconds unless the header says "(s)"
     std::optional<double> torqueFactor;
     std::string turnsName, torqueName, timeName, unitName;
 };
@@ -144,7 +144,7 @@ std::optional<std::string> readHeader(const std::vector<std::string_view>& field
         } else if ((name == "time" || name == "programtime") && columns.time == Columns::none) {
             columns.time = i;
             columns.timeName = fields[i];
-            columns.timeSeconds = unit == "s" ? 1 : 0.001;
+            columns.timeDivisor = unit == "s" ? 1 : 1000;
         } else if (name == "unit" && columns.unit == Columns::none) {
             columns.unit = i;
             columns.unitName = fields[i];
@@ -256,7 +256,7 @@ MeterLogRead readMeterLog(std::string_view bytes) {
         if (columns.turns != Columns::none)
             log.turns.push_back(*along);
         else
-            log.seconds.push_back(*along * columns.timeSeconds);
+            log.seconds.push_back(*along / columns.timeDivisor);
         log.torques.push_back(*torque * factor);
     }
     if (log.torques.empty()) {
@@ -270,14 +270,11 @@ MeterLogRead readMeterLog(std::string_view bytes) {
         how += columns.turns != Columns::none
                    ? ": turns from " + quoted(columns.turnsName)
                    : ": time from " + quoted(columns.timeName) +
-                         (columns.timeSeconds == 1 ? " (seconds)" : " (milliseconds)");
+                         (columns.timeDivisor == 1 ? " (seconds)" : " (milliseconds)");
         how += ", torque from " + quoted(columns.torqueName);
-        if (columns.torqueFactor)
-            how += columns.torqueName.find('(') != std::string::npos ? "" : " (taken as oz-in)";
-        else if (columns.unit != Columns::none)
-            how += " in the units of " + quoted(columns.unitName);
-        else
-            how += " (taken as oz-in)";
+        if (!columns.torqueFactor)
+            how += columns.unit != Columns::none ? " in the units of " + quoted(columns.unitName)
+                                                 : std::string(" (taken as oz-in)");
         how += '.';
     }
     log.howRead = std::move(how);
