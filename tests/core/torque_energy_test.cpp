@@ -4,8 +4,8 @@
 #include "core/torque_energy.h"
 #include "tests/support/case_name.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace kestrune {
