@@ -310,7 +310,7 @@ constexpr std::array<ControlTemplate, 70> kTorqueTest{{
     {IDC_HYSTERESIS_FLAG, TX, "", 294, 206, 120, 20, kLabel}, // a hysteresis below 0
     {IDC_READINGS_NOTE, TX, "", 6, 230, 408, 18, kLabel},     // how the readings were read
     {IDC_TESTS, LB, "", 6, 258, 358, 43, kTable},
-    {IDC_STATIC, TX, "Tests", 6, 249, 40, 8, kLabel},
+    {IDC_STATIC, TX, "Tests", 6, 248, 40, 9, kLabel},
     {IDC_PRINT, PB, "Print…", 370, 258, 44, 14, kTab},
     {IDC_SAVE_PDF, PB, "Save PDF…", 370, 273, 44, 14, kTab},
     {IDC_HELP, PB, "Help", 370, 288, 44, 14, kTab},
