@@ -58,8 +58,9 @@ ChartAxis chartAxis(double low, double high, int most) {
     if (!std::isfinite(first) || !std::isfinite(last) || count < 1 || count > most + 2.0 ||
         first * step + step == first * step)
         return unitAxis();
-    const int decimals =
-        std::clamp(static_cast<int>(-std::log10(magnitude) + 0.5), 0, kMostDecimals);
+    // A step of 10^-k needs k decimals; clamped before the conversion.
+    const int decimals = static_cast<int>(
+        std::clamp(std::round(-std::log10(magnitude)), 0.0, static_cast<double>(kMostDecimals)));
     ChartAxis axis;
     axis.step = step;
     for (int i = 0; i <= static_cast<int>(count); ++i) {
