@@ -4,6 +4,7 @@
 #include "platform/CWnd.h"
 
 #include "platform/CWinApp.h"
+#include "platform/detail/chart_control.h"
 #include "platform/detail/combo_box_control.h"
 #include "platform/detail/edit_control.h"
 #include "platform/detail/list_box_control.h"
@@ -75,6 +76,14 @@ Button CWnd::GetButton(int id) {
         }
     }
     missingControl("button", id);
+}
+
+Chart CWnd::GetChart(int id) {
+    const Control* control = findControl(id, ControlKind::Chart);
+    if (control == nullptr) {
+        missingControl("chart", id);
+    }
+    return Chart(*static_cast<detail::ChartControl*>(control->widget));
 }
 
 void CWnd::SetDlgItemText(int id, std::string_view text) {

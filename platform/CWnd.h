@@ -19,6 +19,7 @@
 //     };
 
 #include "platform/button.h"
+#include "platform/chart.h"
 #include "platform/combo_box.h"
 #include "platform/dialog_template.h"
 #include "platform/edit.h"
@@ -52,6 +53,7 @@ public:
     Edit GetEdit(int id);
     ComboBox GetComboBox(int id);
     Button GetButton(int id);
+    Chart GetChart(int id);
     // A label's text, for a Static with an id of its own (a unit beside a box). The label keeps
     // the width its template text gave it.
     void SetDlgItemText(int id, std::string_view text);

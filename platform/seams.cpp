@@ -64,6 +64,10 @@ void SetClipboardText(std::string_view text) {
     QGuiApplication::clipboard()->setText(detail::qtText(text));
 }
 
+std::string GetClipboardText() {
+    return detail::stdText(QGuiApplication::clipboard()->text());
+}
+
 namespace detail {
 
 void requestHelp(unsigned long context) {

@@ -41,5 +41,7 @@ int AfxMessageBox(std::string_view caption, std::string_view text, unsigned type
 
 // Puts UTF-8 text on the desktop's clipboard, where the next paste anywhere takes it from.
 void SetClipboardText(std::string_view text);
+// The clipboard's text as UTF-8; empty when it holds none.
+std::string GetClipboardText();
 
 } // namespace kestrune::platform

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 #
 # Makes a contact sheet: screenshots of Kestrune's real windows, as a person sees them, at several
-# font DPIs and scale factors, in one PNG. Each row is one setting: the eight pages of the sheet,
+# font DPIs and scale factors, in one PNG. Each row is one setting: the nine pages of the sheet,
 # the "Calibrate Turns" and "Calibrate Torque" dialogs, and the "Save User Data?" question. A last
 # row shows the List page with a long motor list, once after asking the window manager to maximise
 # the sheet and once scrolled to the end.
@@ -230,7 +230,7 @@ shoot_setting() {
     wait_gone "$dialog"
     press_times shift+Tab 6
     local page n=5 previous=3
-    for page in Test List Options "Motor Weight" Winding "Batch Log"; do
+    for page in Test List Options "Motor Weight" Winding "Batch Log" "Torque Test"; do
         press ctrl+Tab
         save_shot "$sheet" "$dir" $n "$name: $page" $previous
         previous=$n

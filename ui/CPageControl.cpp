@@ -15,6 +15,7 @@ CPageControl::CPageControl(std::string caption, platform::CWnd* parent, int sele
     AddPage(&motorWeight_);
     AddPage(&winding_);
     AddPage(&batchLog_);
+    AddPage(&torqueTest_);
 }
 
 } // namespace kestrune

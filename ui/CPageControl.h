@@ -11,6 +11,7 @@
 #include "ui/COptionsDlg.h"
 #include "ui/CTestDlg.h"
 #include "ui/CTorqueDlg.h"
+#include "ui/CTorqueTestDlg.h"
 #include "ui/CTurnsDlg.h"
 #include "ui/CWindingDlg.h"
 
@@ -32,6 +33,7 @@ private:
     CMotorWeightDlg motorWeight_;
     CWindingDlg winding_;
     CBatchLogDlg batchLog_;
+    CTorqueTestDlg torqueTest_;
 };
 
 } // namespace kestrune

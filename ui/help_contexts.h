@@ -12,5 +12,6 @@ inline constexpr unsigned long kHelpCalibrateTorque = 3;
 inline constexpr unsigned long kHelpMotorWeight = 4;
 inline constexpr unsigned long kHelpWinding = 5;
 inline constexpr unsigned long kHelpBatchLog = 6;
+inline constexpr unsigned long kHelpTorqueTest = 7;
 
 } // namespace kestrune

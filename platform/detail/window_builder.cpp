@@ -5,9 +5,11 @@
 
 #include "platform/CWinApp.h"
 #include "platform/detail/button_control.h"
+#include "platform/detail/chart_control.h"
 #include "platform/detail/combo_box_control.h"
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
+#include "platform/detail/enter_filter.h"
 #include "platform/detail/many_line_list.h"
 #include "platform/detail/one_line_list_box.h"
 #include "platform/detail/qt_text.h"
@@ -94,6 +96,8 @@ QWidget* createControl(CWnd& owner, QWidget& surface, const ControlTemplate& con
     case ControlKind::DefPushButton:
     case ControlKind::AutoCheckBox:
         return createButton(control.kind, text, notifier(owner, control.id), &surface);
+    case ControlKind::Chart:
+        return new ChartControl(&surface);
     case ControlKind::Static:
         break;
     }
@@ -128,9 +132,16 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
     std::vector<int> needed;
     widgets.reserve(tmpl.controls.size());
 
+    EnterFilter* enterFilter =
+        (tmpl.style & dialog_style::EnterIgnored) ? new EnterFilter(&surface) : nullptr;
     for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
         const ControlTemplate& control = tmpl.controls[i];
         QWidget* widget = createControl(owner, surface, control, units, *layout, i);
+        if (enterFilter != nullptr && !(control.style & style::WantReturn)) {
+            widget->installEventFilter(enterFilter);
+            if (auto* box = dynamic_cast<QComboBox*>(widget))
+                box->lineEdit()->installEventFilter(enterFilter);
+        }
         // A page is created when its tab is already showing: its controls must show too.
         widget->show();
         if (control.kind == ControlKind::Static) {

@@ -159,7 +159,7 @@ TEST(CMotorApp, SheetOpensOnBreakingTurnsWithItsEightTabs) {
     app.InitInstance();
     EXPECT_EQ(title, QStringLiteral("Kestrune Ver. X.1F"));
     EXPECT_EQ(tabs, (QStringList{"Breaking Turns", "Breaking Torque", "Test", "List", "Options",
-                                 "Motor Weight", "Winding", "Batch Log"}));
+                                 "Motor Weight", "Winding", "Batch Log", "Torque Test"}));
     EXPECT_EQ(current, 0);
 }
 

@@ -17,6 +17,7 @@
 #include "ui/COptionsDlg.h"
 #include "ui/CTestDlg.h"
 #include "ui/CTorqueDlg.h"
+#include "ui/CTorqueTestDlg.h"
 #include "ui/CTurnsDlg.h"
 #include "ui/CWindingDlg.h"
 #include "ui/file_reports.h"
@@ -43,6 +44,7 @@ enum PageIndex {
     MotorWeightPage = 5,
     WindingPage = 6,
     BatchLogPage = 7,
+    TorqueTestPage = 8,
 };
 
 class PageSheetTest : public ::testing::Test {
@@ -80,6 +82,7 @@ protected:
     CMotorWeightDlg motorWeight_;
     CWindingDlg winding_;
     CBatchLogDlg batchLog_;
+    CTorqueTestDlg torqueTest_;
     platform::CPropertySheet sheet_{"Kestrune Ver. X.1F", nullptr, 0};
 
 private:
@@ -87,7 +90,7 @@ private:
         explicit Pages(PageSheetTest& t) {
             for (platform::CPropertyPage* page : std::initializer_list<platform::CPropertyPage*>{
                      &t.turns_, &t.torque_, &t.test_, &t.list_, &t.options_, &t.motorWeight_,
-                     &t.winding_, &t.batchLog_})
+                     &t.winding_, &t.batchLog_, &t.torqueTest_})
                 t.sheet_.AddPage(page);
         }
     } pages_{*this};

@@ -38,6 +38,7 @@ TEST(DialogTemplates, HaveTheirCaptionsSizesAndControls) {
         {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 30},
         {IDD_WINDING, "Winding", 327, 146, 24},
         {IDD_BATCH_LOG, "Batch Log", 327, 186, 34},
+        {IDD_TORQUE_TEST, "Torque Test", 420, 304, 70},
     };
     for (const Shape& shape : shapes) {
         const DialogTemplate& tmpl = dialogTemplate(shape.id);
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(DialogTemplates, Built,
                          testing::Combine(testing::Values(IDD_TURNS, IDD_TORQUE, IDD_CALIB_TURNS,
                                                           IDD_CALIB_TORQUE, IDD_SAVE_DATA,
                                                           IDD_MOTOR_WEIGHT, IDD_WINDING, IDD_LIST,
-                                                          IDD_BATCH_LOG),
+                                                          IDD_BATCH_LOG, IDD_TORQUE_TEST),
                                           testing::Values(9.0, 18.0)),
                          [](const testing::TestParamInfo<std::tuple<int, qreal>>& param) {
                              std::string name;

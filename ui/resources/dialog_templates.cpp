@@ -242,7 +242,86 @@ constexpr std::array<ControlTemplate, 34> kBatchLog{{
     {IDC_COPY_BATCHES, PB, "Copy", 268, 167, 54, 14, kTab, kLowerBeside},
 }};
 
-constexpr std::array<DialogTemplate, 11> kTemplates{{
+// Torque Test: the test's boxes across the top with Add, Change and Delete; a reading's boxes and
+// the readings on the left, the curve on the right; the results in two rows under them, the kept
+// tests at the foot. Enter adds a reading in Torque and does nothing elsewhere. The page is wider
+// than the others, as wide as the sheet's tabs make it anyway, and 304 units high for a curve
+// that can be read.
+constexpr unsigned kReadingEdit = kDecimalEdit | st::WantReturn;
+constexpr std::array<ControlTemplate, 70> kTorqueTest{{
+    {IDC_BATCH, ED, "", 6, 12, 56, 12, kBox},
+    {IDC_STATIC, TX, "Batch", 6, 3, 40, 8, kLabel},
+    {IDC_DATE, ED, "", 66, 12, 46, 12, kBox},
+    {IDC_STATIC, TX, "Date", 66, 3, 40, 8, kLabel},
+    {IDC_TYPE, LB, "", 116, 12, 66, 12, kInputList},
+    {IDC_STATIC, TX, "Type", 116, 3, 40, 8, kLabel},
+    {IDC_WIDTH, LB, "", 186, 12, 32, 12, kInputList},
+    {IDC_STATIC, TX, "Width", 186, 3, 30, 8, kLabel},
+    {IDC_TEST_STRANDS, ED, "", 222, 12, 28, 12, kBox | st::Number},
+    {IDC_STATIC, TX, "Strands", 222, 3, 28, 8, kLabel},
+    {IDC_LENGTH, ED, "", 254, 12, 34, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Length", 254, 3, 34, 8, kLabel},
+    {IDC_LENGTH_UNIT, TX, "inch", 290, 14, 18, 9, kLabel},
+    {IDC_TEST_WEIGHT, ED, "", 312, 12, 40, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Weight (g)", 312, 3, 40, 8, kLabel},
+    {IDC_TEST_WINDER_RATIO, ED, "", 356, 12, 50, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Winder ratio", 356, 3, 50, 8, kLabel},
+    {IDC_NOTE, ED, "", 6, 36, 258, 12, kBox},
+    {IDC_STATIC, TX, "Note", 6, 27, 40, 8, kLabel},
+    {IDC_ADD, PB, "Add", 268, 35, 40, 14, kTab},
+    {IDC_CHANGE, PB, "Change", 312, 35, 48, 14, kTab},
+    {IDC_DELETE, PB, "Delete", 364, 35, 48, 14, kTab},
+    {IDC_READING_TURNS, ED, "", 6, 60, 40, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Turns", 6, 51, 40, 8, kLabel},
+    {IDC_READING_TORQUE, ED, "", 50, 60, 44, 12, kReadingEdit},
+    {IDC_STATIC, TX, "Torque", 50, 51, 44, 8, kLabel},
+    {IDC_ADD_READING, PB, "Add reading", 98, 59, 60, 14, kTab},
+    {IDC_BACK_OFF, ED, "", 6, 84, 40, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Back-off", 6, 75, 40, 8, kLabel},
+    {IDC_TOTAL_TURNS, ED, "", 50, 84, 44, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "Total turns", 50, 75, 44, 8, kLabel},
+    {IDC_IMPORT, PB, "Import…", 98, 83, 46, 14, kTab},
+    {IDC_PASTE, PB, "Paste", 148, 83, 40, 14, kTab},
+    {IDC_READINGS, LB, "", 6, 108, 182, 70, kTable},
+    {IDC_STATIC, TX, "Readings", 6, 99, 60, 8, kLabel},
+    {IDC_CURVE, ControlKind::Chart, "Torque curve", 194, 51, 220, 127, kTab},
+    {IDC_PEAK_TORQUE, ED, "", 6, 191, 60, 12, kResultEdit},
+    {IDC_STATIC, TX, "Peak torque", 6, 182, 60, 8, kLabel},
+    {IDC_STATIC, TX, "oz-in", 68, 193, 22, 9, kLabel},
+    {IDC_PEAK_TURNS, ED, "", 94, 191, 52, 12, kResultEdit},
+    {IDC_STATIC, TX, "Turns at peak", 94, 182, 52, 8, kLabel},
+    {IDC_ENERGY_IN, ED, "", 150, 191, 36, 12, kResultEdit},
+    {IDC_STATIC, TX, "Energy in", 150, 182, 44, 8, kLabel},
+    {IDC_STATIC, TX, "J", 188, 193, 6, 9, kLabel},
+    {IDC_ENERGY_OUT, ED, "", 198, 191, 40, 12, kResultEdit},
+    {IDC_STATIC, TX, "Energy out", 198, 182, 48, 8, kLabel},
+    {IDC_STATIC, TX, "J", 240, 193, 6, 9, kLabel},
+    {IDC_MEAN_TORQUE, ED, "", 250, 191, 60, 12, kResultEdit},
+    {IDC_STATIC, TX, "Mean torque", 250, 182, 60, 8, kLabel},
+    {IDC_STATIC, TX, "oz-in", 312, 193, 22, 9, kLabel},
+    {IDC_HYSTERESIS, ED, "", 338, 191, 36, 12, kResultEdit},
+    {IDC_STATIC, TX, "Hysteresis", 338, 182, 48, 8, kLabel},
+    {IDC_STATIC, TX, "%", 376, 193, 8, 9, kLabel},
+    {IDC_PER_WEIGHT, ED, "", 6, 215, 40, 12, kResultEdit},
+    {IDC_STATIC, TX, "Per weight", 6, 206, 44, 8, kLabel},
+    {IDC_STATIC, TX, "J/g", 48, 217, 14, 9, kLabel},
+    {IDC_PER_WEIGHT_FTLBF, ED, "", 66, 215, 88, 12, kResultEdit},
+    {IDC_STATIC, TX, "Per weight (ft-lbf/lb)", 66, 206, 88, 8, kLabel},
+    {IDC_AT_TORQUE, ED, "", 160, 215, 40, 12, kDecimalEdit},
+    {IDC_STATIC, TX, "At torque", 160, 206, 40, 8, kLabel},
+    {IDC_STATIC, TX, "oz-in", 202, 217, 22, 9, kLabel},
+    {IDC_TURNS_AT_TORQUE, ED, "", 228, 215, 60, 12, kResultEdit},
+    {IDC_STATIC, TX, "Turns at torque", 228, 206, 60, 8, kLabel},
+    {IDC_HYSTERESIS_FLAG, TX, "", 294, 206, 120, 20, kLabel}, // a hysteresis below 0
+    {IDC_READINGS_NOTE, TX, "", 6, 230, 408, 18, kLabel},     // how the readings were read
+    {IDC_TESTS, LB, "", 6, 258, 358, 43, kTable},
+    {IDC_STATIC, TX, "Tests", 6, 248, 40, 9, kLabel},
+    {IDC_PRINT, PB, "Print…", 370, 258, 44, 14, kTab},
+    {IDC_SAVE_PDF, PB, "Save PDF…", 370, 273, 44, 14, kTab},
+    {IDC_HELP, PB, "Help", 370, 288, 44, 14, kTab},
+}};
+
+constexpr std::array<DialogTemplate, 12> kTemplates{{
     {IDD_TURNS, "Breaking Turns", 272, 135, kPage, kTurns},
     {IDD_TORQUE, "Breaking Torque", 272, 135, kPage, kTorque},
     {IDD_TEST, "Test", 186, 95, kPage, {}},
@@ -254,6 +333,7 @@ constexpr std::array<DialogTemplate, 11> kTemplates{{
     {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, kPage, kMotorWeight},
     {IDD_WINDING, "Winding", 327, 146, kPage, kWinding},
     {IDD_BATCH_LOG, "Batch Log", 327, 186, kPage, kBatchLog},
+    {IDD_TORQUE_TEST, "Torque Test", 420, 304, ds::EnterIgnored, kTorqueTest},
 }};
 
 } // namespace

@@ -22,6 +22,7 @@ inline constexpr int IDD_OPTIONS = 139;
 inline constexpr int IDD_MOTOR_WEIGHT = 140;
 inline constexpr int IDD_WINDING = 141;
 inline constexpr int IDD_BATCH_LOG = 142;
+inline constexpr int IDD_TORQUE_TEST = 143;
 
 // Controls. The OK and Cancel buttons (also Yes and No) are platform::IDOK and IDCANCEL.
 inline constexpr int IDC_STATIC = -1;
@@ -88,6 +89,31 @@ inline constexpr int IDC_CHANGE = 1171;
 inline constexpr int IDC_COPY_TESTS = 1172;
 inline constexpr int IDC_COPY_BATCHES = 1173;
 inline constexpr int IDC_USE_STATUS = 1174;
+// Torque Test, 1200-1239: a reading's boxes, the readings, the curve and its results. The test's
+// own boxes and the Tests list are the Batch Log's.
+inline constexpr int IDC_READING_TURNS = 1200;
+inline constexpr int IDC_READING_TORQUE = 1201;
+inline constexpr int IDC_ADD_READING = 1202;
+inline constexpr int IDC_BACK_OFF = 1203;
+inline constexpr int IDC_TOTAL_TURNS = 1204;
+inline constexpr int IDC_IMPORT = 1205;
+inline constexpr int IDC_PASTE = 1206;
+inline constexpr int IDC_READINGS = 1207;
+inline constexpr int IDC_CURVE = 1208;
+inline constexpr int IDC_PEAK_TORQUE = 1209;
+inline constexpr int IDC_PEAK_TURNS = 1210;
+inline constexpr int IDC_ENERGY_IN = 1211;
+inline constexpr int IDC_ENERGY_OUT = 1212;
+inline constexpr int IDC_MEAN_TORQUE = 1213;
+inline constexpr int IDC_HYSTERESIS = 1214;
+inline constexpr int IDC_PER_WEIGHT = 1215;
+inline constexpr int IDC_PER_WEIGHT_FTLBF = 1216;
+inline constexpr int IDC_AT_TORQUE = 1217;
+inline constexpr int IDC_TURNS_AT_TORQUE = 1218;
+inline constexpr int IDC_READINGS_NOTE = 1219;
+inline constexpr int IDC_HYSTERESIS_FLAG = 1220;
+inline constexpr int IDC_CHANGE = 1221;
+inline constexpr int IDC_TEST_WINDER_RATIO = 1222; // a box: any ratio above 0, as the meter's
 
 // The template with the id; an unknown id is a programming error and ends the program.
 const platform::DialogTemplate& dialogTemplate(int id);
