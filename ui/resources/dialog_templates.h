@@ -112,7 +112,6 @@ inline constexpr int IDC_AT_TORQUE = 1217;
 inline constexpr int IDC_TURNS_AT_TORQUE = 1218;
 inline constexpr int IDC_READINGS_NOTE = 1219;
 inline constexpr int IDC_HYSTERESIS_FLAG = 1220;
-inline constexpr int IDC_CHANGE = 1221;
 inline constexpr int IDC_TEST_WINDER_RATIO = 1222; // a box: any ratio above 0, as the meter's
 
 // The template with the id; an unknown id is a programming error and ends the program.
