@@ -11,6 +11,7 @@
 #include "core/linked_motor.h"
 #include "core/motor_weight.h"
 #include "core/preferences.h"
+#include "models/typed_measure.h"
 
 #include <optional>
 #include <string>
@@ -38,8 +39,21 @@ struct MotorWeightView {
     friend bool operator==(const MotorWeightView&, const MotorWeightView&) = default;
 };
 
+// The motor the page shows, exactly: length in inches, weight in grams, its turns and its torque
+// in oz-in; nothing where the page shows no number.
+struct MotorWeightValues {
+    std::optional<double> length, weight, turns, torque;
+};
+
 class MotorWeightModel {
 public:
+    // The boxes and results a note names.
+    static constexpr std::string_view kLengthBox = "Length";
+    static constexpr std::string_view kWeightBox = "Weight (g)";
+    static constexpr std::string_view kThicknessBox = "Thickness";
+    static constexpr std::string_view kDensityBox = "Density (g/cm³)";
+    static constexpr std::string_view kPerStrandBox = "Per strand";
+
     // The calculation state gives the table's constants; the preferences hold the units and the
     // rubber the modeller's pages share, and keep what is typed here.
     MotorWeightModel(const CalcState& state, Preferences& preferences);
@@ -63,6 +77,10 @@ public:
 
     const MotorWeightChoices& choices() const { return choices_; }
     const MotorWeightView& view() const { return view_; }
+    const MotorWeightValues& values() const { return values_; }
+    // What the note says: the first box that holds no value or the first result beyond the
+    // motors a page computes with; nothing when every box holds one.
+    std::optional<BoxFault> fault() const { return fault_; }
 
 private:
     LengthUnit units() const { return lengthUnitAt(choices_.units); }
@@ -73,13 +91,15 @@ private:
     void recompute();
     // Why the first box that holds no value holds none, or the first result beyond the motors a
     // page computes with is empty.
-    std::string note(const MotorWeightInputs& inputs) const;
+    std::optional<BoxFault> findFault(const MotorWeightInputs& inputs) const;
 
     const CalcState& state_;
     Preferences& preferences_;
     MotorWeightChoices choices_;
     LinkedMotor motor_;
     MotorWeightView view_;
+    MotorWeightValues values_;
+    std::optional<BoxFault> fault_;
     // The rubber as the boxes give it, in inches and g/cm³; nothing while a box holds no value.
     std::optional<double> thickness_;
     std::optional<double> density_;

@@ -160,12 +160,18 @@ void WindingModel::recompute() {
     for (const CardRow& row : card_.rows)
         view_.card.push_back(formatCardRow(row, unit_));
     view_.stretchedLength = formatStretchedLength(card_, unit_);
-    if (motor_.winderRatio >= 1)
-        view_.note = boxNote("Length", lengthFault_);
-    else if (isTooLargeWholeNumber(view_.winderRatio))
-        view_.note = "Winder ratio: too large, at most 2,147,483,647";
-    else
-        view_.note = "Winder ratio: a whole number from 1 up";
+    const std::optional<BoxFault> shown = fault();
+    view_.note = shown ? boxNote(shown->box, shown->fault) : std::string();
+}
+
+std::optional<BoxFault> WindingModel::fault() const {
+    if (motor_.winderRatio < 1)
+        return BoxFault{"Winder ratio", isTooLargeWholeNumber(view_.winderRatio)
+                                            ? "too large, at most 2,147,483,647"
+                                            : "a whole number from 1 up"};
+    if (!lengthFault_.empty())
+        return BoxFault{"Length", lengthFault_};
+    return std::nullopt;
 }
 
 } // namespace kestrune

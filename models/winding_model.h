@@ -10,6 +10,7 @@
 #include "core/calc_state.h"
 #include "core/preferences.h"
 #include "core/winding_card.h"
+#include "models/typed_measure.h"
 
 #include <optional>
 #include <string>
@@ -78,6 +79,11 @@ public:
 
     const WindingChoices& choices() const { return choices_; }
     const WindingView& view() const { return view_; }
+    // The card the view shows, with its numbers unrounded.
+    const WindingCard& card() const { return card_; }
+    // What the note says: why the card leaves the cranks or the turns out; nothing when it has
+    // them all.
+    std::optional<BoxFault> fault() const;
     // The card as Copy puts it on the clipboard.
     std::string copyText() const;
     // The card as it is printed, with the program's name and version and today's date below it.
