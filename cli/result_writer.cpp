@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/valid_utf8.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrune {
@@ -115,10 +116,16 @@ void ResultWriter::writeCsv(const ResultInputs& inputs, const CalcResult& result
     if (first_) {
         for (const auto& input : inputs)
             cells.emplace_back(input.first);
-        for (const CalcField& field : result.fields)
-            cells.emplace_back(field.name);
-        for (const std::string& name : result.rowNames)
-            cells.emplace_back(name);
+        // A result the inputs also name (the weight of a length typed) is told apart by its head.
+        std::vector<std::string> heads;
+        for (const CalcField& field : result.fields) {
+            const bool input = std::any_of(inputs.begin(), inputs.end(), [&](const auto& given) {
+                return given.first == field.name;
+            });
+            heads.push_back(input ? "result-" + field.name : field.name);
+        }
+        heads.insert(heads.end(), result.rowNames.begin(), result.rowNames.end());
+        cells.insert(cells.end(), heads.begin(), heads.end());
         appendCsvRecord(out_, cells);
     }
     cells.clear();

@@ -142,8 +142,9 @@ int Run::input(const FileOpener& open) {
                valueOf(options_.values, Option::TorqueConstant));
 
     int status = 0;
+    // Lines count from 1, the header's first; a quoted field may hold line breaks.
     std::size_t line =
-        1 + static_cast<std::size_t>(std::count(header.raw.begin(), header.raw.end(), '\n'));
+        2 + static_cast<std::size_t>(std::count(header.raw.begin(), header.raw.end(), '\n'));
     text.remove_prefix(header.length);
     OptionValues values;
     while (!text.empty()) {
@@ -155,7 +156,7 @@ int Run::input(const FileOpener& open) {
         if (record.raw.empty())
             continue;
         const auto fault = [&](std::string_view why) {
-            err_ << kProgram << name << ':' << at << ": " << why << '\n';
+            err_ << kProgram << name << ":" << std::to_string(at) << ": " << why << '\n';
             status = 1;
         };
         if (!record.fields || record.fields->size() > columns.size()) {
