@@ -101,6 +101,11 @@ MotorLists readMotorLists(MotorReader& reader) {
     return lists;
 }
 
+// The units the preferences give, as the Units list names them.
+std::string_view unitsText(const Preferences& preferences) {
+    return kLengthUnitTexts[static_cast<std::size_t>(lengthUnitIndex(preferences.units()))];
+}
+
 int readLimit(MotorReader& reader) {
     return reader.entry(Option::Limit, "80", limitEntry, "100, 95 ... 50").value_or(0);
 }
@@ -175,8 +180,7 @@ std::variant<CalcResult, CalcFault> weightResult(const OptionValues& values,
     const std::string classes = "no such class (" + classEntries() + ")";
     const int weightClass = reader.entry(Option::Class, "None", classEntry, classes).value_or(0);
     const std::optional<LengthUnit> unit =
-        reader.entry(Option::Units, kLengthUnitTexts[lengthUnitIndex(setup.preferences.units())],
-                     unitEntry, "inch or mm");
+        reader.entry(Option::Units, unitsText(setup.preferences), unitEntry, "inch or mm");
     const std::optional<std::string>& length = reader.given(Option::Length);
     const std::optional<std::string>& weight = reader.given(Option::Weight);
     if (length && weight)
@@ -238,7 +242,7 @@ std::variant<CalcResult, CalcFault> weightResult(const OptionValues& values,
                      textField("per-strand", view.perStrand),
                      textField("class-check", view.classCheck)};
     const std::string unitText(kLengthUnitTexts[static_cast<std::size_t>(choices.units)]);
-    for (const auto& [label, text] :
+    for (auto [label, text] :
          {std::pair<std::string, const std::string&>{"Length (" + unitText + ")", view.length},
           {"Weight (g)", view.weight},
           {"Turns", view.turns},
@@ -246,7 +250,7 @@ std::variant<CalcResult, CalcFault> weightResult(const OptionValues& values,
           {"Per strand", view.perStrand},
           {"Class check", view.classCheck}}) {
         if (!text.empty())
-            result.textLines.push_back(label + ": " + text);
+            result.textLines.push_back(label.append(": ").append(text));
     }
     return result;
 }
@@ -257,8 +261,7 @@ std::variant<CalcResult, CalcFault> cardResult(const OptionValues& values, const
     const std::string_view length = reader.required(Option::Length);
     const bool vorlick = reader.flag(Option::Vorlick);
     const std::optional<LengthUnit> unit =
-        reader.entry(Option::Units, kLengthUnitTexts[lengthUnitIndex(setup.preferences.units())],
-                     unitEntry, "inch or mm");
+        reader.entry(Option::Units, unitsText(setup.preferences), unitEntry, "inch or mm");
     Preferences preferences = setup.preferences;
     preferences.setUnits(unit.value_or(LengthUnit::Inch));
     if (const auto& stretch = reader.given(Option::Stretch)) {
