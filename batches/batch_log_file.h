@@ -8,6 +8,7 @@
 
 #include "batch_log_format.h"
 #include "core/stored_file.h"
+#include "logged_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,12 +24,6 @@ inline constexpr std::string_view kBatchLogFileName = "kes-batches.csv";
 // empty log and a failed result with the reason.
 FileResult loadBatchLog(BatchLog& entries, StoredFile& file);
 
-// What names a record of the log for a Delete or a Change: the hash of its bytes as last read
-// or written, and how many records before it have those bytes.
-struct RecordName {
-    std::uint64_t hash = 0;
-    std::size_t occurrence = 0;
-};
 RecordName recordName(const BatchLog& entries, std::size_t index);
 
 // A change to the log: the record it takes out (a Delete) or puts the test in place of (a

@@ -15,25 +15,6 @@ std::string orNone(std::optional<double> value, int decimals) {
     return value ? formatFixed(*value, decimals) : std::string(kNoValueText);
 }
 
-// Text for one column: a tab or line break inside would start another column or row, and bytes
-// that are no UTF-8 would make the whole row show as another encoding. A list shows the first
-// 4,096 bytes of a row: a longer batch or note shows its start.
-std::string oneColumn(std::string_view text) {
-    constexpr std::size_t kShown = 4096;
-    if (text.size() > kShown) {
-        std::size_t cut = kShown;
-        while (cut > kShown - 4 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U)
-            --cut;
-        text = text.substr(0, cut);
-    }
-    std::string out = validUtf8(text);
-    for (char& c : out) {
-        if (c == '\t' || c == '\n' || c == '\r')
-            c = ' ';
-    }
-    return out;
-}
-
 std::string joinColumns(std::initializer_list<std::string> columns) {
     std::string row;
     bool first = true;
@@ -55,6 +36,22 @@ void appendStatistic(std::string& row, const std::optional<Statistic>& s, int de
 }
 
 } // namespace
+
+std::string oneColumn(std::string_view text) {
+    constexpr std::size_t kShown = 4096;
+    if (text.size() > kShown) {
+        std::size_t cut = kShown;
+        while (cut > kShown - 4 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U)
+            --cut;
+        text = text.substr(0, cut);
+    }
+    std::string out = validUtf8(text);
+    for (char& c : out) {
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return out;
+}
 
 std::string formatTurnsConstant(std::optional<double> constant) {
     return orNone(constant, 1);

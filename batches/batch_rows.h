@@ -17,6 +17,11 @@ namespace kestrune {
 // Shown where a statistic has no value (the deviation of a single test).
 inline constexpr std::string_view kNoValueText = "–";
 
+// Text for one column of a table row: a tab or line break inside would start another column or
+// row, and bytes that are no UTF-8 would make the whole row show as another encoding. A list
+// shows the first 4,096 bytes of a row: a longer text shows its start.
+std::string oneColumn(std::string_view text);
+
 // "%.1f", "%.3f", "%.3f" g/cm^3; kNoValueText for none.
 std::string formatTurnsConstant(std::optional<double> constant);
 std::string formatTorqueConstant(std::optional<double> constant);

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Kestrune developers
+// SPDX-License-Identifier: MIT
+
+// The Torque Test page's model: a meter log of 100,000 readings imported to its results and
+// curve, and one typed torque to new results on a test of a few hundred readings.
+
+#include "core/number_text.h"
+#include "models/torque_test_model.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <string>
+
+namespace kestrune {
+namespace {
+
+// A meter's time log: wound, held and let down, in ms with a unit column.
+std::string meterLog(std::size_t readings) {
+    std::string text = ",programTime,relativeTime,torque,unit\n";
+    for (std::size_t i = 0; i < readings; ++i) {
+        const double share = static_cast<double>(i) / static_cast<double>(readings);
+        const double torque = 12 * std::sin(share * 3.14159);
+        text += std::to_string(i) + ',' + std::to_string(6641 + i * 10) + ',' +
+                std::to_string(i * 10) + ',' + formatShortest(torque) + ",ozin\n";
+    }
+    return text;
+}
+
+void importMeterLog100k(benchmark::State& state) {
+    const std::string text = meterLog(100'000);
+    const CalcState calc;
+    const Preferences prefs;
+    TorqueTestModel model(calc, prefs);
+    TorqueTestTexts texts = model.start();
+    texts.totalTurns = "1200";
+    texts.weight = "10";
+    model.type(texts);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model.readMeterText(text));
+        benchmark::DoNotOptimize(model.results().energyOut);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(importMeterLog100k)->Unit(benchmark::kMillisecond);
+
+void typedTorqueToResults(benchmark::State& state) {
+    const CalcState calc;
+    const Preferences prefs;
+    TorqueTestModel model(calc, prefs);
+    model.start();
+    for (int i = 0; i < 300; ++i)
+        model.addReading(formatInt(1200 - i * 4), formatShortest(12 - i * 0.04));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model.addReading("0", "0.5"));
+        model.removeReading(model.readingsRows() - 1);
+    }
+}
+BENCHMARK(typedTorqueToResults)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace kestrune
