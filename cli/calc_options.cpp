@@ -15,24 +15,13 @@ struct OptionInfo {
     bool flag;
 };
 constexpr std::array<OptionInfo, kOptionCount> kOptions{{
-    {"type", false},
-    {"width", false},
-    {"strands", false},
-    {"length", false},
-    {"weight", false},
-    {"class", false},
-    {"limit", false},
-    {"vorlick", true},
-    {"units", false},
-    {"thickness", false},
-    {"density", false},
-    {"ratio", false},
-    {"stretch", false},
-    {"turns-constant", false},
-    {"torque-constant", false},
-    {"format", false},
-    {"constants", false},
-    {"input", false},
+    {"type", false},        {"width", false},          {"strands", false},
+    {"length", false},      {"weight", false},         {"class", false},
+    {"limit", false},       {"vorlick", true},         {"units", false},
+    {"thickness", false},   {"density", false},        {"ratio", false},
+    {"stretch", false},     {"turns-constant", false}, {"torque-constant", false},
+    {"total-turns", false}, {"at-torque", false},      {"format", false},
+    {"constants", false},   {"input", false},
 }};
 
 using O = Option;
@@ -43,12 +32,15 @@ constexpr std::array kWeightOptions{O::Type,  O::Width, O::Strands, O::Length,  
 constexpr std::array kCardOptions{O::Type,    O::Width, O::Strands, O::Length,
                                   O::Vorlick, O::Ratio, O::Stretch, O::Units};
 
-constexpr std::array<std::pair<std::string_view, Command>, 5> kCommands{{
+constexpr std::array kEnergyOptions{O::Weight, O::TotalTurns, O::AtTorque};
+
+constexpr std::array<std::pair<std::string_view, Command>, 6> kCommands{{
     {"turns", Command::Turns},
     {"torque", Command::Torque},
     {"weight", Command::Weight},
     {"card", Command::Card},
     {"batches", Command::Batches},
+    {"energy", Command::Energy},
 }};
 
 bool isRunOption(Option option) {
@@ -87,6 +79,8 @@ std::span<const Option> motorOptions(Command command) {
         return kWeightOptions;
     case Command::Card:
         return kCardOptions;
+    case Command::Energy:
+        return kEnergyOptions;
     default:
         return {};
     }
@@ -94,10 +88,13 @@ std::span<const Option> motorOptions(Command command) {
 
 bool takesMotorOption(Command command, Option option) {
     const std::span<const Option> own = motorOptions(command);
-    if (own.empty())
-        return false;
-    return option == O::TurnsConstant || option == O::TorqueConstant ||
+    const bool constant = option == O::TurnsConstant || option == O::TorqueConstant;
+    return (constant && !own.empty() && command != Command::Energy) ||
            std::find(own.begin(), own.end(), option) != own.end();
+}
+
+bool takesFileOperand(Command command) {
+    return command == Command::Batches || command == Command::Energy;
 }
 
 std::variant<CalcOptions, UsageError> parseCalcOptions(std::span<const std::string> args) {
@@ -119,7 +116,7 @@ std::variant<CalcOptions, UsageError> parseCalcOptions(std::span<const std::stri
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg.size() < 3 || arg.substr(0, 2) != "--") {
-            if (options.command == Command::Batches && options.operands.empty() &&
+            if (takesFileOperand(options.command) && options.operands.empty() &&
                 (arg.empty() || arg[0] != '-')) {
                 options.operands.emplace_back(arg);
                 continue;
@@ -131,7 +128,7 @@ std::variant<CalcOptions, UsageError> parseCalcOptions(std::span<const std::stri
             arg.substr(2, equals == std::string_view::npos ? std::string_view::npos : equals - 2);
         const std::optional<Option> option = optionNamed(name);
         if (!option || !(isRunOption(*option) || takesMotorOption(options.command, *option)) ||
-            (options.command == Command::Batches && *option == O::Input))
+            (takesFileOperand(options.command) && *option == O::Input))
             return UsageError{"unknown option '--" + std::string(name) + "' for " +
                               std::string(commandName(options.command))};
         std::optional<std::string>& value = valueOf(options.values, *option);

@@ -3,7 +3,8 @@
 
 #pragma once
 // kestrune-calc's command line: a subcommand, its options with their values as typed, and the
-// file operand of `batches`. Every option has one name, the same on the command line (after
+// file operand of `batches` and `energy`. Every option has one name, the same on the command line
+// (after
 // "--") and in the header of an --input file.
 
 #include <array>
@@ -33,6 +34,8 @@ enum class Option : int {
     Stretch,
     TurnsConstant,
     TorqueConstant,
+    TotalTurns,
+    AtTorque,
     Format,
     Constants,
     Input,
@@ -40,7 +43,7 @@ enum class Option : int {
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::Count);
 
-enum class Command { Turns, Torque, Weight, Card, Batches, Help, Version };
+enum class Command { Turns, Torque, Weight, Card, Batches, Energy, Help, Version };
 
 // The text each option was given, nothing for one not given; a flag given holds "1".
 using OptionValues = std::array<std::optional<std::string>, kOptionCount>;
@@ -59,8 +62,11 @@ std::string_view commandName(Command command);
 // The options that describe one motor of a command, in the order its CSV and JSON list them;
 // they are also the columns an --input file may have, besides the two constants.
 std::span<const Option> motorOptions(Command command);
-// Whether a motor of the command may have the option: its motor options and the two constants.
+// Whether a motor of the command may have the option: its motor options, and the two constants
+// for a command that computes from them.
 bool takesMotorOption(Command command, Option option);
+// Whether the command reads a file named after it rather than motors.
+bool takesFileOperand(Command command);
 
 struct CalcOptions {
     Command command = Command::Help;

@@ -8,7 +8,7 @@ _kestrune_calc() {
     prev=${COMP_WORDS[COMP_CWORD-1]}
     command=${COMP_WORDS[1]}
     if [[ $COMP_CWORD -eq 1 ]]; then
-        COMPREPLY=($(compgen -W "turns torque weight card batches --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "turns torque weight card batches energy --help --version" -- "$cur"))
         return
     fi
     local IFS=$'\n'
@@ -22,6 +22,7 @@ _kestrune_calc() {
         --format) COMPREPLY=($(compgen -W $'text\ncsv\njson' -- "$cur")); return ;;
         --input|--constants) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --length|--weight|--thickness|--density|--ratio|--stretch|--turns-constant|--torque-constant) return ;;
+        --total-turns|--at-torque) return ;;
     esac
     local options="--format --input --constants --turns-constant --torque-constant"
     case $command in
@@ -30,6 +31,7 @@ _kestrune_calc() {
         weight) options+=" --type --width --strands --length --weight --class --limit --units --thickness --density" ;;
         card) options+=" --type --width --strands --length --vorlick --ratio --stretch --units" ;;
         batches) COMPREPLY=($(compgen -f -W "--format --constants" -- "$cur")); return ;;
+        energy) COMPREPLY=($(compgen -f -W "--format --weight --total-turns --at-torque" -- "$cur")); return ;;
     esac
     IFS=' '
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -7,6 +7,7 @@
 #include "batches/csv.h"
 #include "cli/batch_result.h"
 #include "cli/calc_options.h"
+#include "cli/energy_result.h"
 #include "cli/motor_result.h"
 #include "cli/result_writer.h"
 #include "cli/usage_text.h"
@@ -33,6 +34,7 @@ public:
 
     int motor();
     int batches(const FileOpener& open);
+    int energy(const FileOpener& open);
     int input(const FileOpener& open);
 
 private:
@@ -99,6 +101,24 @@ int Run::batches(const FileOpener& open) {
         return 1;
     }
     writer_.write({{"file", path}}, std::get<CalcResult>(computed));
+    flush(true);
+    return 0;
+}
+
+int Run::energy(const FileOpener& open) {
+    if (options_.operands.empty())
+        return usageError(err_, "energy: the meter's log FILE is missing");
+    const std::string& path = options_.operands.front();
+    const std::unique_ptr<StoredFile> log = open(path);
+    const auto computed = energyResult(*log, options_.values, setup_);
+    if (const auto* fault = std::get_if<CalcFault>(&computed)) {
+        err_ << kProgram << fault->message << '\n';
+        return 1;
+    }
+    nameInputs(false);
+    ResultInputs inputs = inputsOf(options_.values);
+    inputs.insert(inputs.begin(), {"file", path});
+    writer_.write(inputs, std::get<CalcResult>(computed));
     flush(true);
     return 0;
 }
@@ -217,6 +237,8 @@ int runCalc(std::span<const std::string> args, std::ostream& out, std::ostream& 
     int done = 0;
     if (options.command == Command::Batches)
         done = run.batches(open);
+    else if (options.command == Command::Energy)
+        done = run.energy(open);
     else if (valueOf(options.values, Option::Input))
         done = run.input(open);
     else

@@ -10,7 +10,8 @@
 namespace kestrune {
 
 inline constexpr std::string_view kUsageLine =
-    "usage: kestrune-calc turns|torque|weight|card|batches [OPTION...] (kestrune-calc --help)\n";
+    "usage: kestrune-calc turns|torque|weight|card|batches|energy [OPTION...] (kestrune-calc "
+    "--help)\n";
 
 inline constexpr std::string_view kHelpText =
     R"(usage: kestrune-calc COMMAND [OPTION...]
@@ -28,6 +29,10 @@ Kestrune's numbers for the rubber motor of a model aircraft, on the command line
           the winding card: turns, cranks and torque at every limit
   batches [FILE]
           the summary of each batch of a batch log (kes-batches.csv)
+  energy  FILE [--weight G] [--total-turns N] [--at-torque Q]
+          a torque meter's log as the Torque Test reads it: peak torque, energy
+          in and out, per weight (G grams), hysteresis, mean torque, the turns at
+          Q oz-in; N: the turns a log of time (not turns) was wound
 
   T: Tan II, Tan Super Sport, Tan Sport   W: 1/16, 3/32, 1/8, 3/16, 1/4
   N: 2, 4 ... 36   P: 100, 95 ... 50 (80)  C: F1B or F1B 30 g, F1G, P-30, F1M, F1D
