@@ -91,8 +91,9 @@ struct MotorLists {
 
 MotorLists readMotorLists(MotorReader& reader) {
     reader.refuseEmpty();
-    const std::string types = "no such type (" + typeEntries() + ")";
-    const std::string widths = "no such width (" + widthEntries() + ")";
+    // Said only of a bad motor, but the same for every one.
+    static const std::string types = "no such type (" + typeEntries() + ")";
+    static const std::string widths = "no such width (" + widthEntries() + ")";
     MotorLists lists;
     lists.type = reader.entry(Option::Type, {}, typeEntry, types).value_or(TanII);
     lists.width = reader.entry(Option::Width, {}, widthEntry, widths).value_or(0);
@@ -177,7 +178,7 @@ std::variant<CalcResult, CalcFault> weightResult(const OptionValues& values,
     MotorReader reader(values);
     const MotorLists lists = readMotorLists(reader);
     const int limit = readLimit(reader);
-    const std::string classes = "no such class (" + classEntries() + ")";
+    static const std::string classes = "no such class (" + classEntries() + ")";
     const int weightClass = reader.entry(Option::Class, "None", classEntry, classes).value_or(0);
     const std::optional<LengthUnit> unit =
         reader.entry(Option::Units, unitsText(setup.preferences), unitEntry, "inch or mm");
@@ -193,24 +194,16 @@ std::variant<CalcResult, CalcFault> weightResult(const OptionValues& values,
 
     Preferences preferences = setup.preferences;
     MotorWeightModel model(state, preferences);
-    model.start();
-    MotorWeightChoices choices = model.choices();
+    MotorWeightChoices choices;
     choices.type = lists.type;
     choices.width = lists.width;
     choices.strands = lists.strands;
     choices.limit = limit;
     choices.units = lengthUnitIndex(unit.value_or(LengthUnit::Inch));
     choices.weightClass = weightClass;
-    model.choose(choices);
-    if (const auto& thickness = reader.given(Option::Thickness))
-        model.typeThickness(*thickness);
-    if (const auto& density = reader.given(Option::Density))
-        model.typeDensity(*density);
     // Typed after the class is chosen, a length or weight decides and the class is checked.
-    if (length)
-        model.typeLength(*length);
-    else if (weight)
-        model.typeWeight(*weight);
+    model.startWith(
+        {choices, reader.given(Option::Thickness), reader.given(Option::Density), length, weight});
 
     if (const std::optional<BoxFault> fault = model.fault()) {
         Option option = length ? Option::Length : weight ? Option::Weight : Option::Class;
@@ -274,11 +267,8 @@ std::variant<CalcResult, CalcFault> cardResult(const OptionValues& values, const
         return *reader.fault();
 
     WindingModel model(state, preferences);
-    model.shown();
-    model.choose({lists.type, lists.width, lists.strands, vorlick});
-    model.typeLength(std::string(length));
-    if (const auto& ratio = reader.given(Option::Ratio))
-        model.typeWinderRatio(*ratio);
+    model.showWith({lists.type, lists.width, lists.strands, vorlick}, std::string(length),
+                   reader.given(Option::Ratio));
     if (const std::optional<BoxFault> fault = model.fault()) {
         const bool ratio = fault->box != "Length";
         return CalcFault{optionText(ratio ? Option::Ratio : Option::Length,
@@ -293,19 +283,23 @@ std::variant<CalcResult, CalcFault> cardResult(const OptionValues& values, const
     result.fields = {numberField("stretched-length", view.stretchedLength, card.stretchedLength),
                      textField("winder-ratio", view.winderRatio),
                      textField("stretch", view.stretches[static_cast<std::size_t>(view.stretch)])};
+    result.rows.reserve(card.rows.size());
     for (const CardRow& row : card.rows) {
         std::vector<std::string> cells = cardRowCells(row, shownUnit);
         cells.resize(5);
         const bool turns = row.turns.kind == CalcOutcome::Kind::Value;
         const bool torque = row.torque.kind == CalcOutcome::Kind::Value;
-        result.rows.push_back(
-            {numberField("limit", cells[0], row.limit),
-             numberField("turns", cells[1],
-                         turns ? std::optional<double>(row.turnsCount) : std::nullopt),
-             numberField("cranks", cells[2],
-                         row.cranks ? std::optional<double>(*row.cranks) : std::nullopt),
-             numberField("torque", cells[3], torque ? std::optional(row.torqueOzIn) : std::nullopt),
-             textField("torque-nmm", cells[4])});
+        std::vector<CalcField>& fields = result.rows.emplace_back();
+        fields.reserve(cells.size());
+        fields.push_back(numberField("limit", std::move(cells[0]), row.limit));
+        fields.push_back(numberField("turns", std::move(cells[1]),
+                                     turns ? std::optional<double>(row.turnsCount) : std::nullopt));
+        fields.push_back(
+            numberField("cranks", std::move(cells[2]),
+                        row.cranks ? std::optional<double>(*row.cranks) : std::nullopt));
+        fields.push_back(numberField("torque", std::move(cells[3]),
+                                     torque ? std::optional(row.torqueOzIn) : std::nullopt));
+        fields.push_back(textField("torque-nmm", std::move(cells[4])));
     }
     result.rowNames = {"limit", "turns", "cranks", "torque", "torque-nmm"};
     result.textLines = view.card;

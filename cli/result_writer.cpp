@@ -13,8 +13,22 @@
 namespace kestrune {
 namespace {
 
+bool isPlainAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    });
+}
+
 void appendJsonString(std::string& out, std::string_view bytes) {
     constexpr std::string_view kHex = "0123456789abcdef";
+    // Most texts are numbers and names that need no escape and no check of their UTF-8.
+    if (isPlainAscii(bytes)) {
+        out += '"';
+        out += bytes;
+        out += '"';
+        return;
+    }
     const std::string text = validUtf8(bytes);
     out += '"';
     for (const char c : text) {
@@ -35,7 +49,7 @@ void appendJsonString(std::string& out, std::string_view bytes) {
 
 void appendJsonNumber(std::string& out, std::optional<double> value) {
     if (value && std::isfinite(*value))
-        out += formatShortest(*value);
+        appendShortest(out, *value);
     else
         out += "null";
 }

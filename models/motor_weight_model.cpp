@@ -102,6 +102,22 @@ void MotorWeightModel::choose(const MotorWeightChoices& choices) {
     recompute();
 }
 
+void MotorWeightModel::startWith(MotorWeightEntries entries) {
+    holding_ = true;
+    start();
+    choose(entries.choices);
+    for (const auto& [text, type] :
+         {std::pair{&entries.thickness, &MotorWeightModel::typeThickness},
+          {&entries.density, &MotorWeightModel::typeDensity},
+          {&entries.length, &MotorWeightModel::typeLength},
+          {&entries.weight, &MotorWeightModel::typeWeight}}) {
+        if (*text)
+            (this->*type)(std::move(**text));
+    }
+    holding_ = false;
+    recompute();
+}
+
 void MotorWeightModel::changeUnits(LengthUnit unit) {
     choices_.units = lengthUnitIndex(unit);
     // The same motor and strip in the other unit: the exact values stay, only their text changes.
@@ -126,6 +142,8 @@ void MotorWeightModel::showDensity(double density) {
 }
 
 void MotorWeightModel::recompute() {
+    if (holding_)
+        return;
     MotorWeightInputs inputs;
     inputs.type = choices_.type;
     inputs.width = choices_.width;

@@ -45,6 +45,13 @@ struct MotorWeightValues {
     std::optional<double> length, weight, turns, torque;
 };
 
+// Boxes typed at the start, for a caller that sizes many motors: nothing for a box left as
+// start() shows it.
+struct MotorWeightEntries {
+    MotorWeightChoices choices;
+    std::optional<std::string> thickness, density, length, weight;
+};
+
 class MotorWeightModel {
 public:
     // The boxes and results a note names.
@@ -74,6 +81,9 @@ public:
     void typeDensity(std::string text);
     // The lists as they stand after the user changed one of them.
     void choose(const MotorWeightChoices& choices);
+    // start(), choose(), then typeThickness(), typeDensity(), typeLength() and typeWeight() of
+    // each box given, with the results computed once at the end.
+    void startWith(MotorWeightEntries entries);
 
     const MotorWeightChoices& choices() const { return choices_; }
     const MotorWeightView& view() const { return view_; }
@@ -108,6 +118,8 @@ private:
     // The preferences as the page last read or wrote them.
     double seenThickness_ = 0;
     double seenDensity_ = 0;
+    // While startWith() types its boxes, the results wait for the last of them.
+    bool holding_ = false;
 };
 
 } // namespace kestrune

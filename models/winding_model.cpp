@@ -88,14 +88,23 @@ void WindingModel::choose(const WindingChoices& choices) {
 }
 
 void WindingModel::typeLength(std::string text) {
+    takeLength(std::move(text));
+    recompute();
+}
+
+void WindingModel::takeLength(std::string text) {
     const TypedMeasure length = readTypedLength(text, unit_);
     lengthInches_ = length.value.value_or(0);
     lengthFault_ = length.fault;
     view_.length = std::move(text);
-    recompute();
 }
 
 void WindingModel::typeWinderRatio(std::string text) {
+    takeWinderRatio(std::move(text));
+    recompute();
+}
+
+void WindingModel::takeWinderRatio(std::string text) {
     // Only a ratio the winder can have is kept; the card shows no cranks for any other.
     if (const auto ratio = readWholeNumber(text))
         preferences_.setWinderRatio(*ratio);
@@ -104,6 +113,17 @@ void WindingModel::typeWinderRatio(std::string text) {
     view_.winderRatioEntry =
         listed == entries.end() ? -1 : static_cast<int>(listed - entries.begin());
     view_.winderRatio = std::move(text);
+}
+
+void WindingModel::showWith(const WindingChoices& choices, std::string length,
+                            std::optional<std::string> winderRatio) {
+    showPreferences();
+    // The motor given stands in for the Breaking Turns page's, as a choice after shown() would.
+    taken_ = state_.turnsMotor;
+    choices_ = choices;
+    takeLength(std::move(length));
+    if (winderRatio)
+        takeWinderRatio(std::move(*winderRatio));
     recompute();
 }
 

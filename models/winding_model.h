@@ -76,6 +76,10 @@ public:
     void typeLength(std::string text);
     void typeWinderRatio(std::string text);
     void chooseStretch(int entry);
+    // Shown with every list and box given at once, for a caller that makes many cards: the card
+    // shown(), choose(), typeLength() and, when given, typeWinderRatio() make in turn, built once.
+    void showWith(const WindingChoices& choices, std::string length,
+                  std::optional<std::string> winderRatio);
 
     const WindingChoices& choices() const { return choices_; }
     const WindingView& view() const { return view_; }
@@ -92,6 +96,8 @@ public:
 private:
     WindingMotor motor() const;
     void showLength(double inches);
+    void takeLength(std::string text);
+    void takeWinderRatio(std::string text);
     // True when the Stretch list gets other entries.
     bool showPreferences();
     void recompute();
