@@ -34,7 +34,7 @@ struct Case {
     std::string out, err = "";
     int status = 0;
     std::optional<std::string> cfg = std::nullopt;
-    std::optional<std::string> input = std::nullopt; // motors.csv
+    std::optional<std::string> input = std::nullopt; // motors.csv or log.csv
 };
 
 const Case kCases[] = {
@@ -108,6 +108,56 @@ const Case kCases[] = {
      0,
      std::nullopt,
      "strands,type\n4,Tan II\n"},
+    {"card_mm_stretch_the_same_motor",
+     {"card", kTan, "--width", "1/8", "--strands", "4", "--length", "254", "--units", "mm",
+      "--stretch", "5", "--ratio", "7"},
+     "%\tTurns\tCranks\tTorque\tN·mm\n100\t756\t108\t7.64\t54.0\n95\t718\t102\t7.26\t51.3\n"
+     "90\t680\t97\t6.88\t48.6\n85\t642\t91\t6.50\t45.9\n80\t604\t86\t6.11\t43.2\n"
+     "75\t567\t81\t5.73\t40.5\n70\t529\t75\t5.35\t37.8\n65\t491\t70\t4.97\t35.1\n"
+     "60\t453\t64\t4.59\t32.4\n55\t415\t59\t4.20\t29.7\n50\t378\t54\t3.82\t27.0\n"
+     "Stretched length: 1270.0 mm\n"},
+    // Wound 0 to 30 oz-in over 30 turns and let down: each way stores pi x Q x N = 19.966 J.
+    {"energy_straight_line",
+     {"energy", "log.csv", "--weight", "10", "--at-torque", "15"},
+     "Read 7 readings: turns from \"turns\", torque from \"torque\" (taken as oz-in).\n"
+     "Peak torque: 30.000 oz-in at 30 turns\nEnergy in: 19.966 J\nEnergy out: 19.966 J\n"
+     "Per weight: 2.00 J/g, 668 ft-lbf/lb\nHysteresis: 0.0 %\nMean torque: 15.000 oz-in\n"
+     "Turns at torque 15 oz-in: 15\n",
+     "",
+     0,
+     std::nullopt,
+     "turns,torque\n0,0\n10,10\n20,20\n30,30\n20,20\n10,10\n0,0\n"},
+    // Turns 0, 50, 100, 50, 0 at a constant rate: 2 pi (2.5 x 50 + 7.5 x 50) oz-in each way.
+    {"energy_time_log_csv",
+     {"energy", "log.csv", "--total-turns", "100", "--format", "csv"},
+     "file,weight,total-turns,at-torque,readings,peak-torque,peak-turns,energy-in,energy-out,"
+     "per-weight,per-weight-ftlbf,hysteresis,hysteresis-flag,mean-torque,turns-at-torque\r\n"
+     "log.csv,,100,,\"Read 5 readings: time from \"\"time (s)\"\" (seconds), torque from "
+     "\"\"torque (ozin)\"\". Turns from \"\"Total turns\"\", turns assumed at a constant rate.\","
+     "10.000,100,22.185,22.185,–,–,0.0,,5.000,–\r\n",
+     "",
+     0,
+     std::nullopt,
+     "time (s),torque (ozin)\n0,0\n1,5\n2,10\n3,5\n4,0\n"},
+    {"energy_log_without_readings",
+     {"energy", "log.csv"},
+     "",
+     "kestrune-calc: log.csv: Kestrune read no readings from it. The file has no column named "
+     "\"torque\", so it gives no readings.\n",
+     1,
+     std::nullopt,
+     "hello\n"},
+    {"energy_weight_abc",
+     {"energy", "log.csv", "--weight=abc"},
+     "",
+     "kestrune-calc: --weight 'abc': a number above 0\n",
+     1},
+    {"energy_folder", {"energy", "/"}, "", "kestrune-calc: /: it is a folder\n", 1},
+    {"energy_without_file",
+     {"energy", "--weight=10"},
+     "",
+     "kestrune-calc: energy: the meter's log FILE is missing" + kUsage,
+     2},
     {"batches_missing_log",
      {"batches"},
      "",
@@ -139,6 +189,21 @@ const Case kCases[] = {
      {"weight", kTan, "--width=1/8", "--strands=4", "--length="},
      "",
      "kestrune-calc: --length '': empty, a value is needed\n",
+     1},
+    {"type_unknown",
+     {"turns", "--type=Tan III", "--width=1/8", "--strands=4", "--length=1"},
+     "",
+     "kestrune-calc: --type 'Tan III': no such type (Tan II, Tan Super Sport, Tan Sport)\n",
+     1},
+    {"width_unknown",
+     {"card", kTan, "--width=1/7", "--strands=4", "--length=1"},
+     "",
+     "kestrune-calc: --width '1/7': " + kWidths + "\n",
+     1},
+    {"strands_beyond_36",
+     {"torque", kTan, "--width=1/8", "--strands=38"},
+     "",
+     "kestrune-calc: --strands '38': an even number from 2 to 36\n",
      1},
     {"strands_odd",
      {"torque", kTan, "--width=1/8", "--strands=3"},
@@ -176,9 +241,10 @@ TEST_P(RunCalc, PrintsTheWindowsTextsAndTellsWhyNot) {
     const FileOpener open = [&](const std::string& path) -> std::unique_ptr<StoredFile> {
         if (path.starts_with("/"))
             return std::make_unique<DiskFile>(path);
-        const std::optional<std::string>& bytes = path == "kes.cfg"      ? c.cfg
-                                                  : path == "motors.csv" ? c.input
-                                                                         : std::nullopt;
+        const std::optional<std::string>& bytes = path == "kes.cfg" ? c.cfg
+                                                  : path == "motors.csv" || path == "log.csv"
+                                                      ? c.input
+                                                      : std::nullopt;
         return std::make_unique<MemoryFile>(path, bytes);
     };
     // The same bytes under a decimal-comma locale, for C and C++ alike.
@@ -202,12 +268,15 @@ TEST(RunCalcFiles, AFifoIsRefusedWithoutWaiting) {
     const std::string fifo = testing::TempDir() + "/kestrune-calc-fifo";
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::ostringstream out, err;
-    const std::vector<std::string> args{"batches", fifo};
-    EXPECT_EQ(runCalc(args, out, err,
-                      [](const std::string& path) { return std::make_unique<DiskFile>(path); }),
-              1);
-    EXPECT_EQ(err.str(), "kestrune-calc: " + fifo + ": it is a named pipe, not a file\n");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"batches", fifo}, {"energy", fifo}, {"turns", "--input", fifo}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runCalc(args, out, err,
+                          [](const std::string& path) { return std::make_unique<DiskFile>(path); }),
+                  1);
+        EXPECT_EQ(err.str(), "kestrune-calc: " + fifo + ": it is a named pipe, not a file\n")
+            << args[0];
+    }
     ::unlink(fifo.c_str());
 }
 
