@@ -15,6 +15,8 @@
 namespace kestrune {
 
 inline constexpr std::size_t kMostMeterReadings = 200'000;
+// A meter's file larger than this is no log of that many readings, whatever its columns.
+inline constexpr std::size_t kMaxMeterLogBytes = std::size_t{64} << 20;
 
 struct MeterLog {
     // Turns for a log of turns; empty for a log of time, which has seconds instead.

@@ -100,11 +100,15 @@ MotorWeightResults motorWeightResults(const CalcState& state, const MotorWeightI
     const MotorConstants constants = tableConstants(state, inputs.type);
     const double strands = inputs.strands;
     const double limit = inputs.limit;
-    results.turns =
-        breakingTurnsOf(state, inputs.type, constants.turns, *width, strands, limit, *length, false)
-            .outcome.text;
+    ShownTurns turns = breakingTurnsOf(state, inputs.type, constants.turns, *width, strands, limit,
+                                       *length, false);
+    if (turns.outcome.kind == CalcOutcome::Kind::Value)
+        results.turnsCount = turns.turns;
+    results.turns = std::move(turns.outcome.text);
     const ShownTorque torque =
         breakingTorqueOf(state, inputs.type, constants.torque, *width, strands, limit, false);
+    if (torque.outcome.kind == CalcOutcome::Kind::Value)
+        results.torqueOunceInches = torque.torque;
     results.torque = torque.outcome.kind == CalcOutcome::Kind::Value
                          ? formatTorque(torque.torque, unit)
                          : torque.outcome.text;

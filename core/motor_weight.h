@@ -91,6 +91,9 @@ struct MotorWeightResults {
     std::string torque;    // formatTorque, or "Undefined"
     std::string perStrand; // formatPerStrand
     std::string classCheck;
+    // The turns and the unrounded torque shown, where they are numbers.
+    std::optional<double> turnsCount;
+    std::optional<double> torqueOunceInches;
 };
 // Length and weight as the boxes give them (nothing for an empty or bad box); the results of a
 // motor without a length are empty.

@@ -103,13 +103,21 @@ bool isTooLargeWholeNumber(std::string_view text) {
 }
 
 std::string formatShortest(double value) {
-    if (!std::isfinite(value))
-        return std::string(kNoNumberText);
-    // Enough for any double in its shortest form ("-2.2250738585072014e-308").
-    std::string out(32, '\0');
-    const auto result = std::to_chars(out.data(), out.data() + out.size(), value);
-    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+    std::string out;
+    appendShortest(out, value);
     return out;
+}
+
+void appendShortest(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += kNoNumberText;
+        return;
+    }
+    // Enough for any double in its shortest form ("-2.2250738585072014e-308").
+    const std::size_t start = out.size();
+    out.resize(start + 32);
+    const auto result = std::to_chars(out.data() + start, out.data() + out.size(), value);
+    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
 }
 
 double parseNumber(std::string_view text) {

@@ -43,6 +43,8 @@ bool isTooLargeWholeNumber(std::string_view text);
 // The shortest text that parseNumber reads back as exactly the same double, for files: "0.042",
 // "107", "1e-07". kNoNumberText for a value that is not finite.
 std::string formatShortest(double value);
+// The same text put at the end of out, for a writer of many numbers.
+void appendShortest(std::string& out, double value);
 
 // "%i" of a value.
 std::string formatInt(int value);

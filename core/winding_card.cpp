@@ -36,8 +36,10 @@ WindingCard buildWindingCard(const CalcState& state, const WindingMotor& motor,
         const double limit = row.limit;
         ShownTurns turns = breakingTurnsOf(state, motor.type, constants.turns, *width, strands,
                                            limit, length, motor.useVorlick);
-        if (turns.outcome.kind == CalcOutcome::Kind::Value)
-            row.cranks = cranksFor(static_cast<int>(turns.turns), motor.winderRatio);
+        if (turns.outcome.kind == CalcOutcome::Kind::Value) {
+            row.turnsCount = static_cast<int>(turns.turns);
+            row.cranks = cranksFor(row.turnsCount, motor.winderRatio);
+        }
         row.turns = std::move(turns.outcome);
         ShownTorque torque = breakingTorqueOf(state, motor.type, constants.torque, *width, strands,
                                               limit, motor.useVorlick);

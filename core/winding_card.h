@@ -33,7 +33,8 @@ struct WindingMotor {
 
 struct CardRow {
     int limit = 100;
-    CalcOutcome turns; // as the Breaking Turns page shows it
+    CalcOutcome turns;  // as the Breaking Turns page shows it
+    int turnsCount = 0; // when turns is a Value
     std::optional<int> cranks;
     CalcOutcome torque;    // as the Breaking Torque page shows it (oz-in, "%.2f")
     double torqueOzIn = 0; // unrounded, when torque is a Value

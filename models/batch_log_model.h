@@ -81,6 +81,8 @@ public:
         int last = 0;
     };
     const BatchRowsChange& batchRowsChanged() const { return batchRowsChanged_; }
+    // The summary a Batches row shows, exactly; nothing for the header row.
+    std::optional<BatchSummary> summary(int row) const { return summaryAt(row); }
     // The header row of either table is no test and no batch.
     static bool isHeaderRow(int row) { return row == 0; }
 

@@ -11,9 +11,6 @@
 namespace kestrune {
 namespace {
 
-constexpr std::string_view kLengthBox = "Length";
-constexpr std::string_view kWeightBox = "Weight (g)";
-
 constexpr std::string_view kKeptType = "motor-weight.type";
 constexpr std::string_view kKeptWidth = "motor-weight.width";
 constexpr std::string_view kKeptStrands = "motor-weight.strands";
@@ -152,6 +149,22 @@ void MotorWeightModel::choose(const MotorWeightChoices& choices) {
     recompute();
 }
 
+void MotorWeightModel::startWith(MotorWeightEntries entries) {
+    holding_ = true;
+    start();
+    choose(entries.choices);
+    for (const auto& [text, type] :
+         {std::pair{&entries.thickness, &MotorWeightModel::typeThickness},
+          {&entries.density, &MotorWeightModel::typeDensity},
+          {&entries.length, &MotorWeightModel::typeLength},
+          {&entries.weight, &MotorWeightModel::typeWeight}}) {
+        if (*text)
+            (this->*type)(std::move(**text));
+    }
+    holding_ = false;
+    recompute();
+}
+
 void MotorWeightModel::changeUnits(LengthUnit unit) {
     choices_.units = lengthUnitIndex(unit);
     // The same motor and strip in the other unit: the exact values stay, only their text changes.
@@ -176,6 +189,8 @@ void MotorWeightModel::showDensity(double density) {
 }
 
 void MotorWeightModel::recompute() {
+    if (holding_)
+        return;
     MotorWeightInputs inputs;
     inputs.type = choices_.type;
     inputs.width = choices_.width;
@@ -190,40 +205,48 @@ void MotorWeightModel::recompute() {
         view_.length = motor_.length() ? formatLength(*motor_.length(), units()) : "";
     MotorWeightResults results =
         motorWeightResults(state_, inputs, motor_.length(), motor_.weight(), units());
+    values_ = {motor_.length(), motor_.weight(), results.turnsCount, results.torqueOunceInches};
     view_.turns = std::move(results.turns);
     view_.torque = std::move(results.torque);
     view_.perStrand = std::move(results.perStrand);
     view_.classCheck = std::move(results.classCheck);
-    view_.note = note(inputs);
+    fault_ = findFault(inputs);
+    view_.note = fault_ ? boxNote(fault_->box, fault_->fault) : std::string();
     keepInputs();
     if (started_ && inputs.strands > 0)
         shared_.size({inputs.type, inputs.width, inputs.strands, motor_.length().value_or(0)},
                      state_.turnsMotor);
 }
 
-std::string MotorWeightModel::note(const MotorWeightInputs& inputs) const {
+std::optional<BoxFault> MotorWeightModel::findFault(const MotorWeightInputs& inputs) const {
     const bool lengthDecides = motor_.decides() == LinkedMotor::Side::Length;
     for (const auto& [box, fault] : {std::pair{lengthDecides ? kLengthBox : kWeightBox,
                                                lengthDecides ? lengthFault_ : weightFault_},
-                                     {std::string_view("Thickness"), thicknessFault_},
-                                     {std::string_view("Density (g/cm³)"), densityFault_}}) {
+                                     {kThicknessBox, thicknessFault_},
+                                     {kDensityBox, densityFault_}}) {
         if (!fault.empty())
-            return boxNote(box, fault);
+            return BoxFault{box, fault};
     }
     const double width = stripWidthInches(inputs.width).value_or(0);
     const double strands = inputs.strands;
+    const auto faultOf = [](std::string_view box,
+                            std::string_view fault) -> std::optional<BoxFault> {
+        if (fault.empty())
+            return std::nullopt;
+        return BoxFault{box, fault};
+    };
     if (lengthDecides && motor_.length() && !motor_.weight())
-        return boxNote(kWeightBox, limitFault(unlimitedMotorWeight(inputs.stock, width, strands,
+        return faultOf(kWeightBox, limitFault(unlimitedMotorWeight(inputs.stock, width, strands,
                                                                    *motor_.length())));
     if (!lengthDecides && motor_.weight() && !motor_.length())
-        return boxNote(kLengthBox, limitFault(unlimitedMotorLength(inputs.stock, width, strands,
+        return faultOf(kLengthBox, limitFault(unlimitedMotorLength(inputs.stock, width, strands,
                                                                    *motor_.weight())));
     if (view_.perStrand.empty()) {
         const double unit = units() == LengthUnit::Millimetre ? 1000 / kMillimetresPerInch : 1;
-        return boxNote("Per strand",
+        return faultOf(kPerStrandBox,
                        limitFault(unlimitedMotorWeight(inputs.stock, width, 1, unit)));
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace kestrune

@@ -12,6 +12,7 @@
 #include "core/motor_weight.h"
 #include "core/preferences.h"
 #include "models/shared_motor.h"
+#include "models/typed_measure.h"
 
 #include <optional>
 #include <string>
@@ -39,8 +40,28 @@ struct MotorWeightView {
     friend bool operator==(const MotorWeightView&, const MotorWeightView&) = default;
 };
 
+// The motor the page shows, exactly: length in inches, weight in grams, its turns and its torque
+// in oz-in; nothing where the page shows no number.
+struct MotorWeightValues {
+    std::optional<double> length, weight, turns, torque;
+};
+
+// Boxes typed at the start, for a caller that sizes many motors: nothing for a box left as
+// start() shows it.
+struct MotorWeightEntries {
+    MotorWeightChoices choices;
+    std::optional<std::string> thickness, density, length, weight;
+};
+
 class MotorWeightModel {
 public:
+    // The boxes and results a note names.
+    static constexpr std::string_view kLengthBox = "Length";
+    static constexpr std::string_view kWeightBox = "Weight (g)";
+    static constexpr std::string_view kThicknessBox = "Thickness";
+    static constexpr std::string_view kDensityBox = "Density (g/cm³)";
+    static constexpr std::string_view kPerStrandBox = "Per strand";
+
     // The calculation state gives the table's constants; the preferences hold the units and the
     // rubber the modeller's pages share, and keep what is typed here; the shared motor takes each
     // motor sized here once the page has started.
@@ -63,9 +84,16 @@ public:
     void typeDensity(std::string text);
     // The lists as they stand after the user changed one of them.
     void choose(const MotorWeightChoices& choices);
+    // start(), choose(), then typeThickness(), typeDensity(), typeLength() and typeWeight() of
+    // each box given, with the results computed once at the end.
+    void startWith(MotorWeightEntries entries);
 
     const MotorWeightChoices& choices() const { return choices_; }
     const MotorWeightView& view() const { return view_; }
+    const MotorWeightValues& values() const { return values_; }
+    // What the note says: the first box that holds no value or the first result beyond the
+    // motors a page computes with; nothing when every box holds one.
+    std::optional<BoxFault> fault() const { return fault_; }
 
 private:
     LengthUnit units() const { return lengthUnitAt(choices_.units); }
@@ -78,7 +106,7 @@ private:
     void keepInputs();
     // Why the first box that holds no value holds none, or the first result beyond the motors a
     // page computes with is empty.
-    std::string note(const MotorWeightInputs& inputs) const;
+    std::optional<BoxFault> findFault(const MotorWeightInputs& inputs) const;
 
     const CalcState& state_;
     Preferences& preferences_;
@@ -87,6 +115,8 @@ private:
     MotorWeightChoices choices_;
     LinkedMotor motor_;
     MotorWeightView view_;
+    MotorWeightValues values_;
+    std::optional<BoxFault> fault_;
     // The rubber as the boxes give it, in inches and g/cm³; nothing while a box holds no value.
     std::optional<double> thickness_;
     std::optional<double> density_;
@@ -95,6 +125,8 @@ private:
     // The preferences as the page last read or wrote them.
     double seenThickness_ = 0;
     double seenDensity_ = 0;
+    // While startWith() types its boxes, the results wait for the last of them.
+    bool holding_ = false;
 };
 
 } // namespace kestrune

@@ -222,23 +222,29 @@ void TorqueTestModel::recompute() {
     const std::optional<double> weight = readCompleteNumber(typed_.weight);
     const std::optional<double> perGram =
         energyPerGram(energy_.energyOut, weight && isPositive(*weight) ? weight : std::nullopt);
-    results_.peakTorque = torqueText(energy_.peakTorque);
-    results_.peakTurns = orNone(energy_.peakTurns, 0);
-    results_.energyIn = orNone(energy_.energyIn, 3);
-    results_.energyOut = orNone(energy_.energyOut, 3);
-    results_.perWeight = orNone(perGram, 2);
-    results_.perWeightFtLbf =
-        orNone(perGram ? std::optional(footPoundsPerPound(*perGram)) : std::nullopt, 0);
-    results_.hysteresis =
-        orNone(energy_.hysteresis ? std::optional(*energy_.hysteresis * 100) : std::nullopt, 1);
+    const std::optional<double> atTorque = readCompleteNumber(typed_.atTorque);
+    values_ = {energy_.peakTorque,
+               energy_.peakTurns,
+               energy_.energyIn,
+               energy_.energyOut,
+               perGram,
+               perGram ? std::optional(footPoundsPerPound(*perGram)) : std::nullopt,
+               energy_.hysteresis ? std::optional(*energy_.hysteresis * 100) : std::nullopt,
+               energy_.meanTorque,
+               atTorque && energy_.mostLast + 1 < readings_.size()
+                   ? turnsAtTorque(readings_, energy_.mostLast, *atTorque)
+                   : std::nullopt};
+    results_.peakTorque = torqueText(values_.peakTorque);
+    results_.peakTurns = orNone(values_.peakTurns, 0);
+    results_.energyIn = orNone(values_.energyIn, 3);
+    results_.energyOut = orNone(values_.energyOut, 3);
+    results_.perWeight = orNone(values_.perWeight, 2);
+    results_.perWeightFtLbf = orNone(values_.perWeightFtLbf, 0);
+    results_.hysteresis = orNone(values_.hysteresis, 1);
     results_.hysteresisFlag =
         energy_.hysteresis && *energy_.hysteresis < 0 ? std::string(kNegativeHysteresis) : "";
-    results_.meanTorque = torqueText(energy_.meanTorque);
-    const std::optional<double> atTorque = readCompleteNumber(typed_.atTorque);
-    results_.turnsAtTorque = orNone(atTorque && energy_.mostLast + 1 < readings_.size()
-                                        ? turnsAtTorque(readings_, energy_.mostLast, *atTorque)
-                                        : std::nullopt,
-                                    0);
+    results_.meanTorque = torqueText(values_.meanTorque);
+    results_.turnsAtTorque = orNone(values_.turnsAtTorque, 0);
     curve_ = {};
     if (!readings_.empty()) {
         const auto begin = readings_.begin();
@@ -431,6 +437,13 @@ std::vector<std::string> TorqueTestModel::printLines() const {
                     std::string(torqueSourceText(source_)));
     if (!typed_.note.empty())
         lines.push_back("Note: " + oneColumn(typed_.note));
+    const std::vector<std::string> results = resultLines();
+    lines.insert(lines.end(), results.begin(), results.end());
+    return lines;
+}
+
+std::vector<std::string> TorqueTestModel::resultLines() const {
+    std::vector<std::string> lines;
     lines.push_back("Peak torque: " + results_.peakTorque + " oz-in at " + results_.peakTurns +
                     " turns");
     lines.push_back("Energy in: " + results_.energyIn + " J");
@@ -440,8 +453,10 @@ std::vector<std::string> TorqueTestModel::printLines() const {
     lines.push_back("Hysteresis: " + results_.hysteresis + " %" +
                     (results_.hysteresisFlag.empty() ? "" : " (" + results_.hysteresisFlag + ")"));
     lines.push_back("Mean torque: " + results_.meanTorque + " oz-in");
-    lines.push_back("Turns at torque " + oneColumn(typed_.atTorque) +
-                    " oz-in: " + results_.turnsAtTorque);
+    // Without a torque typed the line names none, rather than an empty one.
+    const std::string atTorque =
+        typed_.atTorque.empty() ? "" : " " + oneColumn(typed_.atTorque) + " oz-in";
+    lines.push_back("Turns at torque" + atTorque + ": " + results_.turnsAtTorque);
     return lines;
 }
 

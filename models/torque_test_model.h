@@ -41,6 +41,16 @@ struct TorqueResultsView {
     friend bool operator==(const TorqueResultsView&, const TorqueResultsView&) = default;
 };
 
+// The same results unrounded, in their boxes' units (hysteresis in %); nothing where a box shows
+// "–".
+struct TorqueResultValues {
+    std::optional<double> peakTorque, peakTurns;
+    std::optional<double> energyIn, energyOut;
+    std::optional<double> perWeight, perWeightFtLbf;
+    std::optional<double> hysteresis;
+    std::optional<double> meanTorque, turnsAtTorque;
+};
+
 // The curve as the chart draws it: torque (oz-in) against turns, each phase in reading order.
 struct TorqueCurve {
     std::vector<TorqueReading> winding, unwinding;
@@ -107,6 +117,7 @@ public:
     const std::string& readingsNote() const { return readingsNote_; }
 
     const TorqueResultsView& results() const { return results_; }
+    const TorqueResultValues& values() const { return values_; }
 
     // Tests: the header row, then one row per kept test or unreadable line.
     int testsRows() const;
@@ -131,6 +142,8 @@ public:
     std::string curveDescription() const;
     // The printed page's text lines: the test, then its results.
     std::vector<std::string> printLines() const;
+    // The results' lines of the printed page.
+    std::vector<std::string> resultLines() const;
 
 private:
     void recompute();
@@ -157,6 +170,7 @@ private:
     std::string readingsNote_;
     TorqueEnergy energy_;
     TorqueResultsView results_;
+    TorqueResultValues values_;
     TorqueCurve curve_;
     TorqueLog log_;
     bool reread_ = false;

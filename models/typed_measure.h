@@ -31,4 +31,10 @@ TypedMeasure readTypedLength(std::string_view text, LengthUnit unit);
 // "<box>: <fault>", or empty for no fault.
 std::string boxNote(std::string_view box, std::string_view fault);
 
+// A box of a page that holds no value, or a result left empty, and why.
+struct BoxFault {
+    std::string_view box;
+    std::string_view fault;
+};
+
 } // namespace kestrune

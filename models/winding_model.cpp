@@ -99,14 +99,23 @@ void WindingModel::choose(const WindingChoices& choices) {
 }
 
 void WindingModel::typeLength(std::string text) {
+    takeLength(std::move(text));
+    recompute();
+}
+
+void WindingModel::takeLength(std::string text) {
     const TypedMeasure length = readTypedLength(text, unit_);
     lengthInches_ = length.value.value_or(0);
     lengthFault_ = length.fault;
     view_.length = std::move(text);
-    recompute();
 }
 
 void WindingModel::typeWinderRatio(std::string text) {
+    takeWinderRatio(std::move(text));
+    recompute();
+}
+
+void WindingModel::takeWinderRatio(std::string text) {
     // Only a ratio the winder can have is kept; the card shows no cranks for any other.
     if (const auto ratio = readWholeNumber(text))
         preferences_.setWinderRatio(*ratio);
@@ -115,6 +124,17 @@ void WindingModel::typeWinderRatio(std::string text) {
     view_.winderRatioEntry =
         listed == entries.end() ? -1 : static_cast<int>(listed - entries.begin());
     view_.winderRatio = std::move(text);
+}
+
+void WindingModel::showWith(const WindingChoices& choices, std::string length,
+                            std::optional<std::string> winderRatio) {
+    showPreferences();
+    // The motor given stands in for the Breaking Turns page's, as a choice after shown() would.
+    taken_ = shared_.toWind(state_.turnsMotor);
+    choices_ = choices;
+    takeLength(std::move(length));
+    if (winderRatio)
+        takeWinderRatio(std::move(*winderRatio));
     recompute();
 }
 
@@ -223,18 +243,24 @@ void WindingModel::recompute() {
     for (const CardRow& row : card_.rows)
         view_.card.push_back(formatCardRow(row, unit_));
     view_.stretchedLength = formatStretchedLength(card_, unit_);
-    if (motor_.winderRatio >= 1)
-        view_.note = boxNote("Length", lengthFault_);
-    else if (isTooLargeWholeNumber(view_.winderRatio))
-        view_.note = "Winder ratio: too large, at most 2,147,483,647";
-    else
-        view_.note = "Winder ratio: a whole number from 1 up";
+    const std::optional<BoxFault> shown = fault();
+    view_.note = shown ? boxNote(shown->box, shown->fault) : std::string();
     // The standard formula computes nothing with a constant of 0: the rows say why they read
     // "Undefined" once nothing else needs saying.
     const bool uncalibrated = !motor_.useVorlick && (constants.turns == 0 || constants.torque == 0);
     if (view_.note.empty() && uncalibrated && motor_.type >= 0 && motor_.type < kRubberTypeCount)
         view_.note = std::string(kRubberTypes[static_cast<std::size_t>(motor_.type)].listText) +
                      " is not calibrated: calibrate it, or Use a batch";
+}
+
+std::optional<BoxFault> WindingModel::fault() const {
+    if (motor_.winderRatio < 1)
+        return BoxFault{"Winder ratio", isTooLargeWholeNumber(view_.winderRatio)
+                                            ? "too large, at most 2,147,483,647"
+                                            : "a whole number from 1 up"};
+    if (!lengthFault_.empty())
+        return BoxFault{"Length", lengthFault_};
+    return std::nullopt;
 }
 
 } // namespace kestrune

@@ -11,6 +11,7 @@
 #include "core/preferences.h"
 #include "core/winding_card.h"
 #include "models/shared_motor.h"
+#include "models/typed_measure.h"
 
 #include <optional>
 #include <string>
@@ -78,12 +79,21 @@ public:
     void typeLength(std::string text);
     void typeWinderRatio(std::string text);
     void chooseStretch(int entry);
+    // Shown with every list and box given at once, for a caller that makes many cards: the card
+    // shown(), choose(), typeLength() and, when given, typeWinderRatio() make in turn, built once.
+    void showWith(const WindingChoices& choices, std::string length,
+                  std::optional<std::string> winderRatio);
 
     const WindingChoices& choices() const { return choices_; }
     const WindingView& view() const { return view_; }
     // What the printed card says above its table: the motor, its weight, the constants, the
     // winder and the stretch, and the note when there is one.
     std::vector<std::string> describedMotor() const;
+    // The card the view shows, with its numbers unrounded.
+    const WindingCard& card() const { return card_; }
+    // What the note says: why the card leaves the cranks or the turns out; nothing when it has
+    // them all.
+    std::optional<BoxFault> fault() const;
     // The card as Copy puts it on the clipboard: those lines, then the table.
     std::string copyText() const;
     // The card as it is printed, with the program's name and version and today's date below it.
@@ -95,6 +105,8 @@ private:
     bool showKeptInputs();
     void keepInputs();
     void showLength(double inches);
+    void takeLength(std::string text);
+    void takeWinderRatio(std::string text);
     // True when the Stretch list gets other entries.
     bool showPreferences();
     void recompute();
