@@ -19,6 +19,7 @@ struct BreakTestTexts {
     std::string batch, date;
     int type = -1, width = -1;
     std::string strands, length, turns, torque, weight, note;
+    friend bool operator==(const BreakTestTexts&, const BreakTestTexts&) = default;
 };
 
 // The test, with its length in inches, or a message for the user that names the first box with

@@ -7,6 +7,7 @@
 #include "batches/batch_rows.h"
 #include "core/iso_date.h"
 #include "core/number_text.h"
+#include "models/kept_inputs.h"
 #include "same_batch_name.h"
 #include "settings/settings_file.h"
 
@@ -15,6 +16,25 @@
 
 namespace kestrune {
 namespace {
+
+constexpr std::string_view kKeptBatch = "batch-log.batch";
+constexpr std::string_view kKeptType = "batch-log.type";
+constexpr std::string_view kKeptWidth = "batch-log.width";
+constexpr std::string_view kKeptStrands = "batch-log.strands";
+constexpr std::string_view kKeptLength = "batch-log.length";
+constexpr std::string_view kKeptTurns = "batch-log.turns";
+constexpr std::string_view kKeptTorque = "batch-log.torque";
+constexpr std::string_view kKeptWeight = "batch-log.weight";
+constexpr std::string_view kKeptNote = "batch-log.note";
+
+// A typed length in the units given; a text that is no length stays as typed.
+std::string lengthIn(std::string text, LengthUnit from, LengthUnit to) {
+    if (from != to) {
+        if (const std::optional<double> value = readCompleteNumber(text))
+            return formatLength(toInches(*value, from), to);
+    }
+    return text;
+}
 
 // A batch name or note as a message quotes it: its start, cut between characters.
 std::string inQuotes(std::string_view text) {
@@ -73,11 +93,34 @@ BatchLogModel::BatchLogModel(CalcState& state, Preferences& preferences)
 
 const BreakTestTexts& BatchLogModel::start(std::string today) {
     typed_ = {};
-    typed_.type = startingType(state_.currentType);
-    typed_.width = static_cast<int>(StripWidth::W1_8);
     typed_.date = std::move(today);
-    typed_.strands = "2";
+    const auto kept = [this](std::string_view key, std::string_view fallback = {}) {
+        return keptText(preferences_, key).value_or(std::string(fallback));
+    };
+    typed_.batch = kept(kKeptBatch);
+    typed_.type =
+        keptEntry(preferences_, kKeptType, kRubberTypeCount, startingType(state_.currentType));
+    typed_.width =
+        keptEntry(preferences_, kKeptWidth, kStripWidthCount, static_cast<int>(StripWidth::W1_8));
+    typed_.strands = kept(kKeptStrands, "2");
+    typed_.length = kept(kKeptLength);
+    typed_.turns = kept(kKeptTurns);
+    typed_.torque = kept(kKeptTorque);
+    typed_.weight = kept(kKeptWeight);
+    typed_.note = kept(kKeptNote);
     return typed_;
+}
+
+void BatchLogModel::keepBoxes(const BreakTestTexts& texts) {
+    keepText(preferences_, kKeptBatch, texts.batch);
+    keepEntry(preferences_, kKeptType, texts.type);
+    keepEntry(preferences_, kKeptWidth, texts.width);
+    keepText(preferences_, kKeptStrands, texts.strands);
+    keepText(preferences_, kKeptLength, lengthIn(texts.length, shownUnit_, preferences_.units()));
+    keepText(preferences_, kKeptTurns, texts.turns);
+    keepText(preferences_, kKeptTorque, texts.torque);
+    keepText(preferences_, kKeptWeight, texts.weight);
+    keepText(preferences_, kKeptNote, texts.note);
 }
 
 FileResult BatchLogModel::load(StoredFile& file) {
@@ -95,12 +138,8 @@ FileResult BatchLogModel::load(StoredFile& file) {
 }
 
 bool BatchLogModel::showAgain(std::string length) {
-    typed_.length = std::move(length);
     const LengthUnit unit = preferences_.units();
-    if (unit != shownUnit_) {
-        if (const std::optional<double> value = readCompleteNumber(typed_.length))
-            typed_.length = formatLength(toInches(*value, shownUnit_), unit);
-    }
+    typed_.length = lengthIn(std::move(length), shownUnit_, unit);
     if (unit == shownUnit_ && preferences_.thickness() == shownThickness_)
         return false;
     seePreferences();

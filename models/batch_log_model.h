@@ -54,9 +54,13 @@ public:
     // thickness the tables are shown with and take the density of "Use density".
     BatchLogModel(CalcState& state, Preferences& preferences);
 
-    // The boxes of the first test: the calculation pages' type, "1/8", the date of today (ISO,
-    // as the page's clock gives it) and the two-strand test loop.
+    // The boxes of the first test: those kept from the last run, else the calculation pages'
+    // type, "1/8" and the two-strand test loop; always the date of today (ISO, as the page's
+    // clock gives it).
     const BreakTestTexts& start(std::string today);
+    // The boxes as they stand when the page ends, kept for the next run but for the date: the
+    // next run's tests are of its own day. Length is kept in the preferences' units.
+    void keepBoxes(const BreakTestTexts& texts);
 
     // The log becomes the file's, shown in the preferences' units and thickness. A failed read
     // leaves no test of it: part of a log is no log to add to.

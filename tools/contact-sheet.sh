@@ -257,7 +257,8 @@ wait_for_exit() {
     app_pid=""
 }
 
-# A dozen break tests in three batches, so the Batch Log page shows filled tables.
+# A dozen break tests in three batches, so the Batch Log page shows filled tables; one batch name
+# is wider than its column.
 write_batch_log() {
     cat >"$work/start/kes-batches.csv" <<'CSV'
 Batch,Date,Type,Width,Strands,Length (in),Turns,Torque (oz-in),Weight (g),Note
@@ -269,10 +270,10 @@ TSS 2024-11,2026-02-14,Tan Super Sport,3/32,4,12,1106,3.02,,humid
 TSS 2024-11,2026-02-14,Tan Super Sport,3/32,4,12,1131,3.10,,
 TSS 2024-11,2026-02-15,Tan Super Sport,3/32,4,12,1098,2.95,,
 TSS 2024-11,2026-02-15,Tan Super Sport,3/32,4,11.5,1077,,,no torque meter
-Club box,2026-01-20,Tan Sport,1/4,2,8,498,4.40,3.38,
-Club box,2026-01-20,Tan Sport,1/4,2,8,512,4.55,3.41,
-Club box,2026-01-21,Tan Sport,1/4,2,8,476,4.21,3.36,"old stock, ""soft"""
-Club box,2026-01-21,Tan Sport,1/4,2,8,505,4.47,3.40,
+"Club box 2026, roll 3 of 4",2026-01-20,Tan Sport,1/4,2,8,498,4.40,3.38,
+"Club box 2026, roll 3 of 4",2026-01-20,Tan Sport,1/4,2,8,512,4.55,3.41,
+"Club box 2026, roll 3 of 4",2026-01-21,Tan Sport,1/4,2,8,476,4.21,3.36,"old stock, ""soft"""
+"Club box 2026, roll 3 of 4",2026-01-21,Tan Sport,1/4,2,8,505,4.47,3.40,
 CSV
 }
 

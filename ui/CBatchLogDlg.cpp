@@ -156,13 +156,28 @@ void CBatchLogDlg::showState() {
     SetDlgItemText(IDC_USE_STATUS, model_.status());
 }
 
-bool CBatchLogDlg::typeTest() {
+BreakTestTexts CBatchLogDlg::boxes() {
     const auto text = [this](int id) { return GetEdit(id).GetWindowText(); };
     const auto selected = [this](int id) { return GetListBox(id).GetCurSel(); };
-    if (const auto refusal = model_.typeTest(
-            {GetComboBox(IDC_BATCH).GetWindowText(), text(IDC_DATE), selected(IDC_TYPE),
-             selected(IDC_WIDTH), text(IDC_TEST_STRANDS), text(IDC_LENGTH), text(IDC_TEST_TURNS),
-             text(IDC_TEST_TORQUE), text(IDC_TEST_WEIGHT), text(IDC_NOTE)})) {
+    return {GetComboBox(IDC_BATCH).GetWindowText(),
+            text(IDC_DATE),
+            selected(IDC_TYPE),
+            selected(IDC_WIDTH),
+            text(IDC_TEST_STRANDS),
+            text(IDC_LENGTH),
+            text(IDC_TEST_TURNS),
+            text(IDC_TEST_TORQUE),
+            text(IDC_TEST_WEIGHT),
+            text(IDC_NOTE)};
+}
+
+bool CBatchLogDlg::keepBoxes() {
+    model_.keepBoxes(boxes());
+    return true;
+}
+
+bool CBatchLogDlg::typeTest() {
+    if (const auto refusal = model_.typeTest(boxes())) {
         tell(*refusal);
         return false;
     }

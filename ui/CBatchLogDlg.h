@@ -24,6 +24,9 @@ protected:
     bool OnCommand(int controlId, platform::Notification code) override;
     // Enter in a box of the test adds it, or changes the test being changed.
     platform::EnterKey OnEnterKey(int controlId) override;
+    // However the sheet ends, the boxes are kept for the next run.
+    bool OnApply() override { return keepBoxes(); }
+    bool OnQueryCancel() override { return keepBoxes(); }
 
 private:
     void OnAddClicked();
@@ -46,6 +49,8 @@ private:
     void showBatchNames();
     // Change, the line of what Use did: as the model has them.
     void showState();
+    BreakTestTexts boxes();
+    bool keepBoxes();
     // The boxes as they stand, to the model; true when they give a test.
     bool typeTest();
     void copy(BatchLogModel::Table table, int id);

@@ -4,6 +4,7 @@
 #include "platform/detail/row_delegate.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextOption>
 
@@ -47,9 +48,36 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
     layout.setWrapMode(QTextOption::NoWrap);
-    tabStops_.applyTo(layout);
     painter->setClipRect(area);
-    painter->drawText(QRectF(area), text, layout);
+    if (!tabStops_.expands()) {
+        painter->drawText(QRectF(area), text, layout);
+        painter->restore();
+        return;
+    }
+    // Each column is cut at the next stop, so that a long one cannot push the rest of its row
+    // out of their columns; the last one runs to the row's end.
+    const QFontMetricsF metrics(painter->font());
+    const qreal gap = metrics.horizontalAdvance(QLatin1Char(' '));
+    qreal x = 0;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'), from);
+        const QString column = text.mid(from, tab < 0 ? -1 : tab - from);
+        const qreal left = area.left() + x;
+        if (tab < 0) {
+            painter->drawText(QRectF(left, area.top(), area.right() + 1 - left, area.height()),
+                              column, layout);
+            break;
+        }
+        const qreal next = tabStops_.after(x);
+        const qreal room = next - x;
+        const QString shown = metrics.horizontalAdvance(column) <= room
+                                  ? column
+                                  : metrics.elidedText(column, Qt::ElideRight, room - gap);
+        painter->drawText(QRectF(left, area.top(), room, area.height()), shown, layout);
+        x = next;
+        from = tab + 1;
+    }
     painter->restore();
 }
 

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Draws a list box row with its tabs expanded at the list's tab stops.
+// Draws a list box row with its tabs expanded at the list's tab stops, each column but the last
+// cut (with "…") at the next stop.
 
 #include "platform/detail/tab_stops.h"
 

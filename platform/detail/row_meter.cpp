@@ -33,6 +33,12 @@ qreal RowMeter::width(std::string_view row) const {
     qreal x = 0;
     for (;;) {
         const std::size_t tab = row.find('\t');
+        // A column before a stop is drawn cut at it, whatever its width.
+        if (tab != std::string_view::npos && tabStops_.expands()) {
+            x = tabStops_.after(x);
+            row.remove_prefix(tab + 1);
+            continue;
+        }
         const std::string_view piece = row.substr(0, tab);
         qreal advance = 0;
         for (const char byte : piece) {
@@ -46,7 +52,7 @@ qreal RowMeter::width(std::string_view row) const {
         x += advance;
         if (tab == std::string_view::npos)
             return x;
-        x = tabStops_.expands() ? tabStops_.after(x) : x + ascii_['\t'];
+        x += ascii_['\t'];
         row.remove_prefix(tab + 1);
     }
 }

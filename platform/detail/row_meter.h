@@ -14,9 +14,9 @@
 namespace kestrune::platform::detail {
 
 // Measures a row as RowDelegate draws it: the advances of its characters, tabs expanded at the
-// tab stops. ASCII comes from a table, so a hundred thousand rows measure in a few milliseconds;
-// a column beyond ASCII is shaped once, and its width kept for the rows that repeat it (a table's
-// "–" for no value).
+// tab stops, each column but the last cut at the next stop. ASCII comes from a table, so a
+// hundred thousand rows measure in a few milliseconds; a column beyond ASCII is shaped once, and
+// its width kept for the rows that repeat it (a table's "–" for no value).
 class RowMeter {
 public:
     RowMeter(const QFont& font, TabStops tabStops);

@@ -122,6 +122,16 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     ASSERT_EQ(log.size(), 4U) << "the unreadable line, B0, A's second test and B";
     EXPECT_EQ(log[1].test()->note, "\"a\",\nb");
     EXPECT_EQ(log[2].test()->turns, 1150);
+
+    // The next run starts with the boxes as they were, Length in the units chosen since, but
+    // with its own date.
+    BreakTestTexts boxes = tests[2];
+    boxes.note = "new roll";
+    prefs_.setUnits(c.unit == LengthUnit::Inch ? LengthUnit::Millimetre : LengthUnit::Inch);
+    model_.keepBoxes(boxes);
+    boxes.date = "2026-03-15";
+    boxes.length = c.unit == LengthUnit::Inch ? "317.5" : "12.50";
+    EXPECT_EQ(BatchLogModel(state_, prefs_).start("2026-03-15"), boxes);
 }
 
 const UnitCase kUnits[] = {

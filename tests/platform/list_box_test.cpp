@@ -340,7 +340,8 @@ TEST(ListBox, RowsAreDrawnAndMeasuredAtTheirTabStops) {
         {{20}, "a\tb\tX", 40},             // one: a spacing
         {{20, 50}, "a\tb\tX", 50},         // the columns of a table
         {{20, 50}, "a\tb\tc\tX", 64},      // after the last, every 32
-        {{10, 60}, "WWWWWW\tX", 60},       // a wide cell takes the next stop
+        {{10, 60}, "WWWWWW\tX", 10},       // a wide cell is cut at the next stop
+        {{20, 50}, "WWWWWWWWW\tb\tX", 50}, // and the rest stay in their columns
         {{40, 30, 40, 70}, "a\tb\tX", 70}, // places that do not increase are dropped
     };
     RecordingDialog dialog;
