@@ -8,6 +8,8 @@
 #include "models/kept_inputs.h"
 #include "models/typed_measure.h"
 
+#include <cmath>
+
 namespace kestrune {
 namespace {
 
@@ -27,6 +29,17 @@ std::string_view limitFault(std::optional<double> unlimited) {
     return *unlimited > kLargestMotorMeasure ? kTooLarge : kTooSmall;
 }
 
+// A Width list entry: "1/8", in millimetres "1/8 (3.18 mm)".
+std::string widthEntry(int width, LengthUnit unit) {
+    std::string entry(widthListText(width));
+    // In hundredths of a millimetre, exact for the widths' sixty-fourths, so 3.175 rounds up.
+    if (unit == LengthUnit::Millimetre)
+        entry += " (" +
+                 formatFixed(std::round(stripWidthInches(width).value_or(0) * 2540) / 100, 2) +
+                 " mm)";
+    return entry;
+}
+
 } // namespace
 
 MotorWeightModel::MotorWeightModel(const CalcState& state, Preferences& preferences,
@@ -38,6 +51,7 @@ void MotorWeightModel::start() {
     choices_ = {};
     choices_.type = startingType(state_.currentType);
     choices_.units = lengthUnitIndex(preferences_.units());
+    showUnit();
     showThickness(preferences_.thickness());
     showDensity(preferences_.density());
     motor_ = {};
@@ -165,8 +179,16 @@ void MotorWeightModel::startWith(MotorWeightEntries entries) {
     recompute();
 }
 
+void MotorWeightModel::showUnit() {
+    view_.lengthUnit = units() == LengthUnit::Millimetre ? "mm" : "in";
+    view_.widths.clear();
+    for (int width = 0; width < kStripWidthCount; ++width)
+        view_.widths.push_back(widthEntry(width, units()));
+}
+
 void MotorWeightModel::changeUnits(LengthUnit unit) {
     choices_.units = lengthUnitIndex(unit);
+    showUnit();
     // The same motor and strip in the other unit: the exact values stay, only their text changes.
     if (motor_.length())
         view_.length = formatLength(*motor_.length(), unit);

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrune {
 
@@ -32,11 +33,14 @@ struct MotorWeightChoices {
 };
 
 // Every text of the page's boxes: the four the user types into, the four results, and the note
-// that says why a box holds no value or a result is empty.
+// that says why a box holds no value or a result is empty; the unit beside the Length and
+// Thickness boxes, and the Width list's entries, in millimetres too in millimetre units.
 struct MotorWeightView {
     std::string length, weight, thickness, density;
     std::string turns, torque, perStrand, classCheck;
     std::string note;
+    std::string lengthUnit{"in"};
+    std::vector<std::string> widths;
     friend bool operator==(const MotorWeightView&, const MotorWeightView&) = default;
 };
 
@@ -98,6 +102,7 @@ public:
 private:
     LengthUnit units() const { return lengthUnitAt(choices_.units); }
     void changeUnits(LengthUnit unit);
+    void showUnit();
     void showThickness(double inches);
     void showDensity(double density);
     // The box the user did not type last follows the one they did, then every result.

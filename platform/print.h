@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Printing, and the same page as a PDF: the program describes what to print as data, the layer
-// lays it out black on white, with thin rules and no fills, shrunk to fit one page.
+// Printing, and the same pages as a PDF: the program describes what to print as data, the layer
+// lays it out as a card black on white, with thin rules and no fills, across the page's width in
+// type of 12 points or more, on further pages when one does not hold it.
 
 #include <functional>
 #include <string>
@@ -29,7 +30,7 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // printout when the user says so: through the print seam.
 PrintResult PrintDocument(const Printout& printout, CWnd* parent);
 
-// The printout as the bytes of a one-page PDF: on A4 paper, or US Letter where the locale
+// The printout as the bytes of a PDF: on A4 paper, or US Letter where the locale
 // measures in US units. Empty when the PDF could not be made.
 std::string RenderPdf(const Printout& printout);
 

@@ -93,6 +93,17 @@ void CMotorWeightDlg::show() {
                                    {IDC_CLASS_CHECK, &view.classCheck}})
         GetEdit(id).ShowText(*text);
     SetDlgItemText(IDC_WEIGHT_NOTE, view.note);
+    SetDlgItemText(IDC_LENGTH_UNIT, view.lengthUnit);
+    SetDlgItemText(IDC_THICKNESS_UNIT, view.lengthUnit);
+    if (view.widths != widths_) {
+        // Refilled only when the units change them: a refill would end a choice in progress.
+        widths_ = view.widths;
+        ListBox list = GetListBox(IDC_WIDTH);
+        list.ResetContent();
+        for (const std::string& entry : widths_)
+            list.AddString(entry);
+        list.SetCurSel(model_.choices().width);
+    }
     GetListBox(IDC_UNITS).SetCurSel(model_.choices().units);
 }
 

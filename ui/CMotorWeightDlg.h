@@ -8,6 +8,8 @@
 #include "platform/CPropertyPage.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace kestrune {
 
@@ -38,6 +40,7 @@ private:
 
     MotorWeightModel model_;
     bool initialised_ = false;
+    std::vector<std::string> widths_; // the Width list's entries as shown
 
     static const std::array<platform::EventEntry<CMotorWeightDlg>, 11> kEvents;
 };

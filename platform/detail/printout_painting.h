@@ -2,17 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Lays a printout out on one page of a printer or PDF writer.
+// Lays a card out on the pages of a printer or PDF writer and paints it.
 
+#include "platform/detail/card_layout.h"
 #include "platform/print.h"
 
 class QPaintDevice;
+class QPagedPaintDevice;
 
 namespace kestrune::platform::detail {
 
-// Paints the printout at the top left of the device's page, in black: the title large and bold,
-// the lines, the table with its heads in bold between thin rules, the footer. Everything shrinks
-// alike when it would not fit the page otherwise. False when the device could not be painted on.
-bool paintPrintout(QPaintDevice& device, const Printout& printout);
+// The printout laid out for the device's printable area and measured in its fonts.
+CardLayout layCardFor(const QPaintDevice& device, const Printout& printout);
+
+// Paints the card in black: the title large and bold, the lines, the table across the page with
+// its heads in bold between thin rules, the footer; on further pages when it needs them. False
+// when the device could not be painted on.
+bool paintPrintout(QPagedPaintDevice& device, const Printout& printout);
 
 } // namespace kestrune::platform::detail

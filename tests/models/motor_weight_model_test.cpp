@@ -95,14 +95,17 @@ TEST(MotorWeightModel, TheBoxTypedLastDecidesUnitsKeepTheMotorAndBadInputShowsNo
               std::tuple(LengthUnit::Millimetre, 1.2 / 25.4, 1.0))
         << "0 is never kept";
     EXPECT_EQ(model.view().thickness, "1.2") << "the box keeps what was typed";
+    EXPECT_EQ(model.view().lengthUnit + " " + model.view().widths[2] + " " + model.view().widths[0],
+              "mm 1/8 (3.18 mm) 1/16 (1.59 mm)");
 
     // Shown again after another page changed the rubber, the page takes it.
     preferences.setDensity(1.05);
     preferences.setUnits(LengthUnit::Inch);
     model.showAgain();
     EXPECT_EQ(model.view().density + " " + model.view().weight + " " + model.view().thickness +
-                  " " + model.view().length,
-              "1.05 5.49 0.04724 9.00");
+                  " " + model.view().length + " " + model.view().lengthUnit + " " +
+                  model.view().widths[2],
+              "1.05 5.49 0.04724 9.00 in 1/8");
     EXPECT_EQ(model.choices().units, 0);
 
     // kes-prefs.cfg's thickness=0.000001 and density=0.00001: shown, and why there is no weight.

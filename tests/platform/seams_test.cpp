@@ -3,8 +3,10 @@
 
 #include "platform/CFileDialog.h"
 #include "platform/CWinApp.h"
+#include "platform/detail/card_layout.h"
 #include "platform/detail/file_filter.h"
 #include "platform/detail/help_viewer.h"
+#include "platform/detail/printout_painting.h"
 #include "platform/print.h"
 #include "platform/seams.h"
 #include "tests/platform/run_dialog.h"
@@ -18,6 +20,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -187,13 +190,57 @@ Printout card(int rows) {
     return printout;
 }
 
-// As a PDF reader sees it: one page, the paper of the locale, every text on the page (text off
+// Laid out on a page 500 x 700 points in a type half as wide as high: the largest type that holds
+// the card on one page, never below 12 points, the table from the left edge to the right.
+TEST(Print, CardFillsThePageWidthInReadableType) {
+    struct Case {
+        const char* name;
+        int rows;
+        std::size_t lineChars;
+        double points;
+        std::size_t pages;
+    };
+    detail::CardMetrics metrics;
+    metrics.width = [](const std::string& text, detail::CardStyle, double points) {
+        return 0.5 * points * static_cast<double>(text.size());
+    };
+    for (const Case& c : {Case{"a short card at the largest type", 11, 20, 14, 1},
+                          Case{"40 rows shrink to 12 points", 40, 20, 12, 1},
+                          Case{"a line too wide at 13 points", 11, 80, 12, 1},
+                          Case{"100 rows continue on pages", 100, 20, 12, 3}}) {
+        Printout printout = card(c.rows);
+        printout.lines.push_back(std::string(c.lineChars, 'x'));
+        const detail::CardLayout layout = detail::layCard(printout, 500, 700, metrics);
+        EXPECT_EQ(layout.bodyPoints, c.points) << c.name;
+        EXPECT_EQ(layout.pages.size(), c.pages) << c.name;
+        EXPECT_EQ(layout.columns.back() + 0.5 * c.points * 8, 500) << c.name << ": \"last row\"";
+        for (const detail::CardPage& page : layout.pages) {
+            ASSERT_GE(page.rules.size(), 3U) << c.name;
+            EXPECT_EQ(page.rules.front().left + page.rules.front().right, 500) << c.name;
+            EXPECT_GE(page.texts.front().points, c.points) << c.name;
+            EXPECT_LE(page.texts.back().baseline, 700) << c.name;
+        }
+    }
+    // On A4 in the application's fonts: the card at 14 points, its rules across the printable
+    // width.
+    QPdfWriter writer(QString{});
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    const detail::CardLayout a4 = detail::layCardFor(writer, card(11));
+    ASSERT_EQ(a4.pages.size(), 1U);
+    EXPECT_EQ(a4.bodyPoints, 14);
+    EXPECT_DOUBLE_EQ(a4.pages[0].rules[0].right, writer.width() * 72.0 / writer.logicalDpiX());
+    EXPECT_GT(a4.pages[0].rules[0].right, 500);
+}
+
+// As a PDF reader sees it: the pages, the paper of the locale, every text on the page (text off
 // the page is not extracted).
-TEST(Print, PdfIsOnePageWithEveryText) {
+TEST(Print, PdfHasEveryTextOnItsPages) {
     struct Case {
         QLocale locale;
         int rows;
         const char* paper;
+        const char* pages;
     };
     TempFolder temp;
     const QString file = QString::fromStdString((temp / "card.pdf").string());
@@ -204,14 +251,15 @@ TEST(Print, PdfIsOnePageWithEveryText) {
         return QString::fromUtf8(process.readAllStandardOutput());
     };
     for (const Case& c :
-         std::vector<Case>{{QLocale(QLocale::German), 11, "(A4)"},
-                           {QLocale(QLocale::English, QLocale::UnitedStates), 11, "(letter)"},
-                           {QLocale(QLocale::English, QLocale::UnitedKingdom), 300, "(A4)"}}) {
+         std::vector<Case>{{QLocale(QLocale::German), 11, "(A4)", "1"},
+                           {QLocale(QLocale::English, QLocale::UnitedStates), 11, "(letter)", "1"},
+                           {QLocale(QLocale::English, QLocale::UnitedKingdom), 300, "(A4)", "6"}}) {
         QLocale::setDefault(c.locale);
         writeBytes(temp / "card.pdf", RenderPdf(card(c.rows)));
         QLocale::setDefault(QLocale::system());
         const QString info = ask("pdfinfo", {file});
-        EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n")) && info.contains(c.paper) &&
+        EXPECT_TRUE(info.contains(QRegularExpression(QString("Pages:\\s+") + c.pages + "\\n")) &&
+                    info.contains(c.paper) &&
                     info.contains(QRegularExpression("Title:\\s+Winding card")))
             << info.toStdString();
         const QString text = ask("pdftotext", {file, "-"});

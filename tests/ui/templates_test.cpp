@@ -35,7 +35,7 @@ TEST(DialogTemplates, HaveTheirCaptionsSizesAndControls) {
         {IDD_SAVE_DATA, "", 132, 57, 3},
         {IDD_LIST, "List", 327, 146, 14},
         {IDD_OPTIONS, "Options", 186, 95, 0},
-        {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 30},
+        {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, 32},
         {IDD_WINDING, "Winding", 327, 146, 24},
         {IDD_BATCH_LOG, "Batch Log", 327, 186, 34},
         {IDD_TORQUE_TEST, "Torque Test", 420, 304, 70},

@@ -130,19 +130,21 @@ constexpr std::array<ControlTemplate, 14> kList{{
 // Motor Weight: the rubber on the first row, the motor's size on the second, the results below.
 constexpr unsigned kDecimalEdit = st::Border | st::TabStop | st::Decimal;
 constexpr unsigned kResultEdit = st::Border | st::TabStop | st::ReadOnly;
-constexpr std::array<ControlTemplate, 30> kMotorWeight{{
+constexpr std::array<ControlTemplate, 32> kMotorWeight{{
     {IDC_TYPE, LB, "", 10, 20, 60, 10, kInputList},
     {IDC_STATIC, TX, "Type", 10, 10, 60, 8, kLabel},
-    {IDC_WIDTH, LB, "", 77, 20, 54, 10, kInputList},
-    {IDC_STATIC, TX, "Width", 77, 10, 54, 8, kLabel},
-    {IDC_STRANDS, LB, "", 138, 20, 54, 10, kInputList},
-    {IDC_STATIC, TX, "Strands", 138, 10, 54, 8, kLabel},
-    {IDC_THICKNESS, ED, "", 199, 20, 54, 12, kDecimalEdit},
+    {IDC_WIDTH, LB, "", 77, 20, 70, 10, kInputList}, // "1/8 (3.18 mm)" in millimetres
+    {IDC_STATIC, TX, "Width", 77, 10, 70, 8, kLabel},
+    {IDC_STRANDS, LB, "", 154, 20, 38, 10, kInputList},
+    {IDC_STATIC, TX, "Strands", 154, 10, 38, 8, kLabel},
+    {IDC_THICKNESS, ED, "", 199, 20, 36, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Thickness", 199, 10, 54, 8, kLabel},
+    {IDC_THICKNESS_UNIT, TX, "in", 237, 22, 16, 8, kLabel},
     {IDC_DENSITY, ED, "", 260, 20, 54, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Density (g/cm³)", 260, 10, 54, 8, kLabel},
-    {IDC_LENGTH, ED, "", 10, 50, 60, 12, kDecimalEdit},
+    {IDC_LENGTH, ED, "", 10, 50, 42, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Length", 10, 40, 60, 8, kLabel},
+    {IDC_LENGTH_UNIT, TX, "in", 54, 52, 16, 8, kLabel},
     {IDC_WEIGHT, ED, "", 77, 50, 54, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Weight (g)", 77, 40, 54, 8, kLabel},
     {IDC_CLASS, LB, "", 138, 50, 54, 10, kInputList},

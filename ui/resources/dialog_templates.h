@@ -64,6 +64,7 @@ inline constexpr int IDC_WEIGHT_TORQUE = 1106;
 inline constexpr int IDC_PER_STRAND = 1107;
 inline constexpr int IDC_CLASS_CHECK = 1108;
 inline constexpr int IDC_WEIGHT_NOTE = 1109;
+inline constexpr int IDC_THICKNESS_UNIT = 1110;
 // Winding.
 inline constexpr int IDC_WINDER_RATIO = 1130;
 inline constexpr int IDC_STRETCH = 1131;
