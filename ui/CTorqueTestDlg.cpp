@@ -49,7 +49,7 @@ std::vector<ChartPoint> pointsOf(const std::vector<TorqueReading>& readings) {
 
 } // namespace
 
-const std::array<EventEntry<CTorqueTestDlg>, 26> CTorqueTestDlg::kEvents{{
+const std::array<EventEntry<CTorqueTestDlg>, 25> CTorqueTestDlg::kEvents{{
     {IDC_BATCH, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_DATE, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_TYPE, LBN_SELCHANGE, &CTorqueTestDlg::OnInputChange},
@@ -62,7 +62,6 @@ const std::array<EventEntry<CTorqueTestDlg>, 26> CTorqueTestDlg::kEvents{{
     {IDC_ADD, BN_CLICKED, &CTorqueTestDlg::OnAddClicked},
     {IDC_CHANGE, BN_CLICKED, &CTorqueTestDlg::OnChangeClicked},
     {IDC_DELETE, BN_CLICKED, &CTorqueTestDlg::OnDeleteClicked},
-    {IDC_READING_TORQUE, EN_RETURN, &CTorqueTestDlg::OnAddReadingClicked},
     {IDC_ADD_READING, BN_CLICKED, &CTorqueTestDlg::OnAddReadingClicked},
     {IDC_BACK_OFF, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_TOTAL_TURNS, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
@@ -87,6 +86,10 @@ CTorqueTestDlg::CTorqueTestDlg()
 bool CTorqueTestDlg::OnCommand(int controlId, Notification code) {
     return dispatchEvent(*this, kEvents, controlId, code) ||
            CPropertyPage::OnCommand(controlId, code);
+}
+
+EnterKey CTorqueTestDlg::OnEnterKey(int controlId) {
+    return controlId == IDC_READING_TORQUE ? EnterKey::press(IDC_ADD_READING) : EnterKey::nothing();
 }
 
 bool CTorqueTestDlg::OnInitDialog() {
