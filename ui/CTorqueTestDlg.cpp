@@ -4,7 +4,6 @@
 #include "ui/CTorqueTestDlg.h"
 
 #include "batches/torque_log_file.h"
-#include "core/units.h"
 #include "files/start_directory.h"
 #include "list/list_files.h"
 #include "platform/CFileDialog.h"
@@ -29,8 +28,6 @@ constexpr const char* kMeterFilter = "Meter logs (*.csv *.txt)|*.csv;*.txt|All f
 constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*||";
 constexpr const char* kReadingsKept = "The readings are as they were.";
 constexpr const char* kPageKept = "The test is still on the Torque Test page.";
-// A meter's log is read whole; one beyond the logs' own limit is refused before it is read.
-constexpr std::size_t kMostMeterBytes = std::size_t{64} << 20;
 
 constexpr std::uint32_t kWindingColour = 0xc0392b;
 constexpr std::uint32_t kUnwindingColour = 0x1f5fbf;
@@ -154,8 +151,7 @@ void CTorqueTestDlg::showTyped() {
         GetEdit(id).ShowText(*text);
     GetListBox(IDC_TYPE).SetCurSel(typed.type);
     GetListBox(IDC_WIDTH).SetCurSel(typed.width);
-    SetDlgItemText(IDC_LENGTH_UNIT, kLengthUnitTexts.at(static_cast<std::size_t>(
-                                        lengthUnitIndex(preferences().units()))));
+    SetDlgItemText(IDC_LENGTH_UNIT, model_.lengthUnit());
     showReadings();
     show();
 }
@@ -242,7 +238,7 @@ void CTorqueTestDlg::OnImportClicked() {
     DiskFile file(importFolder_ / dialog.GetFileName());
     std::string bytes;
     if (loadReported(
-            file, [&] { return file.read(bytes, kMostMeterBytes); }, kReadingsKept)
+            file, [&] { return TorqueTestModel::readMeterFile(file, bytes); }, kReadingsKept)
             .done())
         readMeter(bytes);
 }
@@ -307,7 +303,7 @@ void CTorqueTestDlg::OnDeleteClicked() {
 
 ChartPrintout CTorqueTestDlg::printout() const {
     const TorqueCurve& curve = model_.curve();
-    return {std::string(GetTemplate().caption),
+    return {std::string(TorqueTestModel::kPrintTitle),
             model_.printLines(),
             {std::string(TorqueTestModel::kTurnsAxis),
              std::string(TorqueTestModel::kTorqueAxis),
@@ -315,7 +311,7 @@ ChartPrintout CTorqueTestDlg::printout() const {
                pointsOf(curve.winding)},
               {std::string(TorqueTestModel::kUnwindingName), kUnwindingColour, LineStyle::Dashed,
                pointsOf(curve.unwinding)}}},
-            appIdentity().name + " " + KESTRUNE_VERSION};
+            TorqueTestModel::printFooter(appIdentity().name, KESTRUNE_VERSION)};
 }
 
 void CTorqueTestDlg::OnPrintClicked() {
