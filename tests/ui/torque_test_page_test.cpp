@@ -90,9 +90,8 @@ TEST_F(TorqueTestPageTest, EveryControlIsNamedByItsLabel) {
 }
 
 // A back-off typed step by step: Enter in Torque adds the reading and the next row's turns
-// follow from Back-off and Winder ratio; Enter in any other box or list presses nothing, the
-// sheet's OK included (a push button with the focus takes Enter itself, as on every page); the
-// results and the curve's description follow; Add keeps the test in kes-torque.csv.
+// follow from Back-off and Winder ratio; Enter in another box or list presses nothing, the OK
+// included; the results and the curve's description follow; Add keeps the test in kes-torque.csv.
 TEST_F(TorqueTestPageTest, ABackOffTypedWithEnterIsKeptByAdd) {
     runSheet([&](QWidget* sheet) {
         activate(TorqueTestPage);
