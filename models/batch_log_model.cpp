@@ -134,7 +134,44 @@ FileResult BatchLogModel::load(StoredFile& file) {
         return result;
     summaries_ = BatchSummaries(read, shownThickness_);
     entries_ = std::move(read);
+    matchTorqueTests();
     return result;
+}
+
+FileResult BatchLogModel::loadTorqueTests(StoredFile& file) {
+    torque_ = {};
+    torqueAt_ = {};
+    TorqueLog read;
+    const FileResult result = loadTorqueLog(read, file);
+    if (result.done()) {
+        torque_ = summariseTorqueTests(read);
+        for (std::size_t i = 0; i < torque_.size(); ++i)
+            torqueAt_.emplace(std::pair(torque_[i].batch, torque_[i].type), i);
+    }
+    matchTorqueTests();
+    return result;
+}
+
+void BatchLogModel::matchTorqueTests() {
+    torqueOnly_.clear();
+    if (torque_.empty())
+        return;
+    std::vector<bool> matched(torque_.size(), false);
+    for (std::size_t i = 0; i < summaries_.size(); ++i) {
+        const BatchSummary summary = summaries_.at(i, entries_);
+        if (const auto at = torqueAt_.find(std::pair(summary.batch, summary.type));
+            at != torqueAt_.end())
+            matched[at->second] = true;
+    }
+    for (std::size_t i = 0; i < torque_.size(); ++i) {
+        if (!matched[i])
+            torqueOnly_.push_back(i);
+    }
+}
+
+const TorqueSummary* BatchLogModel::torqueSummaryOf(const std::string& batch, int type) const {
+    const auto at = torqueAt_.find(std::pair(batch, type));
+    return at == torqueAt_.end() ? nullptr : &torque_[at->second];
 }
 
 bool BatchLogModel::showAgain(std::string length) {
@@ -151,6 +188,7 @@ void BatchLogModel::seePreferences() {
     shownUnit_ = preferences_.units();
     shownThickness_ = preferences_.thickness();
     summaries_ = BatchSummaries(entries_, shownThickness_);
+    matchTorqueTests();
 }
 
 int BatchLogModel::testsRows() const {
@@ -166,14 +204,16 @@ std::string BatchLogModel::testsRow(int row) const {
 }
 
 int BatchLogModel::batchesRows() const {
-    return static_cast<int>(summaries_.size()) + 1;
+    return static_cast<int>(summaries_.size() + torqueOnly_.size()) + 1;
 }
 
 std::string BatchLogModel::batchesRow(int row) const {
     if (row == 0)
-        return batchesHeader();
+        return batchesHeader() + torqueSummaryHeader();
     const std::optional<BatchSummary> summary = summaryAt(row);
-    return summary ? formatBatchRow(*summary) : std::string();
+    return summary ? formatBatchRow(*summary) +
+                         torqueSummaryColumns(torqueSummaryOf(summary->batch, summary->type))
+                   : std::string();
 }
 
 std::vector<std::string> BatchLogModel::batchNames() const {
@@ -228,6 +268,11 @@ FileResult BatchLogModel::change(const BatchLogChange& change, StoredFile& file,
                             : summaries_.removed(entries_, changed.index, goneBatch, goneType,
                                                  shownThickness_));
     }
+    const bool torqueOnlyBefore = !torqueOnly_.empty();
+    matchTorqueTests();
+    // The rows of batches with torque tests only come last: they move with any row before them.
+    if (changed.result.done() && (torqueOnlyBefore || !torqueOnly_.empty()))
+        batchRowsChanged_.last = batchesRows() - 1;
     return changed.result;
 }
 
@@ -341,9 +386,17 @@ std::string BatchLogModel::copyText(Table table, std::span<const int> rows) cons
 }
 
 std::optional<BatchSummary> BatchLogModel::summaryAt(int row) const {
-    if (row <= 0 || static_cast<std::size_t>(row) > summaries_.size())
+    if (row <= 0 || row >= batchesRows())
         return std::nullopt;
-    return summaries_.at(static_cast<std::size_t>(row - 1), entries_);
+    const auto index = static_cast<std::size_t>(row - 1);
+    if (index >= summaries_.size()) {
+        const TorqueSummary& torque = torque_[torqueOnly_[index - summaries_.size()]];
+        BatchSummary none;
+        none.batch = torque.batch;
+        none.type = torque.type;
+        return none;
+    }
+    return summaries_.at(index, entries_);
 }
 
 UseOutcome BatchLogModel::use(int row) {

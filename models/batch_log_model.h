@@ -12,10 +12,12 @@
 #include "batches/batch_summaries.h"
 #include "batches/batch_summary.h"
 #include "batches/break_test_entry.h"
+#include "batches/torque_summaries.h"
 #include "core/calc_state.h"
 #include "core/preferences.h"
 #include "core/stored_file.h"
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -69,6 +71,10 @@ public:
     // page typed().length holds that length in the new units. True when the tables are shown
     // anew (the units or the thickness changed).
     bool showAgain(std::string length);
+    // The torque tests of kes-torque.csv, summarised beside the batches: Batches rows gain their
+    // columns, and a batch and type with torque tests only a row after the others. A failed read
+    // leaves none (the Torque Test page tells of it).
+    FileResult loadTorqueTests(StoredFile& file);
 
     // Tests: the header row, then one row per entry of the log.
     int testsRows() const;
@@ -85,7 +91,8 @@ public:
         int last = 0;
     };
     const BatchRowsChange& batchRowsChanged() const { return batchRowsChanged_; }
-    // The summary a Batches row shows, exactly; nothing for the header row.
+    // The summary a Batches row shows, exactly (one without break tests for a batch with torque
+    // tests only); nothing for the header row.
     std::optional<BatchSummary> summary(int row) const { return summaryAt(row); }
     // The header row of either table is no test and no batch.
     static bool isHeaderRow(int row) { return row == 0; }
@@ -149,11 +156,17 @@ private:
     FileResult change(const BatchLogChange& change, StoredFile& file,
                       std::string_view goneBatch = {}, int goneType = -1);
     void touched(const BatchSummaries::Touched& touched);
+    // Which torque summaries have no batch of break tests, after the summaries changed.
+    void matchTorqueTests();
+    const TorqueSummary* torqueSummaryOf(const std::string& batch, int type) const;
 
     CalcState& state_;
     Preferences& preferences_;
     BatchLog entries_;         // equal to kes-batches.csv, Tests row i + 1 each
     BatchSummaries summaries_; // Batches row i + 1 each
+    std::vector<TorqueSummary> torque_;
+    std::map<std::pair<std::string, int>, std::size_t> torqueAt_; // by batch and type
+    std::vector<std::size_t> torqueOnly_; // Batches row summaries_.size() + i + 1 each
     BatchRowsChange batchRowsChanged_;
     LengthUnit shownUnit_ = LengthUnit::Inch;
     double shownThickness_ = 0;

@@ -412,15 +412,33 @@ bool TorqueTestModel::select(int row) {
     return true;
 }
 
+std::string_view TorqueTestModel::lengthUnit() const {
+    return kLengthUnitTexts.at(static_cast<std::size_t>(lengthUnitIndex(shownUnit_)));
+}
+
+std::string TorqueTestModel::torqueWithUnit(std::optional<double> torque) const {
+    std::string text = orNone(torque, 3) + " oz-in";
+    if (torque && shownUnit_ == LengthUnit::Millimetre)
+        text += " (" + formatFixed(*torque * kNewtonMillimetresPerOunceInch, 2) + " N·mm)";
+    return text;
+}
+
+FileResult TorqueTestModel::readMeterFile(StoredFile& file, std::string& bytes) {
+    return file.read(bytes, kMaxMeterLogBytes);
+}
+
+std::string TorqueTestModel::printFooter(std::string_view programName, std::string_view version) {
+    return std::string(programName) + " " + std::string(version);
+}
+
 std::string TorqueTestModel::curveDescription() const {
-    return "Peak torque " + results_.peakTorque + " oz-in at " + results_.peakTurns +
+    return "Peak torque " + torqueWithUnit(values_.peakTorque) + " at " + results_.peakTurns +
            " turns; energy in " + results_.energyIn + " J, energy out " + results_.energyOut +
            " J.";
 }
 
 std::vector<std::string> TorqueTestModel::printLines() const {
-    const std::string unit(
-        kLengthUnitTexts.at(static_cast<std::size_t>(lengthUnitIndex(shownUnit_))));
+    const std::string unit(lengthUnit());
     std::vector<std::string> lines;
     lines.push_back("Torque test of batch " + inQuotes(typed_.batch) + ", " +
                     oneColumn(typed_.date));
@@ -444,15 +462,15 @@ std::vector<std::string> TorqueTestModel::printLines() const {
 
 std::vector<std::string> TorqueTestModel::resultLines() const {
     std::vector<std::string> lines;
-    lines.push_back("Peak torque: " + results_.peakTorque + " oz-in at " + results_.peakTurns +
-                    " turns");
+    lines.push_back("Peak torque: " + torqueWithUnit(values_.peakTorque) + " at " +
+                    results_.peakTurns + " turns");
     lines.push_back("Energy in: " + results_.energyIn + " J");
     lines.push_back("Energy out: " + results_.energyOut + " J");
     lines.push_back("Per weight: " + results_.perWeight + " J/g, " + results_.perWeightFtLbf +
                     " ft-lbf/lb");
     lines.push_back("Hysteresis: " + results_.hysteresis + " %" +
                     (results_.hysteresisFlag.empty() ? "" : " (" + results_.hysteresisFlag + ")"));
-    lines.push_back("Mean torque: " + results_.meanTorque + " oz-in");
+    lines.push_back("Mean torque: " + torqueWithUnit(values_.meanTorque));
     // Without a torque typed the line names none, rather than an empty one.
     const std::string atTorque =
         typed_.atTorque.empty() ? "" : " " + oneColumn(typed_.atTorque) + " oz-in";

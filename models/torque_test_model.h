@@ -108,6 +108,9 @@ public:
     void removeReading(int row);
     void clearReadings();
 
+    // Import…, first: the meter's file whole; one larger than any log it could read is refused
+    // before it is read.
+    static FileResult readMeterFile(StoredFile& file, std::string& bytes);
     // Import… and Paste: the text of a meter's file, or the clipboard's. Its readings replace
     // the table's when it reads; otherwise the refusal to tell, and the readings stay.
     std::optional<std::string> readMeterText(std::string_view bytes);
@@ -137,6 +140,9 @@ public:
     // read it again: then Tests shows it anew, whatever came of the change.
     bool reread() const { return reread_; }
 
+    // The label after Length: the unit of the page's lengths.
+    std::string_view lengthUnit() const;
+
     // The chart and its description for a screen reader (the peak and the energies).
     const TorqueCurve& curve() const { return curve_; }
     std::string curveDescription() const;
@@ -144,6 +150,9 @@ public:
     std::vector<std::string> printLines() const;
     // The results' lines of the printed page.
     std::vector<std::string> resultLines() const;
+    // The printed page's title, and its footer naming the program that printed it.
+    static constexpr std::string_view kPrintTitle = "Torque Test";
+    static std::string printFooter(std::string_view programName, std::string_view version);
 
 private:
     void recompute();
@@ -154,6 +163,8 @@ private:
     // A time log's readings, their turns spread over Total turns; none without a total.
     void spreadTimeLog();
     std::optional<double> winderRatio() const;
+    // A torque with its unit, and in millimetre units its N·mm after it.
+    std::string torqueWithUnit(std::optional<double> torque) const;
 
     const CalcState& state_;
     const Preferences& preferences_;

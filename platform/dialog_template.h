@@ -37,15 +37,11 @@ inline constexpr unsigned UseTabStops = 1U << 7;   // list box: tabs expand ever
 inline constexpr unsigned Decimal = 1U << 8;       // edit: a number with a point, typed or pasted
 inline constexpr unsigned ReadOnly = 1U << 9;      // edit: a result to select and copy, not to type
 inline constexpr unsigned AutoComplete = 1U << 10; // combo box: typing completes a known entry
-inline constexpr unsigned WantReturn = 1U << 11;   // edit: takes Enter and tells EN_RETURN
 } // namespace style
 
 // Window style bits of a template; a window without any has a title bar and a close box.
 namespace dialog_style {
 inline constexpr unsigned NoTitle = 1U << 0; // a pop-up without title bar: a frameless window
-// Enter on the window's controls presses no button, its own or its sheet's: only an edit with
-// style WantReturn takes it.
-inline constexpr unsigned EnterIgnored = 1U << 1;
 } // namespace dialog_style
 
 // How a control follows its window when the window is larger than its template: the share, in

@@ -32,7 +32,6 @@ enum Notification {
     BN_CLICKED,     // a push button was clicked, or a check box toggled by the user
     CBN_SELCHANGE,  // the user picked an entry of a combo box (never raised by SetCurSel)
     CBN_EDITCHANGE, // the user changed the text of a combo box's edit field
-    EN_RETURN,      // Enter in an edit with style WantReturn
 };
 
 } // namespace kestrune::platform

@@ -4,6 +4,7 @@
 #include "ui/CBatchLogDlg.h"
 
 #include "batches/batch_log_file.h"
+#include "batches/torque_log_file.h"
 #include "core/iso_date.h"
 #include "files/start_directory.h"
 #include "platform/seams.h"
@@ -28,7 +29,8 @@ namespace {
 // The first five of each (batch, type, turns or tests, the constants) fit the table's width at the
 // page's size.
 constexpr std::array<int, 11> kTestColumns{58, 120, 144, 198, 252, 298, 322, 352, 398, 456, 504};
-constexpr std::array<int, 11> kBatchColumns{58, 120, 144, 198, 252, 310, 366, 412, 464, 528, 580};
+constexpr std::array<int, 15> kBatchColumns{58,  120, 144, 198, 252, 310, 366, 412,
+                                            464, 528, 580, 634, 688, 730, 780};
 } // namespace
 
 const std::array<EventEntry<CBatchLogDlg>, 13> CBatchLogDlg::kEvents{{
@@ -49,7 +51,7 @@ const std::array<EventEntry<CBatchLogDlg>, 13> CBatchLogDlg::kEvents{{
 
 CBatchLogDlg::CBatchLogDlg()
     : CPropertyPage(dialogTemplate(IDD_BATCH_LOG)), logFile_(programFilePath(kBatchLogFileName)),
-      model_(calcState(), preferences()) {
+      torqueFile_(programFilePath(kTorqueLogFileName)), model_(calcState(), preferences()) {
     SetHelpContext(kHelpBatchLog);
 }
 
@@ -83,6 +85,8 @@ bool CBatchLogDlg::OnInitDialog() {
     loadReported(
         logFile_, [&] { return model_.load(logFile_); }, BatchLogModel::kLogUnread,
         BatchLogModel::kReplacingErases);
+    // Told on the Torque Test page, whose file it is.
+    (void)model_.loadTorqueTests(torqueFile_);
     showTables();
     showBatchNames();
     showState();
@@ -95,10 +99,15 @@ void CBatchLogDlg::DoDataExchange(CDataExchange& dx) {
         return;
     Edit length = GetEdit(IDC_LENGTH);
     const bool tablesChanged = model_.showAgain(length.GetWindowText());
+    const bool torqueChanged = torqueFile_.changedSinceSeen();
+    if (torqueChanged)
+        (void)model_.loadTorqueTests(torqueFile_);
     length.ShowText(model_.typed().length);
     if (tablesChanged) {
         showTables();
         showState();
+    } else if (torqueChanged) {
+        showBatches();
     }
 }
 

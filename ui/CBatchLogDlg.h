@@ -56,6 +56,7 @@ private:
     void copy(BatchLogModel::Table table, int id);
 
     DiskFile logFile_;
+    DiskFile torqueFile_; // kes-torque.csv, read again when the Torque Test page changed it
     BatchLogModel model_;
     bool shown_ = false;
 

@@ -4,7 +4,6 @@
 #include "ui/CTorqueTestDlg.h"
 
 #include "batches/torque_log_file.h"
-#include "core/units.h"
 #include "files/start_directory.h"
 #include "list/list_files.h"
 #include "platform/CFileDialog.h"
@@ -29,8 +28,6 @@ constexpr const char* kMeterFilter = "Meter logs (*.csv *.txt)|*.csv;*.txt|All f
 constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*||";
 constexpr const char* kReadingsKept = "The readings are as they were.";
 constexpr const char* kPageKept = "The test is still on the Torque Test page.";
-// A meter's log is read whole; one beyond the logs' own limit is refused before it is read.
-constexpr std::size_t kMostMeterBytes = std::size_t{64} << 20;
 
 constexpr std::uint32_t kWindingColour = 0xc0392b;
 constexpr std::uint32_t kUnwindingColour = 0x1f5fbf;
@@ -49,7 +46,7 @@ std::vector<ChartPoint> pointsOf(const std::vector<TorqueReading>& readings) {
 
 } // namespace
 
-const std::array<EventEntry<CTorqueTestDlg>, 26> CTorqueTestDlg::kEvents{{
+const std::array<EventEntry<CTorqueTestDlg>, 25> CTorqueTestDlg::kEvents{{
     {IDC_BATCH, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_DATE, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_TYPE, LBN_SELCHANGE, &CTorqueTestDlg::OnInputChange},
@@ -62,7 +59,6 @@ const std::array<EventEntry<CTorqueTestDlg>, 26> CTorqueTestDlg::kEvents{{
     {IDC_ADD, BN_CLICKED, &CTorqueTestDlg::OnAddClicked},
     {IDC_CHANGE, BN_CLICKED, &CTorqueTestDlg::OnChangeClicked},
     {IDC_DELETE, BN_CLICKED, &CTorqueTestDlg::OnDeleteClicked},
-    {IDC_READING_TORQUE, EN_RETURN, &CTorqueTestDlg::OnAddReadingClicked},
     {IDC_ADD_READING, BN_CLICKED, &CTorqueTestDlg::OnAddReadingClicked},
     {IDC_BACK_OFF, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
     {IDC_TOTAL_TURNS, EN_UPDATE, &CTorqueTestDlg::OnInputChange},
@@ -87,6 +83,10 @@ CTorqueTestDlg::CTorqueTestDlg()
 bool CTorqueTestDlg::OnCommand(int controlId, Notification code) {
     return dispatchEvent(*this, kEvents, controlId, code) ||
            CPropertyPage::OnCommand(controlId, code);
+}
+
+EnterKey CTorqueTestDlg::OnEnterKey(int controlId) {
+    return controlId == IDC_READING_TORQUE ? EnterKey::press(IDC_ADD_READING) : EnterKey::nothing();
 }
 
 bool CTorqueTestDlg::OnInitDialog() {
@@ -151,8 +151,7 @@ void CTorqueTestDlg::showTyped() {
         GetEdit(id).ShowText(*text);
     GetListBox(IDC_TYPE).SetCurSel(typed.type);
     GetListBox(IDC_WIDTH).SetCurSel(typed.width);
-    SetDlgItemText(IDC_LENGTH_UNIT, kLengthUnitTexts.at(static_cast<std::size_t>(
-                                        lengthUnitIndex(preferences().units()))));
+    SetDlgItemText(IDC_LENGTH_UNIT, model_.lengthUnit());
     showReadings();
     show();
 }
@@ -239,7 +238,7 @@ void CTorqueTestDlg::OnImportClicked() {
     DiskFile file(importFolder_ / dialog.GetFileName());
     std::string bytes;
     if (loadReported(
-            file, [&] { return file.read(bytes, kMostMeterBytes); }, kReadingsKept)
+            file, [&] { return TorqueTestModel::readMeterFile(file, bytes); }, kReadingsKept)
             .done())
         readMeter(bytes);
 }
@@ -304,7 +303,7 @@ void CTorqueTestDlg::OnDeleteClicked() {
 
 ChartPrintout CTorqueTestDlg::printout() const {
     const TorqueCurve& curve = model_.curve();
-    return {std::string(GetTemplate().caption),
+    return {std::string(TorqueTestModel::kPrintTitle),
             model_.printLines(),
             {std::string(TorqueTestModel::kTurnsAxis),
              std::string(TorqueTestModel::kTorqueAxis),
@@ -312,7 +311,7 @@ ChartPrintout CTorqueTestDlg::printout() const {
                pointsOf(curve.winding)},
               {std::string(TorqueTestModel::kUnwindingName), kUnwindingColour, LineStyle::Dashed,
                pointsOf(curve.unwinding)}}},
-            appIdentity().name + " " + KESTRUNE_VERSION};
+            TorqueTestModel::printFooter(appIdentity().name, KESTRUNE_VERSION)};
 }
 
 void CTorqueTestDlg::OnPrintClicked() {

@@ -26,6 +26,8 @@ protected:
     // Shown again, Length and the tables follow the units another page chose.
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool OnCommand(int controlId, platform::Notification code) override;
+    // Enter in the readings' Torque adds the reading; elsewhere it does nothing.
+    platform::EnterKey OnEnterKey(int controlId) override;
 
 private:
     void OnInputChange();
@@ -59,7 +61,7 @@ private:
     std::filesystem::path importFolder_, pdfFolder_; // where the last log came from, PDF went
     bool shown_ = false;
 
-    static const std::array<platform::EventEntry<CTorqueTestDlg>, 26> kEvents;
+    static const std::array<platform::EventEntry<CTorqueTestDlg>, 25> kEvents;
 };
 
 } // namespace kestrune

@@ -8,14 +8,12 @@
 #include "platform/dialog_template.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <limits>
 
 namespace kestrune::platform::detail {
 
-EditControl::EditControl(unsigned style, QWidget* parent)
-    : QLineEdit(parent), wantReturn_((style & style::WantReturn) != 0) {
+EditControl::EditControl(unsigned style, QWidget* parent) : QLineEdit(parent) {
     setFrame((style & style::Border) != 0);
     // A note is taken whole, however long: the log keeps it.
     setMaxLength(std::numeric_limits<int>::max());
@@ -59,15 +57,6 @@ void EditControl::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (isDeliberateEntry(event->reason()))
         tell(EN_SETFOCUS);
-}
-
-void EditControl::keyPressEvent(QKeyEvent* event) {
-    if (wantReturn_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        event->accept(); // the box's, not the default button's
-        tell(EN_RETURN);
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
 }
 
 void EditControl::tell(Notification code) const {

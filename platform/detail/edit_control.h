@@ -31,7 +31,6 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void tell(Notification code) const;
@@ -39,7 +38,6 @@ private:
     std::function<void(Notification)> notify_;
     TypingRule* rule_ = nullptr; // what its style lets the user type; null: any text
     bool quiet_ = false;         // the text changing now is the program's showText
-    bool wantReturn_ = false;
 };
 
 } // namespace kestrune::platform::detail

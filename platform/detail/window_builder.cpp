@@ -9,7 +9,6 @@
 #include "platform/detail/combo_box_control.h"
 #include "platform/detail/dialog_units.h"
 #include "platform/detail/edit_control.h"
-#include "platform/detail/enter_filter.h"
 #include "platform/detail/many_line_list.h"
 #include "platform/detail/one_line_list_box.h"
 #include "platform/detail/qt_text.h"
@@ -132,16 +131,9 @@ BuiltControls buildControls(CWnd& owner, QWidget& surface, const DialogTemplate&
     std::vector<int> needed;
     widgets.reserve(tmpl.controls.size());
 
-    EnterFilter* enterFilter =
-        (tmpl.style & dialog_style::EnterIgnored) ? new EnterFilter(&surface) : nullptr;
     for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
         const ControlTemplate& control = tmpl.controls[i];
         QWidget* widget = createControl(owner, surface, control, units, *layout, i);
-        if (enterFilter != nullptr && !(control.style & style::WantReturn)) {
-            widget->installEventFilter(enterFilter);
-            if (auto* box = dynamic_cast<QComboBox*>(widget))
-                box->lineEdit()->installEventFilter(enterFilter);
-        }
         // A page is created when its tab is already showing: its controls must show too.
         widget->show();
         if (control.kind == ControlKind::Static) {

@@ -5,6 +5,7 @@
 // preferences of the test's own.
 
 #include "batches/batch_log_file.h"
+#include "batches/torque_log_file.h"
 #include "core/calibration.h"
 #include "core/iso_date.h"
 #include "core/memory_file.h"
@@ -396,6 +397,53 @@ const AgainCase kAgain[] = {
     {"a_length_that_is_no_number_stays", kIn, kMm, 0.042, "12,5", "12,5", true, "\t0.872"},
     {"thicker_strip", kIn, kIn, 0.05, "12.5", "12.5", true, "\t0.732"}};
 INSTANTIATE_TEST_SUITE_P(BatchLogModel, ShownAgain, testing::ValuesIn(kAgain), CaseName{});
+
+// A back-off from 100 turns at 10 oz-in to none (22.185 J out), with its winding or not.
+std::string torqueTest(const std::string& fields, const char* grams, bool wound) {
+    const std::string start = fields + ",1/4,2,8," + grams + ",16,typed,,";
+    return (wound ? start + "wind,0,0\n" : "") + start + "unwind,100,10\n" + start + "unwind,0,0\n";
+}
+
+struct TorqueCase {
+    std::string name;
+    std::optional<std::string> torqueLog; // none: it cannot be read
+    std::vector<std::string> rows; // batch, type, break tests, torque columns; again after T's Add
+};
+class TorqueTests : public BatchLogModelTest, public testing::WithParamInterface<TorqueCase> {};
+
+// A batch with torque tests only has its row after the others until a break test of it is added.
+TEST_P(TorqueTests, AddTheirColumnsToBatches) {
+    const TorqueCase& c = GetParam();
+    load(kLog);
+    MemoryFile torque("kes-torque.csv", c.torqueLog ? torqueLogHeader() + "\n" + *c.torqueLog
+                                                    : std::optional<std::string>());
+    EXPECT_EQ(model_.loadTorqueTests(torque).done(), c.torqueLog.has_value());
+    std::vector<std::string> rows;
+    for (const bool added : {false, true}) {
+        ASSERT_TRUE(!added || !add(typed("T", TanII, 4, "2", "12", "1300", "", "")));
+        for (int row = 1; row < model_.batchesRows(); ++row) {
+            std::string text = model_.batchesRow(row);
+            std::size_t from = 0, to = 0;
+            for (int tab = 0; tab < 12; ++tab)
+                (tab < 3 ? from : to) = text.find('\t', std::max(from, to)) + 1;
+            rows.push_back(text.erase(from, to - from));
+        }
+    }
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_TRUE(model_.batchesRow(0).ends_with("\tTorque tests\tJ/g\tDeviation\tHysteresis (%)"));
+}
+
+const TorqueCase kTorque[] = {
+    {"unreadable",
+     std::nullopt,
+     {"B0\tTan Sport\t1\t0\t–\t–\t–", "B0\tTan Sport\t1\t0\t–\t–\t–", "T\tTan II\t1\t0\t–\t–\t–"}},
+    {"two_of_a_batch_one_wound_and_one_of_a_batch_without_break_tests",
+     torqueTest("1,B0,2026-03-14,Tan Sport", "10", true) +
+         torqueTest("2,B0,2026-03-14,Tan Sport", "20", false) +
+         torqueTest("3,T,2026-03-14,Tan II", "10", false),
+     {"B0\tTan Sport\t1\t2\t1.66\t0.78\t0.0", "T\tTan II\t0\t1\t2.22\t–\t–",
+      "B0\tTan Sport\t1\t2\t1.66\t0.78\t0.0", "T\tTan II\t1\t1\t2.22\t–\t–"}}};
+INSTANTIATE_TEST_SUITE_P(BatchLogModel, TorqueTests, testing::ValuesIn(kTorque), CaseName{});
 
 } // namespace
 } // namespace kestrune::test

@@ -112,6 +112,9 @@ TEST_F(TorqueTestModelTest, MillimetreUnitsShowNewtonMillimetresBesideOunceInche
     EXPECT_EQ(model.readingsRow(0), "Turns\tTorque (oz-in)\tTorque (N·mm)");
     EXPECT_EQ(model.readingsRow(1), "10\t1.000\t7.06");
     EXPECT_EQ(model.results().peakTorque, "1.000 (7.06 N·mm)");
+    EXPECT_TRUE(model.curveDescription().starts_with("Peak torque 1.000 oz-in (7.06 N·mm) at 10 "));
+    EXPECT_EQ(model.resultLines().at(0), "Peak torque: 1.000 oz-in (7.06 N·mm) at 10 turns");
+    EXPECT_EQ(model.lengthUnit(), "mm");
 }
 
 } // namespace

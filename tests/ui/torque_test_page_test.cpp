@@ -90,7 +90,7 @@ TEST_F(TorqueTestPageTest, EveryControlIsNamedByItsLabel) {
 }
 
 // A back-off typed step by step: Enter in Torque adds the reading and the next row's turns
-// follow from Back-off and Winder ratio; Enter anywhere else presses nothing, the sheet's OK
+// follow from Back-off and Winder ratio; Enter in another box or list presses nothing, the OK
 // included; the results and the curve's description follow; Add keeps the test in kes-torque.csv.
 TEST_F(TorqueTestPageTest, ABackOffTypedWithEnterIsKeptByAdd) {
     runSheet([&](QWidget* sheet) {
@@ -117,13 +117,13 @@ TEST_F(TorqueTestPageTest, ABackOffTypedWithEnterIsKeptByAdd) {
             QAccessible::queryAccessibleInterface(torqueTest_.GetDlgItem(IDC_CURVE));
         EXPECT_TRUE(curve->text(QAccessible::Description).contains("143.756"));
 
-        for (const int id : {IDC_BATCH, IDC_READING_TURNS, IDC_ADD}) {
+        for (const int id : {IDC_BATCH, IDC_READING_TURNS, IDC_TYPE, IDC_TESTS}) {
             torqueTest_.GetDlgItem(id)->setFocus();
             QTest::keyClick(torqueTest_.GetDlgItem(id), Qt::Key_Return);
             EXPECT_TRUE(sheet->isVisible()) << id;
         }
         EXPECT_EQ(rows(IDC_READINGS), 4);
-        EXPECT_EQ(rows(IDC_TESTS), 1) << "Enter on Add adds nothing";
+        EXPECT_EQ(rows(IDC_TESTS), 1) << "Enter in Tests adds nothing";
         click("Add");
         EXPECT_EQ(rows(IDC_TESTS), 2);
         EXPECT_EQ(rows(IDC_READINGS), 1) << "the next test starts without readings";

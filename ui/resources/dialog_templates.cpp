@@ -246,10 +246,8 @@ constexpr std::array<ControlTemplate, 34> kBatchLog{{
 
 // Torque Test: the test's boxes across the top with Add, Change and Delete; a reading's boxes and
 // the readings on the left, the curve on the right; the results in two rows under them, the kept
-// tests at the foot. Enter adds a reading in Torque and does nothing elsewhere. The page is wider
-// than the others, as wide as the sheet's tabs make it anyway, and 304 units high for a curve
-// that can be read.
-constexpr unsigned kReadingEdit = kDecimalEdit | st::WantReturn;
+// tests at the foot. The page is wider than the others, as wide as the sheet's tabs make it anyway,
+// and 304 units high for a curve that can be read.
 constexpr std::array<ControlTemplate, 70> kTorqueTest{{
     {IDC_BATCH, ED, "", 6, 12, 56, 12, kBox},
     {IDC_STATIC, TX, "Batch", 6, 3, 40, 8, kLabel},
@@ -275,7 +273,7 @@ constexpr std::array<ControlTemplate, 70> kTorqueTest{{
     {IDC_DELETE, PB, "Delete", 364, 35, 48, 14, kTab},
     {IDC_READING_TURNS, ED, "", 6, 60, 40, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Turns", 6, 51, 40, 8, kLabel},
-    {IDC_READING_TORQUE, ED, "", 50, 60, 44, 12, kReadingEdit},
+    {IDC_READING_TORQUE, ED, "", 50, 60, 44, 12, kDecimalEdit},
     {IDC_STATIC, TX, "Torque", 50, 51, 44, 8, kLabel},
     {IDC_ADD_READING, PB, "Add reading", 98, 59, 60, 14, kTab},
     {IDC_BACK_OFF, ED, "", 6, 84, 40, 12, kDecimalEdit},
@@ -335,7 +333,7 @@ constexpr std::array<DialogTemplate, 12> kTemplates{{
     {IDD_MOTOR_WEIGHT, "Motor Weight", 327, 146, kPage, kMotorWeight},
     {IDD_WINDING, "Winding", 327, 146, kPage, kWinding},
     {IDD_BATCH_LOG, "Batch Log", 327, 186, kPage, kBatchLog},
-    {IDD_TORQUE_TEST, "Torque Test", 420, 304, ds::EnterIgnored, kTorqueTest},
+    {IDD_TORQUE_TEST, "Torque Test", 420, 304, 0, kTorqueTest},
 }};
 
 } // namespace
