@@ -5,7 +5,6 @@
 
 #include "batches/torque_log_file.h"
 #include "files/start_directory.h"
-#include "list/list_files.h"
 #include "platform/CFileDialog.h"
 #include "platform/seams.h"
 #include "ui/app_identity.h"
@@ -13,6 +12,7 @@
 #include "ui/help_contexts.h"
 #include "ui/input_lists.h"
 #include "ui/messages.h"
+#include "ui/pdf_saving.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/user_folders.h"
 
@@ -25,7 +25,6 @@ using namespace platform;
 namespace {
 
 constexpr const char* kMeterFilter = "Meter logs (*.csv *.txt)|*.csv;*.txt|All files (*)|*||";
-constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*||";
 constexpr const char* kReadingsKept = "The readings are as they were.";
 constexpr const char* kPageKept = "The test is still on the Torque Test page.";
 
@@ -320,18 +319,8 @@ void CTorqueTestDlg::OnPrintClicked() {
 }
 
 void CTorqueTestDlg::OnSavePdfClicked() {
-    CFileDialog dialog(false, "pdf", "torque-test.pdf", OFN_OVERWRITEPROMPT, kPdfFilter, this,
-                       pdfFolder_.empty() ? documentsFolder() : pdfFolder_);
-    if (dialog.DoModal() != IDOK)
-        return;
-    pdfFolder_ = dialog.GetFolderPath();
-    DiskFile file(pdfFolder_ / withDefaultExtension(dialog.GetFileName(), ".pdf"));
-    saveReported(
-        file,
-        [&] {
-            const std::string pdf = RenderChartPdf(printout());
-            return pdf.empty() ? FileResult::failure("the PDF could not be made") : file.write(pdf);
-        },
+    savePdfReported(
+        this, pdfFolder_, "torque-test.pdf", [this] { return RenderChartPdf(printout()); },
         kPageKept, Replacing::AlreadyConfirmed);
 }
 

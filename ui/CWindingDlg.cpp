@@ -3,17 +3,13 @@
 
 #include "ui/CWindingDlg.h"
 
-#include "files/disk_file.h"
-#include "list/list_files.h"
-#include "platform/CFileDialog.h"
 #include "platform/seams.h"
 #include "ui/app_identity.h"
-#include "ui/file_reports.h"
 #include "ui/help_contexts.h"
 #include "ui/input_lists.h"
 #include "ui/messages.h"
+#include "ui/pdf_saving.h"
 #include "ui/resources/dialog_templates.h"
-#include "ui/user_folders.h"
 
 namespace kestrune {
 
@@ -21,7 +17,6 @@ using namespace platform;
 
 namespace {
 
-constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*||";
 constexpr const char* kCardKept = "The card is still on the Winding page.";
 
 // Where each column of the card starts, in dialog units: "Undefined" fits Turns, "Breaking
@@ -142,19 +137,9 @@ void CWindingDlg::OnPrintClicked() {
 }
 
 void CWindingDlg::OnSavePdfClicked() {
-    CFileDialog dialog(false, "pdf", "winding-card.pdf", OFN_OVERWRITEPROMPT, kPdfFilter, this,
-                       pdfFolder_.empty() ? documentsFolder() : pdfFolder_);
-    if (dialog.DoModal() != IDOK)
-        return;
-    pdfFolder_ = dialog.GetFolderPath();
-    DiskFile file(pdfFolder_ / withDefaultExtension(dialog.GetFileName(), ".pdf"));
-    saveReported(
-        file,
-        [&] {
-            const std::string pdf = RenderPdf(printout());
-            return pdf.empty() ? FileResult::failure("the PDF could not be made") : file.write(pdf);
-        },
-        kCardKept);
+    savePdfReported(
+        this, pdfFolder_, "winding-card.pdf", [this] { return RenderPdf(printout()); }, kCardKept,
+        Replacing::AskIfUnread);
 }
 
 void CWindingDlg::OnCopyClicked() {
