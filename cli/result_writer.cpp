@@ -4,48 +4,14 @@
 #include "cli/result_writer.h"
 
 #include "batches/csv.h"
+#include "core/json_text.h"
 #include "core/number_text.h"
-#include "core/valid_utf8.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace kestrune {
 namespace {
-
-bool isPlainAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
-    });
-}
-
-void appendJsonString(std::string& out, std::string_view bytes) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    // Most texts are numbers and names that need no escape and no check of their UTF-8.
-    if (isPlainAscii(bytes)) {
-        out += '"';
-        out += bytes;
-        out += '"';
-        return;
-    }
-    const std::string text = validUtf8(bytes);
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += kHex[byte >> 4U];
-            out += kHex[byte & 0xFU];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 void appendJsonNumber(std::string& out, std::optional<double> value) {
     if (value && std::isfinite(*value))
