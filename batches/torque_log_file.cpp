@@ -125,42 +125,48 @@ public:
             CsvRecord record = readCsvRecord(text, end);
             if (record.length == 0)
                 break;
-            if (record.fields && record.raw.find_first_of("\r\n") != std::string_view::npos &&
-                isStrayQuote(*record.fields, record.raw))
+            const bool spansLines = record.raw.find_first_of("\r\n") != std::string_view::npos;
+            std::optional<TorqueLine> line;
+            if (record.fields && !(spansLines && isStrayQuote(*record.fields, record.raw)))
+                line = readTorqueLine(*record.fields);
+            if (line && !fitsItsNumber(*line))
+                line.reset(); // a line of another test under a number already taken
+            // Lines that are no reading stay lines of their own: a rewrite puts a test's
+            // readings together, and so may bring one that opens a quote next to one that
+            // closes it.
+            if (spansLines && !line)
                 record = readCsvLine(text);
             text.remove_prefix(record.length);
             if (record.raw.empty())
                 continue;
-            if (std::exchange(first_, false) && record.fields && isHeader(*record.fields))
+            if (std::exchange(first_, false) && !line && record.fields && isHeader(*record.fields))
                 continue;
             tooMany_ = ++lines_ > kMaxTorqueLogLines;
             if (!tooMany_)
-                add(record);
+                add(record.raw, std::move(line));
         }
         return tooMany_ ? size : size - text.size();
     }
     bool tooMany() const { return tooMany_; }
 
 private:
-    void add(CsvRecord& record) {
-        std::optional<TorqueLine> line =
-            record.fields ? readTorqueLine(*record.fields) : std::nullopt;
-        if (line) {
-            const auto [at, isNew] = tests_.try_emplace(line->number, entries_.size());
-            if (isNew) {
-                entries_.emplace_back(line->number, std::move(line->test));
-            } else if (!sameTest(entries_[at->second].test(), line->test)) {
-                line.reset(); // a line of another test under a number already taken
-            }
-            if (line) {
-                TorqueLogEntry& entry = entries_[at->second];
-                entry.test().readings.push_back(line->reading);
-                entry.setRecordHash(withLine(entry.recordHash(), record.raw));
-                return;
-            }
+    bool fitsItsNumber(const TorqueLine& line) const {
+        const auto at = tests_.find(line.number);
+        return at == tests_.end() || sameTest(entries_[at->second].test(), line.test);
+    }
+
+    void add(std::string_view raw, std::optional<TorqueLine> line) {
+        if (!line) {
+            entries_.push_back(TorqueLogEntry::unreadableLine(raw));
+            entries_.back().setRecordHash(withLine(0, raw));
+            return;
         }
-        entries_.push_back(TorqueLogEntry::unreadableLine(record.raw));
-        entries_.back().setRecordHash(withLine(0, record.raw));
+        const auto [at, isNew] = tests_.try_emplace(line->number, entries_.size());
+        if (isNew)
+            entries_.emplace_back(line->number, std::move(line->test));
+        TorqueLogEntry& entry = entries_[at->second];
+        entry.test().readings.push_back(line->reading);
+        entry.setRecordHash(withLine(entry.recordHash(), raw));
     }
 
     TorqueLog& entries_;

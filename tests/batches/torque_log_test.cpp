@@ -140,6 +140,19 @@ TEST(TorqueLogFile, ALineAtOddsWithItsTestsNumberIsKeptUnread) {
     EXPECT_EQ((*log)[1].unreadable(), other);
 }
 
+TEST(TorqueLogFile, LinesThatOpenAndCloseAQuoteStayLinesOfTheirOwnWhenRewritten) {
+    const std::string reading = "1,B,2026-03-14,Tan II,1/8,2,12,20,16,typed,,wind,";
+    const std::optional<TorqueLog> log =
+        parseTorqueLog(reading + "0,0\n5,\"opens\n" + reading + "9,1\n6,\",closes\n");
+    ASSERT_TRUE(log && log->size() == 3);
+    const std::string saved = formatTorqueLog(*log);
+    EXPECT_NE(saved.find("\n5,\"opens\n6,\",closes\n"), std::string::npos) << "now side by side";
+    const std::optional<TorqueLog> back = parseTorqueLog(saved);
+    ASSERT_TRUE(back && back->size() == 3);
+    EXPECT_EQ((*back)[1].unreadable(), "5,\"opens");
+    EXPECT_EQ((*back)[2].unreadable(), "6,\",closes");
+}
+
 TEST(TorqueLogFile, AChangeIsMadeToTheFileAsItIsOnDisk) {
     MemoryFile file("kes-torque.csv");
     TorqueLog log;
