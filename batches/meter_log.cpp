@@ -7,6 +7,7 @@
 #include "core/torque_energy.h"
 #include "core/valid_utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -195,6 +196,11 @@ MeterLogRead readMeterLog(std::string_view bytes) {
     Columns columns;
     bool headed = false;
     MeterLog log;
+    // One reading a line at most: room for them all at once, not grown (and copied) as read.
+    const auto count = [bytes](char c) {
+        return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), c));
+    };
+    const std::size_t most = std::min(kMostMeterReadings, std::max(count('\n'), count('\r')) + 1);
     std::size_t lineNumber = 0;
     while (!bytes.empty()) {
         const std::string_view line = nextLine(bytes);
@@ -252,6 +258,10 @@ MeterLogRead readMeterLog(std::string_view bytes) {
             read.refusal = "The file holds more than " + readingsText(kMostMeterReadings) +
                            ", more than Kestrune takes from one test.";
             return read;
+        }
+        if (log.torques.empty()) {
+            log.torques.reserve(most);
+            (columns.turns != Columns::none ? log.turns : log.seconds).reserve(most);
         }
         if (columns.turns != Columns::none)
             log.turns.push_back(*along);

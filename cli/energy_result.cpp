@@ -9,6 +9,8 @@
 #include "models/torque_test_model.h"
 #include "models/typed_measure.h"
 
+#include <utility>
+
 namespace kestrune {
 namespace {
 
@@ -54,7 +56,7 @@ std::variant<CalcResult, CalcFault> energyResult(StoredFile& log, const OptionVa
     texts.totalTurns = valueOf(values, Option::TotalTurns).value_or("");
     texts.atTorque = valueOf(values, Option::AtTorque).value_or("");
     model.type(std::move(texts));
-    if (const std::optional<std::string> refusal = model.readMeterText(bytes))
+    if (const std::optional<std::string> refusal = model.readMeterText(std::move(bytes)))
         return CalcFault{log.name() + ": " + *refusal};
 
     const TorqueResultsView& shown = model.results();

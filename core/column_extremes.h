@@ -5,6 +5,7 @@
 // A long series drawn on a few hundred pixel columns: what a column shows is the least and the
 // greatest value that fall into it, so the rest need not be drawn.
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -13,6 +14,9 @@ namespace kestrune {
 struct ChartPoint {
     double x = 0, y = 0;
 };
+
+// A series as those who draw it share it: a long one is not copied for the chart and the page.
+using SharedPoints = std::shared_ptr<const std::vector<ChartPoint>>;
 
 // The points in order, with every run of neighbours that falls into one of `columns` equal
 // columns between xLow and xHigh cut down to its lowest and highest point (in the order they

@@ -11,10 +11,20 @@
 #include "core/units.h"
 
 #include <cmath>
+#include <memory>
+#include <span>
 #include <utility>
 
 namespace kestrune {
 namespace {
+
+SharedPoints curvePoints(std::span<const TorqueReading> readings) {
+    auto points = std::make_shared<std::vector<ChartPoint>>();
+    points->reserve(readings.size());
+    for (const TorqueReading& reading : readings)
+        points->push_back({reading.turns, reading.torque});
+    return points;
+}
 
 std::string orNone(std::optional<double> value, int decimals) {
     return value ? formatFixed(*value, decimals) : std::string(kNoNumberText);
@@ -161,11 +171,20 @@ void TorqueTestModel::clearReadings() {
     recompute();
 }
 
-std::optional<std::string> TorqueTestModel::readMeterText(std::string_view bytes) {
+std::optional<std::string> TorqueTestModel::readMeterText(std::string bytes) {
     MeterLogRead read = readMeterLog(bytes);
+    // A long log's text, then its columns, are let go as soon as they are read, so that a
+    // log's memory is not held three times over while its curve is laid out.
+    std::string().swap(bytes);
     if (!read.log)
         return "Kestrune read no readings from it. " + read.refusal;
-    MeterLog& log = *read.log;
+    takeReadings(std::move(*read.log));
+    nextTurns_.clear();
+    recompute();
+    return std::nullopt;
+}
+
+void TorqueTestModel::takeReadings(MeterLog log) {
     readings_.clear();
     times_.clear();
     timedTorques_.clear();
@@ -181,9 +200,6 @@ std::optional<std::string> TorqueTestModel::readMeterText(std::string_view bytes
         for (std::size_t i = 0; i < log.turns.size(); ++i)
             readings_.push_back({log.turns[i], log.torques[i]});
     }
-    nextTurns_.clear();
-    recompute();
-    return std::nullopt;
 }
 
 void TorqueTestModel::spreadTimeLog() {
@@ -247,12 +263,9 @@ void TorqueTestModel::recompute() {
     results_.turnsAtTorque = orNone(values_.turnsAtTorque, 0);
     curve_ = {};
     if (!readings_.empty()) {
-        const auto begin = readings_.begin();
         if (energy_.mostFirst > 0)
-            curve_.winding.assign(begin,
-                                  begin + static_cast<std::ptrdiff_t>(energy_.mostFirst) + 1);
-        curve_.unwinding.assign(begin + static_cast<std::ptrdiff_t>(energy_.mostLast),
-                                readings_.end());
+            curve_.winding = curvePoints(std::span(readings_).first(energy_.mostFirst + 1));
+        curve_.unwinding = curvePoints(std::span(readings_).subspan(energy_.mostLast));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "batches/torque_log_file.h"
 #include "batches/torque_test.h"
 #include "core/calc_state.h"
+#include "core/column_extremes.h"
 #include "core/preferences.h"
 #include "core/stored_file.h"
 #include "core/torque_energy.h"
@@ -19,6 +20,8 @@
 #include <vector>
 
 namespace kestrune {
+
+struct MeterLog;
 
 // What the boxes hold, as typed; Type and Width as their list's selected index (-1: none).
 // Length is in the page's units.
@@ -53,7 +56,7 @@ struct TorqueResultValues {
 
 // The curve as the chart draws it: torque (oz-in) against turns, each phase in reading order.
 struct TorqueCurve {
-    std::vector<TorqueReading> winding, unwinding;
+    SharedPoints winding, unwinding; // x turns, y oz-in; none without readings of that phase
 };
 
 class TorqueTestModel {
@@ -113,7 +116,7 @@ public:
     static FileResult readMeterFile(StoredFile& file, std::string& bytes);
     // Import… and Paste: the text of a meter's file, or the clipboard's. Its readings replace
     // the table's when it reads; otherwise the refusal to tell, and the readings stay.
-    std::optional<std::string> readMeterText(std::string_view bytes);
+    std::optional<std::string> readMeterText(std::string bytes);
     // How the readings came: after an import, how the file was read (columns, unit, readings),
     // and for a time log "turns assumed at a constant rate" or what it still needs; empty for
     // typed readings.
@@ -162,6 +165,8 @@ private:
     void fillNextTurns();
     // A time log's readings, their turns spread over Total turns; none without a total.
     void spreadTimeLog();
+    // A meter log's readings into the table, as turns or, for a time log, times.
+    void takeReadings(MeterLog log);
     std::optional<double> winderRatio() const;
     // A torque with its unit, and in millimetre units its N·mm after it.
     std::string torqueWithUnit(std::optional<double> torque) const;

@@ -24,7 +24,7 @@ struct ChartSeries {
     std::string name;      // in the legend
     std::uint32_t rgb = 0; // 0xRRGGBB
     LineStyle line = LineStyle::Solid;
-    std::vector<ChartPoint> points; // joined in this order
+    SharedPoints points; // joined in this order; none is no line
 };
 
 // Axis titles name the quantity and its unit ("Turns", "Torque (oz-in)"). Text is UTF-8.

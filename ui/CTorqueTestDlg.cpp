@@ -35,14 +35,6 @@ constexpr std::uint32_t kUnwindingColour = 0x1f5fbf;
 constexpr std::array<int, 2> kReadingColumns{48, 104};
 constexpr std::array<int, 9> kTestColumns{54, 100, 164, 188, 220, 272, 316, 356, 386};
 
-std::vector<ChartPoint> pointsOf(const std::vector<TorqueReading>& readings) {
-    std::vector<ChartPoint> points;
-    points.reserve(readings.size());
-    for (const TorqueReading& reading : readings)
-        points.push_back({reading.turns, reading.torque});
-    return points;
-}
-
 } // namespace
 
 const std::array<EventEntry<CTorqueTestDlg>, 25> CTorqueTestDlg::kEvents{{
@@ -174,9 +166,9 @@ void CTorqueTestDlg::show() {
     chart.SetData({std::string(TorqueTestModel::kTurnsAxis),
                    std::string(TorqueTestModel::kTorqueAxis),
                    {{std::string(TorqueTestModel::kWindingName), kWindingColour, LineStyle::Solid,
-                     pointsOf(curve.winding)},
+                     curve.winding},
                     {std::string(TorqueTestModel::kUnwindingName), kUnwindingColour,
-                     LineStyle::Dashed, pointsOf(curve.unwinding)}}});
+                     LineStyle::Dashed, curve.unwinding}}});
     chart.SetAccessibleDescription(model_.curveDescription());
 }
 
@@ -219,8 +211,8 @@ void CTorqueTestDlg::OnReadingsDeleteKey() {
     show();
 }
 
-void CTorqueTestDlg::readMeter(const std::string& bytes) {
-    if (const auto refusal = model_.readMeterText(bytes)) {
+void CTorqueTestDlg::readMeter(std::string bytes) {
+    if (const auto refusal = model_.readMeterText(std::move(bytes))) {
         tell(*refusal);
         return;
     }
@@ -239,7 +231,7 @@ void CTorqueTestDlg::OnImportClicked() {
     if (loadReported(
             file, [&] { return TorqueTestModel::readMeterFile(file, bytes); }, kReadingsKept)
             .done())
-        readMeter(bytes);
+        readMeter(std::move(bytes));
 }
 
 void CTorqueTestDlg::OnPasteClicked() {
@@ -307,9 +299,9 @@ ChartPrintout CTorqueTestDlg::printout() const {
             {std::string(TorqueTestModel::kTurnsAxis),
              std::string(TorqueTestModel::kTorqueAxis),
              {{std::string(TorqueTestModel::kWindingName), kWindingColour, LineStyle::Solid,
-               pointsOf(curve.winding)},
+               curve.winding},
               {std::string(TorqueTestModel::kUnwindingName), kUnwindingColour, LineStyle::Dashed,
-               pointsOf(curve.unwinding)}}},
+               curve.unwinding}}},
             TorqueTestModel::printFooter(appIdentity().name, KESTRUNE_VERSION)};
 }
 

@@ -53,7 +53,7 @@ private:
     void showReadings();
     void showTests();
     // Meter text read by the model; a refusal is told.
-    void readMeter(const std::string& bytes);
+    void readMeter(std::string bytes);
     platform::ChartPrintout printout() const;
 
     DiskFile logFile_;

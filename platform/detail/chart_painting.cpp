@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace kestrune::platform::detail {
 
@@ -20,6 +21,11 @@ namespace {
 
 // A series of no more points than this shows a mark at each: a test typed step by step.
 constexpr std::size_t kMarkedPoints = 50;
+
+std::span<const ChartPoint> pointsOf(const ChartSeries& series) {
+    return series.points ? std::span<const ChartPoint>(*series.points)
+                         : std::span<const ChartPoint>();
+}
 
 struct Bounds {
     double xLow = std::numeric_limits<double>::infinity();
@@ -31,7 +37,7 @@ struct Bounds {
 Bounds boundsOf(const ChartData& data) {
     Bounds bounds;
     for (const ChartSeries& series : data.series) {
-        for (const ChartPoint& point : series.points) {
+        for (const ChartPoint& point : pointsOf(series)) {
             if (!std::isfinite(point.x) || !std::isfinite(point.y))
                 continue;
             bounds.any = true;
@@ -145,7 +151,8 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& data, co
     painter.save();
     painter.setClipRect(plot.adjusted(-stroke, -stroke, stroke, stroke));
     for (const ChartSeries& series : data.series) {
-        const std::vector<ChartPoint> drawn = columnExtremes(series.points, x.low, x.high, columns);
+        const std::vector<ChartPoint> drawn =
+            columnExtremes(pointsOf(series), x.low, x.high, columns);
         QPolygonF polyline;
         polyline.reserve(static_cast<qsizetype>(drawn.size()));
         for (const ChartPoint& point : drawn)
@@ -155,7 +162,7 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& data, co
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawPolyline(polyline);
-        if (series.points.size() <= kMarkedPoints) {
+        if (pointsOf(series).size() <= kMarkedPoints) {
             painter.setPen(QPen(colourOf(series), stroke));
             painter.setBrush(colourOf(series));
             for (const QPointF& point : polyline)

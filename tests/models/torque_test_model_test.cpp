@@ -68,8 +68,8 @@ TEST_F(TorqueTestModelTest, ATimeLogNeedsTotalTurnsAndSaysItAssumedAConstantRate
     // Turns 0, 1000, 1000, 500, 0: the fall from 10 to 8 oz-in comes halfway down.
     EXPECT_EQ(model.results().energyOut, "288.399");
     EXPECT_EQ(model.results().hysteresis, "-30.0");
-    EXPECT_EQ(model.curve().winding.size(), 2U);
-    EXPECT_EQ(model.curve().unwinding.size(), 3U) << "from the peak's last reading on";
+    EXPECT_EQ(model.curve().winding->size(), 2U);
+    EXPECT_EQ(model.curve().unwinding->size(), 3U) << "from the peak's last reading on";
     EXPECT_TRUE(model.readMeterText("turns,torque (furlongs)\n1,2\n"));
     EXPECT_EQ(model.readingsRows(), 6) << "a refused file leaves the readings";
 }

@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace kestrune::test {
 namespace {
@@ -23,13 +26,15 @@ constexpr std::uint32_t kRed = 0xe00000, kBlue = 0x0000e0;
 
 ChartData twoLines() {
     ChartData data{"Turns", "Torque (oz-in)", {}};
-    ChartSeries up{"Winding", kRed, LineStyle::Solid, {}};
-    ChartSeries down{"Unwinding", kBlue, LineStyle::Dashed, {}};
+    std::vector<ChartPoint> up, down;
     for (int i = 0; i <= 400; ++i) {
-        up.points.push_back({i * 2.5, i * 0.03});
-        down.points.push_back({1000 - i * 2.5, (400 - i) * 0.02});
+        up.push_back({i * 2.5, i * 0.03});
+        down.push_back({1000 - i * 2.5, (400 - i) * 0.02});
     }
-    data.series = {up, down};
+    data.series = {{"Winding", kRed, LineStyle::Solid,
+                    std::make_shared<const std::vector<ChartPoint>>(std::move(up))},
+                   {"Unwinding", kBlue, LineStyle::Dashed,
+                    std::make_shared<const std::vector<ChartPoint>>(std::move(down))}};
     return data;
 }
 
