@@ -20,9 +20,6 @@ constexpr std::array<std::string_view, 13> kHeaderFields{
     "Density (g/cm³)"};
 constexpr std::size_t kTestFields = 10;
 
-// A spreadsheet may save the file with a byte-order mark before the header.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // An empty field is no value; anything else must be a number above 0.
 bool readOptional(std::string_view field, std::optional<double>& value) {
     if (field.empty())
@@ -33,17 +30,6 @@ bool readOptional(std::string_view field, std::optional<double>& value) {
 
 std::string optionalNumber(std::optional<double> value) {
     return value ? formatShortest(*value) : std::string();
-}
-
-// The header line as this or a spreadsheet wrote it: no test has "Date" for a date, so a test
-// whose batch is called "Batch" is not taken for one.
-bool isHeader(const std::vector<std::string>& fields) {
-    if (fields.size() < 2 || fields[1] != kHeaderFields[1])
-        return false;
-    std::string_view first = fields.front();
-    if (first.starts_with(kByteOrderMark))
-        first.remove_prefix(kByteOrderMark.size());
-    return first == kHeaderFields.front();
 }
 
 // Whether a record's line breaks lie in fields other than its batch and note: no test holds one
@@ -120,13 +106,7 @@ private:
 } // namespace
 
 std::string batchLogHeader() {
-    std::string line;
-    for (std::size_t i = 0; i < kHeaderFields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        appendCsvField(line, kHeaderFields[i]);
-    }
-    return line;
+    return csvHeader(kHeaderFields);
 }
 
 void appendBreakTestRecord(std::string& out, const BreakTest& test, double thickness) {
@@ -200,7 +180,7 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
         text.remove_prefix(record.length);
         if (record.raw.empty())
             continue;
-        if (first_ && record.fields && isHeader(*record.fields)) {
+        if (first_ && record.fields && isCsvHeader(*record.fields, kHeaderFields)) {
             first_ = false;
             continue;
         }

@@ -118,6 +118,26 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
     return record;
 }
 
+std::string csvHeader(std::span<const std::string_view> names) {
+    std::string line;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        appendCsvField(line, names[i]);
+    }
+    return line;
+}
+
+bool isCsvHeader(const std::vector<std::string>& fields, std::span<const std::string_view> names) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (fields.size() < 2 || names.size() < 2 || fields[1] != names[1])
+        return false;
+    std::string_view first = fields.front();
+    if (first.starts_with(kByteOrderMark))
+        first.remove_prefix(kByteOrderMark.size());
+    return first == names.front();
+}
+
 void appendCsvField(std::string& out, std::string_view field) {
     const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
         return c == ',' || c == '"' || c == '\r' || c == '\n';

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,5 +35,13 @@ CsvRecord readCsvLine(std::string_view text, bool textEnds = true);
 
 // Appends a field, quoted when it needs to be.
 void appendCsvField(std::string& out, std::string_view field);
+
+// A log's header line: its column names, quoted as they need to be.
+std::string csvHeader(std::span<const std::string_view> names);
+
+// Whether a log's first record is its header, as this or a spreadsheet wrote it (a byte-order
+// mark before it): its first two fields are the first two names. No record of a log has the
+// second name for a value, so a record whose first field is the first name is not taken for one.
+bool isCsvHeader(const std::vector<std::string>& fields, std::span<const std::string_view> names);
 
 } // namespace kestrune

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace kestrune {
@@ -20,7 +21,6 @@ constexpr std::array<std::string_view, 14> kHeaderFields{
     "Weight (g)", "Winder ratio", "Source", "Note", "Phase", "Turns",   "Torque (oz-in)"};
 constexpr std::size_t kBatchField = 1;
 constexpr std::size_t kNoteField = 10;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
 
 const std::string kMostLines = "more than " + std::to_string(kMaxTorqueLogLines) + " lines";
@@ -87,15 +87,6 @@ bool sameTest(const TorqueTest& a, const TorqueTest& b) {
            a.winderRatio == b.winderRatio && a.source == b.source && a.note == b.note;
 }
 
-bool isHeader(const std::vector<std::string>& fields) {
-    if (fields.size() < 2 || fields[1] != kHeaderFields[1])
-        return false;
-    std::string_view first = fields.front();
-    if (first.starts_with(kByteOrderMark))
-        first.remove_prefix(kByteOrderMark.size());
-    return first == kHeaderFields.front();
-}
-
 // Whether a record that runs over several lines is a stray quote's doing: a line break where no
 // test has one (outside its batch and note), or a later line that reads as a reading of its own.
 bool isStrayQuote(const std::vector<std::string>& fields, std::string_view record) {
@@ -139,7 +130,8 @@ public:
             text.remove_prefix(record.length);
             if (record.raw.empty())
                 continue;
-            if (std::exchange(first_, false) && !line && record.fields && isHeader(*record.fields))
+            if (std::exchange(first_, false) && !line && record.fields &&
+                isCsvHeader(*record.fields, kHeaderFields))
                 continue;
             tooMany_ = ++lines_ > kMaxTorqueLogLines;
             if (!tooMany_)
@@ -157,7 +149,7 @@ private:
 
     void add(std::string_view raw, std::optional<TorqueLine> line) {
         if (!line) {
-            entries_.push_back(TorqueLogEntry::unreadableLine(raw));
+            entries_.push_back(TorqueLogEntry::unreadableLine(raw, after_));
             entries_.back().setRecordHash(withLine(0, raw));
             return;
         }
@@ -167,10 +159,12 @@ private:
         TorqueLogEntry& entry = entries_[at->second];
         entry.test().readings.push_back(line->reading);
         entry.setRecordHash(withLine(entry.recordHash(), raw));
+        after_ = TorqueLogEntry::After{line->number, entry.test().readings.size() - 1};
     }
 
     TorqueLog& entries_;
     std::unordered_map<long long, std::size_t> tests_;
+    std::optional<TorqueLogEntry::After> after_; // the last reading read
     std::size_t lines_ = 0;
     bool first_ = true;
     bool tooMany_ = false;
@@ -180,69 +174,127 @@ std::string optionalNumber(std::optional<double> value) {
     return value ? formatShortest(*value) : std::string();
 }
 
-// Writes an entry's lines, and gives the hash they name it by.
-std::uint64_t appendEntry(std::string& out, const TorqueLogEntry& entry, std::size_t& lines) {
-    if (!entry.isTest()) {
-        out += entry.unreadable();
-        out += '\n';
-        ++lines;
-        return withLine(0, entry.unreadable());
-    }
-    const TorqueTest& test = entry.test();
-    std::string fields = std::to_string(entry.number());
-    for (const std::string_view field : {std::string_view(test.batch), std::string_view(test.date),
-                                         typeListText(test.type), widthListText(test.width)}) {
-        fields += ',';
-        appendCsvField(fields, field);
-    }
-    for (const std::string& field :
-         {formatInt(test.strands), formatShortest(test.length), optionalNumber(test.weight),
-          formatShortest(test.winderRatio)}) {
-        fields += ',';
-        fields += field;
-    }
-    fields += ',';
-    appendCsvField(fields, torqueSourceText(test.source));
-    fields += ',';
-    appendCsvField(fields, test.note);
-    const std::size_t windEnd = windingEnd(test.readings);
-    std::uint64_t hash = 0;
-    for (std::size_t i = 0; i < test.readings.size(); ++i) {
-        const std::size_t start = out.size();
-        out += fields;
-        out += i <= windEnd && windEnd > 0 ? ",wind," : ",unwind,";
-        out += formatShortest(test.readings[i].turns);
-        out += ',';
-        out += formatShortest(test.readings[i].torque);
-        hash = withLine(hash, std::string_view(out).substr(start));
-        out += '\n';
-    }
-    lines += test.readings.size();
-    return hash;
-}
-
 struct EntryChange {
     std::size_t at = 0;
     const TorqueLogEntry* put = nullptr;
+};
+
+// Writes the entries, the change made: each test's lines together, each unreadable line after
+// the reading it was read after while that test is kept, else where it stands among the entries.
+class TorqueLogWriter {
+public:
+    TorqueLogWriter(const TorqueLog& entries, EntryChange change)
+        : entries_(entries), change_(change), carried_(entries.size(), false) {
+        std::unordered_set<long long> kept;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const TorqueLogEntry& entry = i == change.at && change.put ? *change.put : entries[i];
+            if (entry.isTest() && (i != change.at || change.put != nullptr))
+                kept.insert(entry.number());
+        }
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::optional<TorqueLogEntry::After>& after = entries[i].after();
+            if (i != change.at && after && kept.contains(after->test)) {
+                following_[after->test].push_back(i);
+                carried_[i] = true;
+            }
+        }
+    }
+
+    // The entry at index (what replaces it, for the change's), or the one added after the
+    // last; nothing is written for one taken out, or carried by its test. Gives the hash that
+    // names it.
+    std::optional<std::uint64_t> append(std::string& out, std::size_t index) {
+        const TorqueLogEntry* entry = index < entries_.size() ? &entries_[index] : nullptr;
+        if (index == change_.at)
+            entry = change_.put;
+        if (entry == nullptr)
+            return std::nullopt;
+        if (!entry->isTest()) {
+            if (!carried_[index])
+                appendLine(out, entry->unreadable());
+            return withLine(0, entry->unreadable());
+        }
+        return appendTest(out, *entry);
+    }
+
+    std::size_t lines() const { return lines_; }
+
+private:
+    void appendLine(std::string& out, std::string_view line) {
+        out += line;
+        out += '\n';
+        ++lines_;
+    }
+
+    std::uint64_t appendTest(std::string& out, const TorqueLogEntry& entry) {
+        const TorqueTest& test = entry.test();
+        std::string fields = std::to_string(entry.number());
+        for (const std::string_view field :
+             {std::string_view(test.batch), std::string_view(test.date), typeListText(test.type),
+              widthListText(test.width)}) {
+            fields += ',';
+            appendCsvField(fields, field);
+        }
+        for (const std::string& field :
+             {formatInt(test.strands), formatShortest(test.length), optionalNumber(test.weight),
+              formatShortest(test.winderRatio)}) {
+            fields += ',';
+            fields += field;
+        }
+        fields += ',';
+        appendCsvField(fields, torqueSourceText(test.source));
+        fields += ',';
+        appendCsvField(fields, test.note);
+        const std::size_t windEnd = windingEnd(test.readings);
+        const auto found = following_.find(entry.number());
+        const std::vector<std::size_t> none;
+        const std::vector<std::size_t>& following =
+            found != following_.end() ? found->second : none;
+        std::size_t next = 0;
+        std::uint64_t hash = 0;
+        for (std::size_t i = 0; i < test.readings.size(); ++i) {
+            const std::size_t start = out.size();
+            out += fields;
+            out += i <= windEnd && windEnd > 0 ? ",wind," : ",unwind,";
+            out += formatShortest(test.readings[i].turns);
+            out += ',';
+            out += formatShortest(test.readings[i].torque);
+            hash = withLine(hash, std::string_view(out).substr(start));
+            out += '\n';
+            ++lines_;
+            // A changed test may have fewer readings: what followed the rest follows its last.
+            const bool last = i + 1 == test.readings.size();
+            for (; next < following.size() &&
+                   (last || entries_[following[next]].after()->reading <= i);
+                 ++next)
+                appendLine(out, entries_[following[next]].unreadable());
+        }
+        return hash;
+    }
+
+    const TorqueLog& entries_;
+    EntryChange change_;
+    std::unordered_map<long long, std::vector<std::size_t>> following_;
+    std::vector<bool> carried_;
+    std::size_t lines_ = 0;
 };
 
 PieceSource torqueLogPieces(const TorqueLog& entries, EntryChange change,
                             std::vector<std::uint64_t>& hashes, std::size_t& lines) {
     hashes.clear();
     lines = 0;
-    return [&entries, change, &hashes, &lines, next = std::size_t{0}, header = true,
+    return [&entries, change, &hashes, &lines, writer = TorqueLogWriter(entries, change),
+            next = std::size_t{0}, header = true,
             piece = std::string()]() mutable -> std::string_view {
         piece.clear();
         if (std::exchange(header, false))
             piece = torqueLogHeader() + '\n';
-        for (; next < entries.size() && piece.size() < kPieceBytes; ++next) {
-            if (next != change.at)
-                hashes.push_back(appendEntry(piece, entries[next], lines));
-            else if (change.put != nullptr)
-                hashes.push_back(appendEntry(piece, *change.put, lines));
+        const std::size_t end = entries.size() + (change.at == entries.size() ? 1 : 0);
+        for (; next < end && piece.size() < kPieceBytes; ++next) {
+            if (const std::optional<std::uint64_t> hash = writer.append(piece, next))
+                hashes.push_back(*hash);
         }
-        if (next == entries.size() && change.at == entries.size() && change.put != nullptr)
-            hashes.push_back(appendEntry(piece, *std::exchange(change.put, nullptr), lines));
+        lines = writer.lines();
         return piece;
     };
 }
@@ -253,20 +305,15 @@ std::size_t linesOf(const TorqueLogEntry& entry) {
 
 } // namespace
 
-TorqueLogEntry TorqueLogEntry::unreadableLine(std::string_view line) {
+TorqueLogEntry TorqueLogEntry::unreadableLine(std::string_view line, std::optional<After> after) {
     TorqueLogEntry entry;
     entry.unreadable_ = line;
+    entry.after_ = after;
     return entry;
 }
 
 std::string torqueLogHeader() {
-    std::string line;
-    for (std::size_t i = 0; i < kHeaderFields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        appendCsvField(line, kHeaderFields[i]);
-    }
-    return line;
+    return csvHeader(kHeaderFields);
 }
 
 std::string formatTorqueLog(const TorqueLog& entries) {
@@ -341,9 +388,17 @@ TorqueLogChanged changeTorqueLog(TorqueLog& entries, const TorqueLogChange& chan
                               kMaxBatchLogBytes);
     if (!result.done())
         return changed;
-    if (!put)
+    if (!put) {
+        // The lines that followed its readings now stand where they are among the entries, and
+        // follow no test that takes its number later.
+        if (entries[at].isTest()) {
+            for (TorqueLogEntry& entry : entries) {
+                if (entry.after() && entry.after()->test == entries[at].number())
+                    entry.forgetAfter();
+            }
+        }
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
-    else if (at == entries.size())
+    } else if (at == entries.size())
         entries.push_back(std::move(*put));
     else
         entries[at] = std::move(*put);

@@ -28,14 +28,25 @@ inline constexpr std::string_view kTorqueLogFileName = "kes-torque.csv";
 // (without its line end).
 class TorqueLogEntry {
 public:
+    // Where an unreadable line was read: after which reading of which test, so that a rewrite,
+    // which writes a test's readings together, keeps it after that line and away from lines it
+    // was not next to (two such lines side by side can read as a reading of their own).
+    struct After {
+        long long test = 0;
+        std::size_t reading = 0;
+    };
+
     TorqueLogEntry(long long number, TorqueTest test) : number_(number), test_(std::move(test)) {}
-    static TorqueLogEntry unreadableLine(std::string_view line);
+    static TorqueLogEntry unreadableLine(std::string_view line,
+                                         std::optional<After> after = std::nullopt);
 
     bool isTest() const { return number_ > 0; }
     long long number() const { return number_; }
     const TorqueTest& test() const { return test_; }
     TorqueTest& test() { return test_; }
     std::string_view unreadable() const { return unreadable_; }
+    const std::optional<After>& after() const { return after_; }
+    void forgetAfter() { after_.reset(); }
 
     // The hash of the lines this entry was last read from or written as (0 for none yet).
     std::uint64_t recordHash() const { return recordHash_; }
@@ -46,6 +57,7 @@ private:
     long long number_ = 0; // 0: an unreadable line
     TorqueTest test_;
     std::string unreadable_;
+    std::optional<After> after_;
     std::uint64_t recordHash_ = 0;
 };
 

@@ -140,17 +140,19 @@ TEST(TorqueLogFile, ALineAtOddsWithItsTestsNumberIsKeptUnread) {
     EXPECT_EQ((*log)[1].unreadable(), other);
 }
 
-TEST(TorqueLogFile, LinesThatOpenAndCloseAQuoteStayLinesOfTheirOwnWhenRewritten) {
-    const std::string reading = "1,B,2026-03-14,Tan II,1/8,2,12,20,16,typed,,wind,";
-    const std::optional<TorqueLog> log =
-        parseTorqueLog(reading + "0,0\n5,\"opens\n" + reading + "9,1\n6,\",closes\n");
+TEST(TorqueLogFile, UnreadableLinesStayAfterTheReadingTheyFollowed) {
+    // Side by side, the two lines that open and close a quote read as a reading of a test 7.
+    const std::string reading = "4,B,2026-03-14,Tan II,1/8,2,12,20,16,typed,,wind,";
+    const std::string opens = "7,\"B",
+                      closes = "C\",2026-03-14,Tan II,1/8,2,12,20,16,typed,,wind,5,1";
+    const std::string text = reading + "0,0\n" + opens + "\n" + reading + "9,1\n" + closes + "\n";
+    const std::optional<TorqueLog> log = parseTorqueLog(text);
     ASSERT_TRUE(log && log->size() == 3);
-    const std::string saved = formatTorqueLog(*log);
-    EXPECT_NE(saved.find("\n5,\"opens\n6,\",closes\n"), std::string::npos) << "now side by side";
-    const std::optional<TorqueLog> back = parseTorqueLog(saved);
+    EXPECT_EQ(formatTorqueLog(*log), torqueLogHeader() + "\n" + text);
+    const std::optional<TorqueLog> back = parseTorqueLog(formatTorqueLog(*log));
     ASSERT_TRUE(back && back->size() == 3);
-    EXPECT_EQ((*back)[1].unreadable(), "5,\"opens");
-    EXPECT_EQ((*back)[2].unreadable(), "6,\",closes");
+    EXPECT_EQ((*back)[1].unreadable(), opens);
+    EXPECT_EQ((*back)[2].unreadable(), closes);
 }
 
 TEST(TorqueLogFile, AChangeIsMadeToTheFileAsItIsOnDisk) {
