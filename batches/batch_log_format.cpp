@@ -58,12 +58,6 @@ bool hidesATest(std::string_view record) {
     return false;
 }
 
-// Whether a record's bytes leave a quote open: the reader's stray quote, closed by the first quote
-// written after it.
-bool leavesAQuoteOpen(std::string_view record) {
-    return readCsvRecord(std::string(record) + '\n', false).length == 0;
-}
-
 // Writes entries one after the other. After a record that leaves a quote open, a test is written
 // with a quote before its first plain character, so that the stray quote closes there, not far
 // down the log: as before, the record is the line it starts on.
@@ -80,7 +74,7 @@ public:
                 closeStrayQuote(out, start, *test);
         } else {
             out += entry.unreadable();
-            quoteOpen_ = leavesAQuoteOpen(entry.unreadable());
+            quoteOpen_ = csvLeavesQuoteOpen(entry.unreadable());
         }
         if (hashes_ != nullptr)
             hashes_->push_back(recordHashOf(std::string_view(out).substr(start)));

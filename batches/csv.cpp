@@ -118,6 +118,10 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
     return record;
 }
 
+bool csvLeavesQuoteOpen(std::string_view record) {
+    return readCsvRecord(std::string(record) + '\n', false).length == 0;
+}
+
 std::string csvHeader(std::span<const std::string_view> names) {
     std::string line;
     for (std::size_t i = 0; i < names.size(); ++i) {

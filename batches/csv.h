@@ -33,6 +33,10 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 // The first line of text as a record that is not read into fields (length 0 as above).
 CsvRecord readCsvLine(std::string_view text, bool textEnds = true);
 
+// Whether a record's bytes leave a quote open at their end: a stray quote, which the first quote
+// after it closes, so that a line written next to it is read as part of it.
+bool csvLeavesQuoteOpen(std::string_view record);
+
 // Appends a field, quoted when it needs to be.
 void appendCsvField(std::string& out, std::string_view field);
 

@@ -128,8 +128,12 @@ public:
             if (spansLines && !line)
                 record = readCsvLine(text);
             text.remove_prefix(record.length);
-            if (record.raw.empty())
+            // An empty line after one that leaves a quote open is kept: without it, a rewrite
+            // would join the lines around it into a record they never were.
+            if (record.raw.empty() && !keepEmpty_)
                 continue;
+            keepEmpty_ =
+                !line && (record.raw.empty() ? keepEmpty_ : csvLeavesQuoteOpen(record.raw));
             if (std::exchange(first_, false) && !line && record.fields &&
                 isCsvHeader(*record.fields, kHeaderFields))
                 continue;
@@ -166,6 +170,7 @@ private:
     std::unordered_map<long long, std::size_t> tests_;
     std::optional<TorqueLogEntry::After> after_; // the last reading read
     std::size_t lines_ = 0;
+    bool keepEmpty_ = false;
     bool first_ = true;
     bool tooMany_ = false;
 };
