@@ -43,6 +43,21 @@ bool Preferences::setStretch(double times) {
     return true;
 }
 
+bool holdsBatchConstants(const ExactConstants& constants, int type, const ConstantsBatch& batch) {
+    if (type < 0 || type >= kRubberTypeCount)
+        return false;
+    const auto slot = static_cast<std::size_t>(type);
+    return constants.turns[slot] == batch.turns &&
+           (!batch.torque || constants.torque[slot] == *batch.torque);
+}
+
+const ConstantsBatch* Preferences::constantsBatch(const CalibrationTable& table, int type) const {
+    if (type < 0 || type >= kRubberTypeCount)
+        return nullptr;
+    const std::optional<ConstantsBatch>& batch = constantsBatches[static_cast<std::size_t>(type)];
+    return batch && holdsBatchConstants(exactConstantsOf(table), type, *batch) ? &*batch : nullptr;
+}
+
 ExactConstants exactConstantsOf(const CalibrationTable& table) {
     ExactConstants exact;
     for (std::size_t i = 0; i < table.turns.size(); ++i) {

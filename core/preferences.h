@@ -31,6 +31,20 @@ struct ExactConstants {
 // Every constant of the table.
 ExactConstants exactConstantsOf(const CalibrationTable& table);
 
+// The batch whose constants "Use" gave a type, with the constants it gave: it names them only
+// while the table holds those very constants, so that any other change of them (a calibration,
+// Default, a constant typed) leaves them no batch.
+struct ConstantsBatch {
+    std::string batch;
+    double turns = 0;
+    std::optional<double> torque; // none: "Use" left the torque constant as it was
+    friend bool operator==(const ConstantsBatch&, const ConstantsBatch&) = default;
+};
+using ConstantsBatches = std::array<std::optional<ConstantsBatch>, kRubberTypeCount>;
+
+// Whether the batch is still where the constants of its type came from.
+bool holdsBatchConstants(const ExactConstants& constants, int type, const ConstantsBatch& batch);
+
 // Whether a key can name a kept input: a page and a box of it ("motor-weight.length"), of
 // lowercase letters, digits, '-' and '.', so its line in the file cannot be read as another.
 bool isKeptInputKey(std::string_view key);
@@ -62,6 +76,10 @@ public:
 
     // The constants of kes.cfg as they were when it was last written.
     ExactConstants exactConstants;
+    // By type, the batch its constants came from, while they are those it gave.
+    ConstantsBatches constantsBatches{};
+    // The batch the type computes with, by the table's constants; nothing when none gave them.
+    const ConstantsBatch* constantsBatch(const CalibrationTable& table, int type) const;
     // The modeller's pages' inputs as they were left, by key (isKeptInputKey), the texts as
     // typed; an entry whose key is no such key is not written.
     std::map<std::string, std::string, std::less<>> keptInputs;

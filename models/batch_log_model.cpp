@@ -408,6 +408,10 @@ UseOutcome BatchLogModel::use(int row) {
         return {false, batchName(*summary) +
                            " gives no constant Kestrune can compute with. Nothing was changed."};
     useSummary(state_, *summary);
+    const auto slot = static_cast<std::size_t>(summary->type);
+    preferences_.constantsBatches[slot] =
+        ConstantsBatch{summary->batch, state_.table.turns[slot],
+                       summary->torque ? std::optional(state_.table.torque[slot]) : std::nullopt};
     status_ = std::string(typeListText(summary->type)) + " now computes with " +
               formatTurnsConstant(summary->turns->mean) +
               (summary->torque ? " and " + formatTorqueConstant(summary->torque->mean)

@@ -148,6 +148,10 @@ void WindingModel::chooseStretch(int entry) {
 std::vector<std::string> WindingModel::describedMotor() const {
     std::vector<std::string> lines =
         describeWindingCard(motor_, pageConstants(state_, motor_.type), card_, unit_);
+    if (const ConstantsBatch* batch = preferences_.constantsBatch(state_.table, motor_.type);
+        batch && !motor_.useVorlick)
+        lines[1] +=
+            (batch->torque ? ", from batch " : ", the turns constant from batch ") + batch->batch;
     const std::optional<double> width = stripWidthInches(motor_.width);
     const std::optional<double> weight =
         width && isCardLength(motor_.length)

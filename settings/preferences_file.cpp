@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kTurnsConstantKey = "turns-constant.";
 constexpr std::string_view kTorqueConstantKey = "torque-constant.";
 constexpr std::string_view kInputKey = "input.";
+constexpr std::string_view kConstantsBatchKey = "constants-batch.";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -84,6 +85,43 @@ std::optional<double>* constantSlot(ExactConstants& exact, std::string_view key)
     return nullptr;
 }
 
+// The type a "constants-batch.2" key is for (Tan Super Sport), or nothing.
+std::optional<std::size_t> batchSlot(std::string_view key) {
+    if (key.size() == kConstantsBatchKey.size() + 1 && key.starts_with(kConstantsBatchKey) &&
+        key.back() >= '1' && key.back() <= '3')
+        return static_cast<std::size_t>(key.back() - '1');
+    return std::nullopt;
+}
+
+// "113.2,2.72,TanII 2024 A": the turns constant, the torque constant or nothing, the batch's
+// name escaped as a kept input is (so a comma in it is its own).
+std::string batchValue(const ConstantsBatch& batch) {
+    return formatShortest(batch.turns) + ',' +
+           (batch.torque ? formatShortest(*batch.torque) : std::string()) + ',' +
+           escapedInput(batch.batch);
+}
+
+std::optional<ConstantsBatch> readBatchValue(std::string_view value) {
+    const std::size_t first = value.find(',');
+    const std::size_t second = first == std::string_view::npos ? first : value.find(',', first + 1);
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    ConstantsBatch batch;
+    const std::optional<double> turns = readCompleteNumber(value.substr(0, first));
+    const std::string_view torque = value.substr(first + 1, second - first - 1);
+    std::optional<std::string> name = unescapedInput(value.substr(second + 1));
+    if (!turns || !name || name->empty())
+        return std::nullopt;
+    batch.turns = *turns;
+    if (!torque.empty()) {
+        batch.torque = readCompleteNumber(torque);
+        if (!batch.torque)
+            return std::nullopt;
+    }
+    batch.batch = std::move(*name);
+    return batch;
+}
+
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -113,6 +151,8 @@ bool applyKnown(Preferences& preferences, std::string_view key, std::string_view
             preferences.setStretch(Preferences::kDefaultStretch);
     } else if (std::optional<double>* slot = constantSlot(preferences.exactConstants, key)) {
         *slot = number;
+    } else if (const std::optional<std::size_t> type = batchSlot(key)) {
+        preferences.constantsBatches[*type] = readBatchValue(value);
     } else if (key.starts_with(kInputKey) && isKeptInputKey(key.substr(kInputKey.size()))) {
         const std::string inputKey(key.substr(kInputKey.size()));
         if (std::optional<std::string> input = unescapedInput(value))
@@ -160,6 +200,13 @@ std::string formatPreferences(const Preferences& preferences) {
                         formatShortest(*(*slots)[i]) + '\n';
         }
     }
+    // A batch is kept only with the constants it gave: once they changed, it gave none.
+    for (std::size_t i = 0; i < preferences.constantsBatches.size(); ++i) {
+        const std::optional<ConstantsBatch>& batch = preferences.constantsBatches[i];
+        if (batch && holdsBatchConstants(preferences.exactConstants, static_cast<int>(i), *batch))
+            text += std::string(kConstantsBatchKey) + formatInt(static_cast<int>(i) + 1) + '=' +
+                    batchValue(*batch) + '\n';
+    }
     for (const auto& [key, input] : preferences.keptInputs) {
         if (isKeptInputKey(key))
             text += std::string(kInputKey) + key + '=' + escapedInput(input) + '\n';
@@ -180,11 +227,13 @@ FileResult savePreferences(const Preferences& preferences, StoredFile& file) {
     return file.write(formatPreferences(preferences));
 }
 
-FileResult saveExactConstants(const CalibrationTable& table, StoredFile& file) {
+FileResult saveExactConstants(const CalibrationTable& table, const ConstantsBatches& batches,
+                              StoredFile& file) {
     Preferences onDisk;
     if (FileResult read = loadPreferences(onDisk, file); read.failed())
         return read;
     onDisk.exactConstants = exactConstantsOf(table);
+    onDisk.constantsBatches = batches;
     return savePreferences(onDisk, file);
 }
 

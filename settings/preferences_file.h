@@ -6,6 +6,8 @@
 //   units=inch|mm, thickness=<inches>, density=<g/cm^3>, winder-ratio=<whole>, stretch=<times>,
 //   then the calibration constants exactly, by type (1 Tan II, 2 Tan Super Sport, 3 Tan Sport):
 //   turns-constant.1 ... turns-constant.3, torque-constant.1 ... torque-constant.3,
+//   the batch "Use" took a type's constants from, while they are the ones it gave:
+//   constants-batch.<type>=<turns constant>,<torque constant or nothing>,<batch, escaped as below>,
 //   then the pages' kept inputs by key: input.<key>=<text>, the text with "\\" for a backslash,
 //   "\n", "\r" and "\t" for line feed, carriage return and tab, and "\s" for a space at either
 //   end, so any text is one line and reads back as it was.
@@ -43,9 +45,11 @@ FileResult loadPreferences(Preferences& preferences, StoredFile& file);
 // Writes them; on failure the old file stays as it was.
 FileResult savePreferences(const Preferences& preferences, StoredFile& file);
 
-// The table's constants into the file as it is now, which keeps every other line as it was: what
-// a write of kes.cfg during the run adds, before "Save User Data?" decides on the rest. A file
-// that is there but cannot be read is not replaced (the result says why).
-FileResult saveExactConstants(const CalibrationTable& table, StoredFile& file);
+// The table's constants, and the batches they came from, into the file as it is now, which keeps
+// every other line as it was: what a write of kes.cfg during the run adds, before "Save User
+// Data?" decides on the rest. A file that is there but cannot be read is not replaced (the
+// result says why).
+FileResult saveExactConstants(const CalibrationTable& table, const ConstantsBatches& batches,
+                              StoredFile& file);
 
 } // namespace kestrune

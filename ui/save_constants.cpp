@@ -23,7 +23,8 @@ void saveConstantsReported(std::string_view consequence) {
         return;
     DiskFile prefs(programFilePath(kPreferencesFileName));
     if (saveReported(
-            prefs, [&] { return saveExactConstants(state.table, prefs); },
+            prefs,
+            [&] { return saveExactConstants(state.table, preferences().constantsBatches, prefs); },
             "kes.cfg keeps the new constants, rounded as it writes them (whole turns constants, "
             "torque constants to 0.01): the next start computes with those."))
         preferences().exactConstants = exactConstantsOf(state.table);

@@ -10,6 +10,7 @@
 #include "core/iso_date.h"
 #include "core/memory_file.h"
 #include "models/batch_log_model.h"
+#include "models/winding_model.h"
 #include "settings/settings_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/locale_guard.h"
@@ -110,6 +111,17 @@ TEST_P(TypedTests, ShowSummariseUseAndDelete) {
     MemoryFile settings("kes.cfg");
     ASSERT_TRUE(saveSettings(state_, settings).done());
     EXPECT_EQ(settings.bytes()->substr(0, 4), "147\n");
+    const auto card = [this] {
+        SharedMotor shared;
+        WindingModel winding(state_, prefs_, shared);
+        winding.shown();
+        return winding.copyText();
+    };
+    EXPECT_NE(card().find(", torque constant not calibrated, the turns constant from batch B\n"),
+              std::string::npos)
+        << card();
+    state_.table.turns[TanII] += 1; // calibrated again
+    EXPECT_EQ(card().find("from batch"), std::string::npos);
     EXPECT_EQ(
         model_.deleteQuestion(3),
         "Delete the test of batch \"A\" of 2026-03-14 (" + std::string(c.lengths[0]) +

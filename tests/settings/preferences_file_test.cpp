@@ -28,6 +28,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         const char* kept; // each line with its line end
         ExactConstants exact = {};
         std::map<std::string, std::string, std::less<>> inputs = {};
+        ConstantsBatches batches = {};
     } cases[] = {
         {"", in, 0.042, 1, 16, 4, ""},
         {"units=mm\r\nthickness=0.0625\r\ndensity=1.05\r\nwinder-ratio=5\r\nstretch=4.5\r\n", mm,
@@ -58,7 +59,19 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
          4,
          "input.Winding=1\n",
          {},
-         {{"motor-weight.length", "20.5"}, {"winding.vorlick", " a b\\c\n\t "}}}};
+         {{"motor-weight.length", "20.5"}, {"winding.vorlick", " a b\\c\n\t "}}},
+        {"turns-constant.1=113.2\ntorque-constant.1=2.72\nturns-constant.2=90\n"
+         "constants-batch.1=113.2,2.72,A, b\\s\nconstants-batch.2=90,,B\n"
+         "constants-batch.3=x,,C\nconstants-batch.2=90,1,\n",
+         in,
+         0.042,
+         1,
+         16,
+         4,
+         "",
+         {{113.2, 90, std::nullopt}, {2.72, std::nullopt, std::nullopt}},
+         {},
+         {ConstantsBatch{"A, b ", 113.2, 2.72}, std::nullopt, std::nullopt}}};
     for (const auto& c : cases) {
         const Preferences p = parsePreferences(c.text);
         EXPECT_TRUE(p.units() == c.units && p.thickness() == c.thickness &&
@@ -71,6 +84,7 @@ TEST(ParsePreferences, ReadsEachKeyOrItsDefault) {
         EXPECT_EQ(kept, c.kept);
         EXPECT_EQ(p.exactConstants, c.exact) << c.text;
         EXPECT_EQ(p.keptInputs, c.inputs) << c.text;
+        EXPECT_EQ(p.constantsBatches, c.batches) << c.text;
         EXPECT_EQ(formatPreferences(parsePreferences(formatPreferences(p))), formatPreferences(p));
     }
 }
@@ -85,8 +99,11 @@ TEST(FormatPreferences, WritesPointsInEveryLocale) {
     p.exactConstants.turns[0] = 113.2;
     p.exactConstants.torque[2] = 0.004;
     p.keptInputs = {{"winding.length", " 1\t2\n\r\\ "}, {"Bad key=", "x"}};
+    p.constantsBatches = {ConstantsBatch{"A", 113.2, std::nullopt}, std::nullopt,
+                          ConstantsBatch{"C", 1, 0.004}}; // C's turns constant is no longer 1
     EXPECT_EQ(formatPreferences(p), "units=mm\nthickness=0.042\ndensity=1\nwinder-ratio=16\n"
                                     "stretch=4\nturns-constant.1=113.2\ntorque-constant.3=0.004\n"
+                                    "constants-batch.1=113.2,,A\n"
                                     "input.winding.length=\\s1\\t2\\n\\r\\\\\\s\ncolour=red\n");
     EXPECT_EQ(parsePreferences(formatPreferences(p)).keptInputs.at("winding.length"),
               " 1\t2\n\r\\ ");

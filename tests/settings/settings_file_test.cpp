@@ -161,7 +161,7 @@ TEST(SaveSettings, RoundTripsWithTheFilesRounding) {
     writeBytes(folder / "kes-prefs.cfg", "units=mm\ncolour=red\nturns-constant.1=99\n");
     state.table.torque[0] = 0.004;
     ASSERT_TRUE(saveSettings(state, disk(folder / "kes.cfg")).done());
-    ASSERT_TRUE(saveExactConstants(state.table, disk(folder / "kes-prefs.cfg")).done());
+    ASSERT_TRUE(saveExactConstants(state.table, {}, disk(folder / "kes-prefs.cfg")).done());
     SettingsLines lines;
     Preferences prefs;
     loadSettings(restarted, disk(folder / "kes.cfg"), lines);
