@@ -153,6 +153,10 @@ TEST(TorqueLogFile, UnreadableLinesStayAfterTheReadingTheyFollowed) {
     ASSERT_TRUE(back && back->size() == 3);
     EXPECT_EQ((*back)[1].unreadable(), opens);
     EXPECT_EQ((*back)[2].unreadable(), closes);
+    const std::string emptyInQuotes =
+        "4,B,2026-03-14,Tan II,1/8,2,12,20,16,typed,,unwind,0,0\n7,\"x\n\ny\",a\n";
+    EXPECT_EQ(formatTorqueLog(*parseTorqueLog(emptyInQuotes)),
+              torqueLogHeader() + "\n" + emptyInQuotes);
 }
 
 TEST(TorqueLogFile, AChangeIsMadeToTheFileAsItIsOnDisk) {
