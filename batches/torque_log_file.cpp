@@ -116,17 +116,16 @@ public:
             CsvRecord record = readCsvRecord(text, end);
             if (record.length == 0)
                 break;
-            const bool spansLines = record.raw.find_first_of("\r\n") != std::string_view::npos;
+            // A record that is no reading is kept whole, its line breaks in quotes included
+            // (as a spreadsheet wrote them); a stray quote's is the one line it starts on.
             std::optional<TorqueLine> line;
-            if (record.fields && !(spansLines && isStrayQuote(*record.fields, record.raw)))
+            if (record.fields && record.raw.find_first_of("\r\n") != std::string_view::npos &&
+                isStrayQuote(*record.fields, record.raw))
+                record = readCsvLine(text);
+            if (record.fields)
                 line = readTorqueLine(*record.fields);
             if (line && !fitsItsNumber(*line))
                 line.reset(); // a line of another test under a number already taken
-            // Lines that are no reading stay lines of their own: a rewrite puts a test's
-            // readings together, and so may bring one that opens a quote next to one that
-            // closes it.
-            if (spansLines && !line)
-                record = readCsvLine(text);
             text.remove_prefix(record.length);
             // An empty line after one that leaves a quote open is kept: without it, a rewrite
             // would join the lines around it into a record they never were.

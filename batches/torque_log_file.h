@@ -24,7 +24,7 @@ namespace kestrune {
 
 inline constexpr std::string_view kTorqueLogFileName = "kes-torque.csv";
 
-// A kept test with its number in the file, or a line that could not be read, byte for byte
+// A kept test with its number in the file, or a record that could not be read, byte for byte
 // (without its line end).
 class TorqueLogEntry {
 public:
