@@ -228,6 +228,8 @@ private:
         out += line;
         out += '\n';
         ++lines_;
+        if (!line.empty()) // an empty line leaves an open quote open
+            quoteOpen_ = csvLeavesQuoteOpen(line);
     }
 
     std::uint64_t appendTest(std::string& out, const TorqueLogEntry& entry) {
@@ -256,9 +258,16 @@ private:
             found != following_.end() ? found->second : none;
         std::size_t next = 0;
         std::uint64_t hash = 0;
+        const std::size_t numberSize = std::to_string(entry.number()).size();
         for (std::size_t i = 0; i < test.readings.size(); ++i) {
             const std::size_t start = out.size();
             out += fields;
+            // After a line that leaves a quote open, the number in quotes: the stray quote
+            // closes at the first of them, as the reader reads it, and the line is a reading.
+            if (std::exchange(quoteOpen_, false)) {
+                out.insert(start + numberSize, 1, '"');
+                out.insert(start, 1, '"');
+            }
             out += i <= windEnd && windEnd > 0 ? ",wind," : ",unwind,";
             out += formatShortest(test.readings[i].turns);
             out += ',';
@@ -281,6 +290,7 @@ private:
     std::unordered_map<long long, std::vector<std::size_t>> following_;
     std::vector<bool> carried_;
     std::size_t lines_ = 0;
+    bool quoteOpen_ = false;
 };
 
 PieceSource torqueLogPieces(const TorqueLog& entries, EntryChange change,

@@ -148,7 +148,8 @@ TEST(TorqueLogFile, UnreadableLinesStayAfterTheReadingTheyFollowed) {
     const std::string text = reading + "0,0\n" + opens + "\n" + reading + "9,1\n" + closes + "\n";
     const std::optional<TorqueLog> log = parseTorqueLog(text);
     ASSERT_TRUE(log && log->size() == 3);
-    EXPECT_EQ(formatTorqueLog(*log), torqueLogHeader() + "\n" + text);
+    EXPECT_NE(formatTorqueLog(*log).find("0,0\n" + opens + "\n\"4\",B,"), std::string::npos)
+        << "between them as read, its number quoted to close the stray quote";
     const std::optional<TorqueLog> back = parseTorqueLog(formatTorqueLog(*log));
     ASSERT_TRUE(back && back->size() == 3);
     EXPECT_EQ((*back)[1].unreadable(), opens);
