@@ -124,7 +124,8 @@ public:
                 record = readCsvLine(text);
             if (record.fields)
                 line = readTorqueLine(*record.fields);
-            if (line && !fitsItsNumber(*line))
+            const bool ofATakenNumber = line && !fitsItsNumber(*line);
+            if (ofATakenNumber)
                 line.reset(); // a line of another test under a number already taken
             text.remove_prefix(record.length);
             // An empty line after one that leaves a quote open is kept: without it, a rewrite
@@ -138,7 +139,7 @@ public:
                 continue;
             tooMany_ = ++lines_ > kMaxTorqueLogLines;
             if (!tooMany_)
-                add(record.raw, std::move(line));
+                add(record.raw, std::move(line), ofATakenNumber);
         }
         return tooMany_ ? size : size - text.size();
     }
@@ -150,9 +151,12 @@ private:
         return at == tests_.end() || sameTest(entries_[at->second].test(), line.test);
     }
 
-    void add(std::string_view raw, std::optional<TorqueLine> line) {
+    // A line of another test under a number taken follows no reading: written where it stands
+    // among the entries, after that test's first line, it cannot be taken for its first line.
+    void add(std::string_view raw, std::optional<TorqueLine> line, bool ofATakenNumber) {
         if (!line) {
-            entries_.push_back(TorqueLogEntry::unreadableLine(raw, after_));
+            entries_.push_back(
+                TorqueLogEntry::unreadableLine(raw, ofATakenNumber ? std::nullopt : after_));
             entries_.back().setRecordHash(withLine(0, raw));
             return;
         }
