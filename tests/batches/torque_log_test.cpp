@@ -154,6 +154,14 @@ TEST(TorqueLogFile, UnreadableLinesStayAfterTheReadingTheyFollowed) {
     ASSERT_TRUE(back && back->size() == 3);
     EXPECT_EQ((*back)[1].unreadable(), opens);
     EXPECT_EQ((*back)[2].unreadable(), closes);
+    // A line of another test under test 2's number, read after a reading of test 4, is not
+    // written before test 2's first line, which would make it test 2.
+    const std::string other = "2,C,2026-03-14,Tan II,1/8,2,12,20,16,typed,,unwind,5,1";
+    const std::optional<TorqueLog> two = parseTorqueLog(formatTorqueLog(*parseTorqueLog(
+        reading + "0,0\n2,B" + reading.substr(3) + "0,0\n" + reading + "9,1\n" + other + "\n")));
+    ASSERT_TRUE(two && two->size() == 3);
+    EXPECT_EQ((*two)[1].test().batch, "B");
+    EXPECT_EQ((*two)[2].unreadable(), other);
     const std::string emptyInQuotes =
         "4,B,2026-03-14,Tan II,1/8,2,12,20,16,typed,,unwind,0,0\n7,\"x\n\ny\",a\n";
     EXPECT_EQ(formatTorqueLog(*parseTorqueLog(emptyInQuotes)),
