@@ -152,11 +152,13 @@ private:
     }
 
     // A line of another test under a number taken follows no reading: written where it stands
-    // among the entries, after that test's first line, it cannot be taken for its first line.
+    // among the entries, after that test's first line, it cannot be taken for its first line;
+    // and the lines after it follow it there.
     void add(std::string_view raw, std::optional<TorqueLine> line, bool ofATakenNumber) {
         if (!line) {
-            entries_.push_back(
-                TorqueLogEntry::unreadableLine(raw, ofATakenNumber ? std::nullopt : after_));
+            if (ofATakenNumber)
+                after_.reset();
+            entries_.push_back(TorqueLogEntry::unreadableLine(raw, after_));
             entries_.back().setRecordHash(withLine(0, raw));
             return;
         }
