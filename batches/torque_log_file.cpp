@@ -9,8 +9,10 @@
 
 #include <array>
 #include <functional>
+#include <limits>
+#include <memory>
+#include <queue>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace kestrune {
@@ -124,8 +126,7 @@ public:
                 record = readCsvLine(text);
             if (record.fields)
                 line = readTorqueLine(*record.fields);
-            const bool ofATakenNumber = line && !fitsItsNumber(*line);
-            if (ofATakenNumber)
+            if (line && !fitsItsNumber(*line))
                 line.reset(); // a line of another test under a number already taken
             text.remove_prefix(record.length);
             // An empty line after one that leaves a quote open is kept: without it, a rewrite
@@ -139,7 +140,7 @@ public:
                 continue;
             tooMany_ = ++lines_ > kMaxTorqueLogLines;
             if (!tooMany_)
-                add(record.raw, std::move(line), ofATakenNumber);
+                add(record.raw, std::move(line));
         }
         return tooMany_ ? size : size - text.size();
     }
@@ -151,15 +152,12 @@ private:
         return at == tests_.end() || sameTest(entries_[at->second].test(), line.test);
     }
 
-    // A line of another test under a number taken follows no reading: written where it stands
-    // among the entries, after that test's first line, it cannot be taken for its first line;
-    // and the lines after it follow it there.
-    void add(std::string_view raw, std::optional<TorqueLine> line, bool ofATakenNumber) {
+    void add(std::string_view raw, std::optional<TorqueLine> line) {
+        const auto place = static_cast<std::uint32_t>(lines_);
         if (!line) {
-            if (ofATakenNumber)
-                after_.reset();
-            entries_.push_back(TorqueLogEntry::unreadableLine(raw, after_));
+            entries_.push_back(TorqueLogEntry::unreadableLine(raw));
             entries_.back().setRecordHash(withLine(0, raw));
+            entries_.back().addPlace(place);
             return;
         }
         const auto [at, isNew] = tests_.try_emplace(line->number, entries_.size());
@@ -168,12 +166,11 @@ private:
         TorqueLogEntry& entry = entries_[at->second];
         entry.test().readings.push_back(line->reading);
         entry.setRecordHash(withLine(entry.recordHash(), raw));
-        after_ = TorqueLogEntry::After{line->number, entry.test().readings.size() - 1};
+        entry.addPlace(place);
     }
 
     TorqueLog& entries_;
     std::unordered_map<long long, std::size_t> tests_;
-    std::optional<TorqueLogEntry::After> after_; // the last reading read
     std::size_t lines_ = 0;
     bool keepEmpty_ = false;
     bool first_ = true;
@@ -189,47 +186,112 @@ struct EntryChange {
     const TorqueLogEntry* put = nullptr;
 };
 
-// Writes the entries, the change made: each test's lines together, each unreadable line after
-// the reading it was read after while that test is kept, else where it stands among the entries.
+// Writes the entries, the change made, every line where it stood when read: a test's readings
+// in their places among the other lines, a test changed or added whole, at its first line's
+// place or at the end; an entry without places whole where it stands among the entries. Gives
+// each entry's hash, by its index (entries.size() for one added).
 class TorqueLogWriter {
 public:
     TorqueLogWriter(const TorqueLog& entries, EntryChange change)
-        : entries_(entries), change_(change), carried_(entries.size(), false) {
-        std::unordered_set<long long> kept;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const TorqueLogEntry& entry = i == change.at && change.put ? *change.put : entries[i];
-            if (entry.isTest() && (i != change.at || change.put != nullptr))
-                kept.insert(entry.number());
-        }
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::optional<TorqueLogEntry::After>& after = entries[i].after();
-            if (i != change.at && after && kept.contains(after->test)) {
-                following_[after->test].push_back(i);
-                carried_[i] = true;
+        : entries_(entries), change_(change), end_(entries.size() + (change.at == entries.size())),
+          next_(end_, 0), hashes_(end_, 0) {}
+
+    // Appends lines until out holds about `bytes`; false when every line is written.
+    bool append(std::string& out, std::size_t bytes) {
+        while (out.size() < bytes) {
+            if (start_ < end_ && (waiting_.empty() || startPlace(start_) < waiting_.top().place)) {
+                startEntry(out, start_++);
+            } else if (!waiting_.empty()) {
+                const Waiting line = waiting_.top();
+                waiting_.pop();
+                appendReading(out, line.index);
+            } else {
+                return false;
             }
         }
+        return true;
     }
 
-    // The entry at index (what replaces it, for the change's), or the one added after the
-    // last; nothing is written for one taken out, or carried by its test. Gives the hash that
-    // names it.
-    std::optional<std::uint64_t> append(std::string& out, std::size_t index) {
-        const TorqueLogEntry* entry = index < entries_.size() ? &entries_[index] : nullptr;
-        if (index == change_.at)
-            entry = change_.put;
-        if (entry == nullptr)
-            return std::nullopt;
-        if (!entry->isTest()) {
-            if (!carried_[index])
-                appendLine(out, entry->unreadable());
-            return withLine(0, entry->unreadable());
-        }
-        return appendTest(out, *entry);
-    }
-
+    const std::vector<std::uint64_t>& hashes() const { return hashes_; }
     std::size_t lines() const { return lines_; }
 
 private:
+    struct Waiting {
+        std::uint32_t place;
+        std::size_t index;
+        bool operator>(const Waiting& other) const { return place > other.place; }
+    };
+
+    const TorqueLogEntry* entryAt(std::size_t index) const {
+        if (index == change_.at)
+            return change_.put;
+        return &entries_[index];
+    }
+
+    // A changed test takes its first line's place; one added, or made here, stands where the
+    // entry before it started.
+    std::uint32_t startPlace(std::size_t index) {
+        const TorqueLogEntry* placed = index < entries_.size() ? &entries_[index] : nullptr;
+        if (index == entries_.size())
+            return std::numeric_limits<std::uint32_t>::max(); // after every line
+        if (!placed->places().empty())
+            lastStart_ = placed->places().front();
+        return lastStart_;
+    }
+
+    void startEntry(std::string& out, std::size_t index) {
+        const TorqueLogEntry* entry = entryAt(index);
+        if (entry == nullptr)
+            return; // taken out
+        if (!entry->isTest()) {
+            appendLine(out, entry->unreadable());
+            hashes_[index] = withLine(0, entry->unreadable());
+            return;
+        }
+        const std::vector<TorqueReading>& readings = entry->test().readings;
+        if (readings.empty())
+            return;
+        fields_[index] = fieldsOf(*entry);
+        windEnds_[index] = windingEnd(readings);
+        const bool inPlaces = index != change_.at && entry->places().size() == readings.size();
+        do
+            appendReading(out, index);
+        while (!inPlaces && next_[index] < readings.size());
+    }
+
+    void appendReading(std::string& out, std::size_t index) {
+        const TorqueLogEntry& entry = *entryAt(index);
+        const std::vector<TorqueReading>& readings = entry.test().readings;
+        const std::size_t i = next_[index]++;
+        const std::string& fields = fields_[index];
+        const std::size_t windEnd = windEnds_[index];
+        const std::size_t start = out.size();
+        // After a line that leaves a quote open, the number in quotes: the stray quote closes at
+        // the first of them, as the reader reads it, and the line is a reading.
+        if (std::exchange(quoteOpen_, false)) {
+            const std::size_t numberEnd = fields.find(',');
+            out += '"';
+            out.append(fields, 0, numberEnd);
+            out += '"';
+            out.append(fields, numberEnd);
+        } else {
+            out += fields;
+        }
+        out += i <= windEnd && windEnd > 0 ? ",wind," : ",unwind,";
+        out += formatShortest(readings[i].turns);
+        out += ',';
+        out += formatShortest(readings[i].torque);
+        hashes_[index] = withLine(hashes_[index], std::string_view(out).substr(start));
+        out += '\n';
+        ++lines_;
+        if (next_[index] == readings.size()) {
+            fields_.erase(index);
+            windEnds_.erase(index);
+        } else if (index != change_.at && next_[index] < entry.places().size()) {
+            waiting_.push({entry.places()[next_[index]], index});
+        }
+    }
+
     void appendLine(std::string& out, std::string_view line) {
         out += line;
         out += '\n';
@@ -238,7 +300,7 @@ private:
             quoteOpen_ = csvLeavesQuoteOpen(line);
     }
 
-    std::uint64_t appendTest(std::string& out, const TorqueLogEntry& entry) {
+    static std::string fieldsOf(const TorqueLogEntry& entry) {
         const TorqueTest& test = entry.test();
         std::string fields = std::to_string(entry.number());
         for (const std::string_view field :
@@ -257,66 +319,37 @@ private:
         appendCsvField(fields, torqueSourceText(test.source));
         fields += ',';
         appendCsvField(fields, test.note);
-        const std::size_t windEnd = windingEnd(test.readings);
-        const auto found = following_.find(entry.number());
-        const std::vector<std::size_t> none;
-        const std::vector<std::size_t>& following =
-            found != following_.end() ? found->second : none;
-        std::size_t next = 0;
-        std::uint64_t hash = 0;
-        const std::size_t numberSize = std::to_string(entry.number()).size();
-        for (std::size_t i = 0; i < test.readings.size(); ++i) {
-            const std::size_t start = out.size();
-            out += fields;
-            // After a line that leaves a quote open, the number in quotes: the stray quote
-            // closes at the first of them, as the reader reads it, and the line is a reading.
-            if (std::exchange(quoteOpen_, false)) {
-                out.insert(start + numberSize, 1, '"');
-                out.insert(start, 1, '"');
-            }
-            out += i <= windEnd && windEnd > 0 ? ",wind," : ",unwind,";
-            out += formatShortest(test.readings[i].turns);
-            out += ',';
-            out += formatShortest(test.readings[i].torque);
-            hash = withLine(hash, std::string_view(out).substr(start));
-            out += '\n';
-            ++lines_;
-            // A changed test may have fewer readings: what followed the rest follows its last.
-            const bool last = i + 1 == test.readings.size();
-            for (; next < following.size() &&
-                   (last || entries_[following[next]].after()->reading <= i);
-                 ++next)
-                appendLine(out, entries_[following[next]].unreadable());
-        }
-        return hash;
+        return fields;
     }
 
     const TorqueLog& entries_;
     EntryChange change_;
-    std::unordered_map<long long, std::vector<std::size_t>> following_;
-    std::vector<bool> carried_;
+    std::size_t end_;
+    std::size_t start_ = 0;
+    std::uint32_t lastStart_ = 0;
+    std::vector<std::size_t> next_; // the next reading of each test to write
+    std::vector<std::uint64_t> hashes_;
+    // The tests begun and not ended: their fields, their last winding reading, and the place of
+    // the next reading of each.
+    std::unordered_map<std::size_t, std::string> fields_;
+    std::unordered_map<std::size_t, std::size_t> windEnds_;
+    std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting_;
     std::size_t lines_ = 0;
     bool quoteOpen_ = false;
 };
 
 PieceSource torqueLogPieces(const TorqueLog& entries, EntryChange change,
-                            std::vector<std::uint64_t>& hashes, std::size_t& lines) {
-    hashes.clear();
-    lines = 0;
-    return [&entries, change, &hashes, &lines, writer = TorqueLogWriter(entries, change),
-            next = std::size_t{0}, header = true,
-            piece = std::string()]() mutable -> std::string_view {
-        piece.clear();
-        if (std::exchange(header, false))
-            piece = torqueLogHeader() + '\n';
-        const std::size_t end = entries.size() + (change.at == entries.size() ? 1 : 0);
-        for (; next < end && piece.size() < kPieceBytes; ++next) {
-            if (const std::optional<std::uint64_t> hash = writer.append(piece, next))
-                hashes.push_back(*hash);
-        }
-        lines = writer.lines();
-        return piece;
-    };
+                            std::shared_ptr<TorqueLogWriter>& writer) {
+    writer = std::make_shared<TorqueLogWriter>(entries, change);
+    return
+        [writer, more = true, header = true, piece = std::string()]() mutable -> std::string_view {
+            piece.clear();
+            if (std::exchange(header, false))
+                piece = torqueLogHeader() + '\n';
+            if (more)
+                more = writer->append(piece, kPieceBytes);
+            return piece;
+        };
 }
 
 std::size_t linesOf(const TorqueLogEntry& entry) {
@@ -325,10 +358,9 @@ std::size_t linesOf(const TorqueLogEntry& entry) {
 
 } // namespace
 
-TorqueLogEntry TorqueLogEntry::unreadableLine(std::string_view line, std::optional<After> after) {
+TorqueLogEntry TorqueLogEntry::unreadableLine(std::string_view line) {
     TorqueLogEntry entry;
     entry.unreadable_ = line;
-    entry.after_ = after;
     return entry;
 }
 
@@ -337,9 +369,8 @@ std::string torqueLogHeader() {
 }
 
 std::string formatTorqueLog(const TorqueLog& entries) {
-    std::vector<std::uint64_t> hashes;
-    std::size_t lines = 0;
-    const PieceSource next = torqueLogPieces(entries, {entries.size(), nullptr}, hashes, lines);
+    std::shared_ptr<TorqueLogWriter> writer;
+    const PieceSource next = torqueLogPieces(entries, {entries.size(), nullptr}, writer);
     std::string text;
     for (std::string_view piece = next(); !piece.empty(); piece = next())
         text += piece;
@@ -403,25 +434,30 @@ TorqueLogChanged changeTorqueLog(TorqueLog& entries, const TorqueLogChange& chan
             FileResult::failure("it would hold " + kMostLines + ", more than can be read back");
         return changed;
     }
-    std::vector<std::uint64_t> hashes;
-    result = file.writePieces(torqueLogPieces(entries, {at, put ? &*put : nullptr}, hashes, lines),
+    std::shared_ptr<TorqueLogWriter> writer;
+    result = file.writePieces(torqueLogPieces(entries, {at, put ? &*put : nullptr}, writer),
                               kMaxBatchLogBytes);
     if (!result.done())
         return changed;
+    std::vector<std::uint64_t> hashes = writer->hashes();
     if (!put) {
-        // The lines that followed its readings now stand where they are among the entries, and
-        // follow no test that takes its number later.
-        if (entries[at].isTest()) {
-            for (TorqueLogEntry& entry : entries) {
-                if (entry.after() && entry.after()->test == entries[at].number())
-                    entry.forgetAfter();
-            }
-        }
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
-    } else if (at == entries.size())
-        entries.push_back(std::move(*put));
-    else
-        entries[at] = std::move(*put);
+        hashes.erase(hashes.begin() + static_cast<std::ptrdiff_t>(at));
+    } else {
+        // Written whole: at its first line's place, or after every line.
+        if (at < entries.size() && !entries[at].places().empty()) {
+            put->setPlaces({entries[at].places().front()});
+        } else if (at == entries.size()) {
+            std::uint32_t last = 0;
+            for (const TorqueLogEntry& entry : entries)
+                last = entry.places().empty() ? last : std::max(last, entry.places().back());
+            put->setPlaces({last + 1});
+        }
+        if (at == entries.size())
+            entries.push_back(std::move(*put));
+        else
+            entries[at] = std::move(*put);
+    }
     for (std::size_t i = 0; i < entries.size(); ++i)
         entries[i].setRecordHash(hashes[i]);
     changed.index = at;

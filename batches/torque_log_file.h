@@ -28,25 +28,22 @@ inline constexpr std::string_view kTorqueLogFileName = "kes-torque.csv";
 // (without its line end).
 class TorqueLogEntry {
 public:
-    // Where an unreadable line was read: after which reading of which test, so that a rewrite,
-    // which writes a test's readings together, keeps it after that line and away from lines it
-    // was not next to (two such lines side by side can read as a reading of their own).
-    struct After {
-        long long test = 0;
-        std::size_t reading = 0;
-    };
-
     TorqueLogEntry(long long number, TorqueTest test) : number_(number), test_(std::move(test)) {}
-    static TorqueLogEntry unreadableLine(std::string_view line,
-                                         std::optional<After> after = std::nullopt);
+    static TorqueLogEntry unreadableLine(std::string_view line);
 
     bool isTest() const { return number_ > 0; }
     long long number() const { return number_; }
     const TorqueTest& test() const { return test_; }
     TorqueTest& test() { return test_; }
     std::string_view unreadable() const { return unreadable_; }
-    const std::optional<After>& after() const { return after_; }
-    void forgetAfter() { after_.reset(); }
+
+    // Where its lines stand in the file, in order (a test's readings may lie among other lines),
+    // so that a rewrite puts every line where it was: moved next to other lines, an unreadable
+    // one could be read as part of a record with them. A test written whole has one place for
+    // all its lines; an entry made here has none and is written whole where it stands.
+    const std::vector<std::uint32_t>& places() const { return places_; }
+    void setPlaces(std::vector<std::uint32_t> places) { places_ = std::move(places); }
+    void addPlace(std::uint32_t place) { places_.push_back(place); }
 
     // The hash of the lines this entry was last read from or written as (0 for none yet).
     std::uint64_t recordHash() const { return recordHash_; }
@@ -57,7 +54,7 @@ private:
     long long number_ = 0; // 0: an unreadable line
     TorqueTest test_;
     std::string unreadable_;
-    std::optional<After> after_;
+    std::vector<std::uint32_t> places_;
     std::uint64_t recordHash_ = 0;
 };
 

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // The Torque Test page's model: a meter log of 100,000 readings imported to its results and
-// curve, and one typed torque to new results on a test of a few hundred readings.
+// curve, and one typed torque to new results on a test of a few hundred readings; and
+// kes-torque.csv of 100,000 lines read, written, and a test added to it.
 
+#include "batches/torque_log_file.h"
+#include "core/memory_file.h"
 #include "core/number_text.h"
 #include "models/torque_test_model.h"
 
@@ -56,6 +59,51 @@ void typedTorqueToResults(benchmark::State& state) {
     }
 }
 BENCHMARK(typedTorqueToResults)->Unit(benchmark::kMicrosecond);
+
+// 1,000 tests of 100 readings, each test's lines together as Kestrune writes them.
+TorqueLog torqueLog() {
+    TorqueLog log;
+    for (int number = 1; number <= 1000; ++number) {
+        TorqueTest test;
+        test.batch = "Batch " + std::to_string(number % 7);
+        test.date = "2026-03-14";
+        test.length = 12;
+        test.weight = 20;
+        for (int i = 0; i < 100; ++i)
+            test.readings.push_back({i < 50 ? i * 20.0 : (99 - i) * 20.0, i < 50 ? i * 0.2 : 8});
+        log.emplace_back(number, std::move(test));
+    }
+    return *parseTorqueLog(formatTorqueLog(log)); // with the places of a log read
+}
+
+void readTorqueLog100k(benchmark::State& state) {
+    const std::string text = formatTorqueLog(torqueLog());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseTorqueLog(text));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(readTorqueLog100k)->Unit(benchmark::kMillisecond);
+
+void writeTorqueLog100k(benchmark::State& state) {
+    const TorqueLog log = torqueLog();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatTorqueLog(log));
+}
+BENCHMARK(writeTorqueLog100k)->Unit(benchmark::kMillisecond);
+
+void addToTorqueLog100k(benchmark::State& state) {
+    const std::string text = formatTorqueLog(torqueLog());
+    const TorqueTest added = torqueLog().front().test();
+    for (auto _ : state) {
+        state.PauseTiming();
+        MemoryFile file("kes-torque.csv", text);
+        TorqueLog log;
+        loadTorqueLog(log, file);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(changeTorqueLog(log, {std::nullopt, added}, file));
+    }
+}
+BENCHMARK(addToTorqueLog100k)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrune
