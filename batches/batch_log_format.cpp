@@ -58,9 +58,9 @@ bool hidesATest(std::string_view record) {
     return false;
 }
 
-// Writes entries one after the other. After a record that leaves a quote open, a test is written
-// with a quote before its first plain character, so that the stray quote closes there, not far
-// down the log: as before, the record is the line it starts on.
+// Writes entries one after the other. After records that leave a stray quote open, a test is
+// written with a quote before its first plain character, so that the stray quote closes there, not
+// far down the log: as before, the record is the line it starts on.
 class EntryWriter {
 public:
     EntryWriter(double thickness, std::vector<std::uint64_t>* hashes)
@@ -70,11 +70,12 @@ public:
         const std::size_t start = out.size();
         if (const std::optional<BreakTest> test = entry.test()) {
             appendBreakTestRecord(out, *test, thickness_);
-            if (std::exchange(quoteOpen_, false))
+            if (openQuotes_.open())
                 closeStrayQuote(out, start, *test);
+            openQuotes_.reset();
         } else {
             out += entry.unreadable();
-            quoteOpen_ = csvLeavesQuoteOpen(entry.unreadable());
+            openQuotes_.take(entry.unreadable());
         }
         if (hashes_ != nullptr)
             hashes_->push_back(recordHashOf(std::string_view(out).substr(start)));
@@ -94,7 +95,7 @@ private:
 
     double thickness_;
     std::vector<std::uint64_t>* hashes_;
-    bool quoteOpen_ = false;
+    CsvOpenQuotes openQuotes_; // over the records written since the last test
 };
 
 } // namespace

@@ -118,8 +118,25 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
     return record;
 }
 
-bool csvLeavesQuoteOpen(std::string_view record) {
-    return readCsvRecord(std::string(record) + '\n', false).length == 0;
+void CsvOpenQuotes::take(std::string_view record) {
+    unsigned live = live_ | kFieldStart; // a reader may begin at this record
+    for (const char c : record) {
+        unsigned next = 0;
+        if ((live & kQuoted) != 0)
+            next |= c == '"' ? kAfterQuote : kQuoted;
+        if (c == '\r' || c == '\n') { // a record ends here but in quotes
+            live = next;
+            continue;
+        }
+        if ((live & kFieldStart) != 0)
+            next |= c == '"' ? kQuoted : c == ',' ? kFieldStart : kPlain;
+        if ((live & kPlain) != 0 && c != '"') // a quote in a field not quoted: no record
+            next |= c == ',' ? kFieldStart : kPlain;
+        if ((live & kAfterQuote) != 0 && (c == '"' || c == ','))
+            next |= c == '"' ? kQuoted : kFieldStart; // a doubled quote, or the next field
+        live = next;
+    }
+    live_ = live & kQuoted; // the line end ends every other reading
 }
 
 std::string csvHeader(std::span<const std::string_view> names) {

@@ -33,9 +33,23 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 // The first line of text as a record that is not read into fields (length 0 as above).
 CsvRecord readCsvLine(std::string_view text, bool textEnds = true);
 
-// Whether a record's bytes leave a quote open at their end: a stray quote, which the first quote
-// after it closes, so that a line written next to it is read as part of it.
-bool csvLeavesQuoteOpen(std::string_view record);
+// Follows records that are no records of the log, taken one after another as a reader meets
+// them: whether a reader that began at any of them is still inside quotes, and so would read on
+// into what comes next as part of it (a stray quote, closed only by the first quote after it).
+class CsvOpenQuotes {
+public:
+    // The next record's bytes, without its line end.
+    void take(std::string_view record);
+    // After a record of the log, which ends every reading begun before it.
+    void reset() { live_ = 0; }
+    bool open() const { return live_ != 0; }
+
+private:
+    // The states of the readings begun: at a field's start, in a field not quoted, in quotes,
+    // just after a closing quote; one bit each, as readings in one state go on alike.
+    enum : unsigned { kFieldStart = 1, kPlain = 2, kQuoted = 4, kAfterQuote = 8 };
+    unsigned live_ = 0; // the readings in quotes at the end of what was taken
+};
 
 // Appends a field, quoted when it needs to be.
 void appendCsvField(std::string& out, std::string_view field);

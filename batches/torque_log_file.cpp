@@ -129,12 +129,14 @@ public:
             if (line && !fitsItsNumber(*line))
                 line.reset(); // a line of another test under a number already taken
             text.remove_prefix(record.length);
-            // An empty line after one that leaves a quote open is kept: without it, a rewrite
-            // would join the lines around it into a record they never were.
-            if (record.raw.empty() && !keepEmpty_)
+            // An empty line inside a stray quote is kept: without it, a rewrite would make the
+            // lines around it another record than they were.
+            if (record.raw.empty() && !openQuotes_.open())
                 continue;
-            keepEmpty_ =
-                !line && (record.raw.empty() ? keepEmpty_ : csvLeavesQuoteOpen(record.raw));
+            if (line)
+                openQuotes_.reset();
+            else
+                openQuotes_.take(record.raw);
             if (std::exchange(first_, false) && !line && record.fields &&
                 isCsvHeader(*record.fields, kHeaderFields))
                 continue;
@@ -172,7 +174,7 @@ private:
     TorqueLog& entries_;
     std::unordered_map<long long, std::size_t> tests_;
     std::size_t lines_ = 0;
-    bool keepEmpty_ = false;
+    CsvOpenQuotes openQuotes_; // over the lines read since the last reading
     bool first_ = true;
     bool tooMany_ = false;
 };
@@ -228,8 +230,14 @@ private:
         return &entries_[index];
     }
 
-    // A changed test takes its first line's place; one added, or made here, stands where the
-    // entry before it started.
+    // A changed test takes the places of the test it replaces: each reading its own while there
+    // are as many, else its first line's.
+    const std::vector<std::uint32_t>& placesOf(std::size_t index) const {
+        static const std::vector<std::uint32_t> none;
+        return index < entries_.size() ? entries_[index].places() : none;
+    }
+
+    // One added, or made here, stands where the entry before it started.
     std::uint32_t startPlace(std::size_t index) {
         const TorqueLogEntry* placed = index < entries_.size() ? &entries_[index] : nullptr;
         if (index == entries_.size())
@@ -253,7 +261,8 @@ private:
             return;
         fields_[index] = fieldsOf(*entry);
         windEnds_[index] = windingEnd(readings);
-        const bool inPlaces = index != change_.at && entry->places().size() == readings.size();
+        const std::vector<std::uint32_t>& places = placesOf(index);
+        const bool inPlaces = places.size() == readings.size();
         do
             appendReading(out, index);
         while (!inPlaces && next_[index] < readings.size());
@@ -268,7 +277,7 @@ private:
         const std::size_t start = out.size();
         // After a line that leaves a quote open, the number in quotes: the stray quote closes at
         // the first of them, as the reader reads it, and the line is a reading.
-        if (std::exchange(quoteOpen_, false)) {
+        if (openQuotes_.open()) {
             const std::size_t numberEnd = fields.find(',');
             out += '"';
             out.append(fields, 0, numberEnd);
@@ -284,11 +293,12 @@ private:
         hashes_[index] = withLine(hashes_[index], std::string_view(out).substr(start));
         out += '\n';
         ++lines_;
+        openQuotes_.reset();
         if (next_[index] == readings.size()) {
             fields_.erase(index);
             windEnds_.erase(index);
-        } else if (index != change_.at && next_[index] < entry.places().size()) {
-            waiting_.push({entry.places()[next_[index]], index});
+        } else if (next_[index] < placesOf(index).size()) {
+            waiting_.push({placesOf(index)[next_[index]], index});
         }
     }
 
@@ -296,8 +306,7 @@ private:
         out += line;
         out += '\n';
         ++lines_;
-        if (!line.empty()) // an empty line leaves an open quote open
-            quoteOpen_ = csvLeavesQuoteOpen(line);
+        openQuotes_.take(line);
     }
 
     static std::string fieldsOf(const TorqueLogEntry& entry) {
@@ -335,7 +344,7 @@ private:
     std::unordered_map<std::size_t, std::size_t> windEnds_;
     std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting_;
     std::size_t lines_ = 0;
-    bool quoteOpen_ = false;
+    CsvOpenQuotes openQuotes_; // over the lines written since the last reading
 };
 
 PieceSource torqueLogPieces(const TorqueLog& entries, EntryChange change,
@@ -444,8 +453,10 @@ TorqueLogChanged changeTorqueLog(TorqueLog& entries, const TorqueLogChange& chan
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
         hashes.erase(hashes.begin() + static_cast<std::ptrdiff_t>(at));
     } else {
-        // Written whole: at its first line's place, or after every line.
-        if (at < entries.size() && !entries[at].places().empty()) {
+        // In the places of the test it replaced, whole at the first of them, or after every line.
+        if (at < entries.size() && entries[at].places().size() == put->test().readings.size()) {
+            put->setPlaces(entries[at].places());
+        } else if (at < entries.size() && !entries[at].places().empty()) {
             put->setPlaces({entries[at].places().front()});
         } else if (at == entries.size()) {
             std::uint32_t last = 0;
