@@ -154,6 +154,17 @@ TEST(TorqueLogFile, UnreadableLinesStayAfterTheReadingTheyFollowed) {
     ASSERT_TRUE(back && back->size() == 3);
     EXPECT_EQ((*back)[1].unreadable(), opens);
     EXPECT_EQ((*back)[2].unreadable(), closes);
+    // A change of test 4 that keeps its readings leaves them in their places.
+    MemoryFile file("kes-torque.csv", torqueLogHeader() + "\n" + text);
+    TorqueLog kept;
+    ASSERT_TRUE(loadTorqueLog(kept, file).done());
+    TorqueTest weighed = kept[0].test();
+    weighed.weight = 21;
+    ASSERT_TRUE(changeTorqueLog(kept, {torqueRecordName(kept, 0), weighed}, file).result.done());
+    const std::optional<TorqueLog> changed = parseTorqueLog(*file.bytes());
+    ASSERT_TRUE(changed && changed->size() == 3);
+    EXPECT_EQ((*changed)[0].test().weight, 21);
+    EXPECT_EQ((*changed)[2].unreadable(), closes);
     // A line of another test under test 2's number, read after a reading of test 4, is not
     // written before test 2's first line, which would make it test 2.
     const std::string other = "2,C,2026-03-14,Tan II,1/8,2,12,20,16,typed,,unwind,5,1";
