@@ -32,32 +32,6 @@ std::string optionalNumber(std::optional<double> value) {
     return value ? formatShortest(*value) : std::string();
 }
 
-// Whether a record's line breaks lie in fields other than its batch and note: no test holds one
-// there, so its opening quote is a stray one that a quote of a later record closes, and the
-// lines stay records of their own (else a later test written again without the quotes it was
-// read with would let the stray quote reach further the next time the log is read).
-bool strayQuoteSpansLines(const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i != 0 && i != kTestFields - 1 && fields[i].find_first_of("\r\n") != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
-// The same when a line after the first reads as a test of its own: a test written again without
-// a quote it was read with lets a stray quote before it reach over it.
-bool hidesATest(std::string_view record) {
-    for (std::size_t end = record.find_first_of("\r\n"); end != std::string_view::npos;
-         end = record.find_first_of("\r\n", end)) {
-        end += record.substr(end, 2) == "\r\n" ? 2 : 1;
-        const CsvRecord line = readCsvLine(record.substr(end));
-        CsvRecord fields = line.raw.empty() ? CsvRecord{} : readCsvRecord(line.raw);
-        if (fields.fields && readBreakTestFields(*fields.fields))
-            return true;
-    }
-    return false;
-}
-
 // Writes entries one after the other. After records that leave a stray quote open, a test is
 // written with a quote before its first plain character, so that the stray quote closes there, not
 // far down the log: as before, the record is the line it starts on.
@@ -162,13 +136,16 @@ std::size_t BatchLogReader::take(std::string_view text, bool end) {
     const std::size_t size = text.size();
     while (!text.empty() && !tooMany_) {
         // A record that is no test is kept whole, its line breaks in quotes included; one with
-        // a quote that never closes is the one line it starts on (readCsvRecord), and so is one
-        // with a line break where no test has one.
+        // a quote that never closes is the one line it starts on (readCsvRecord), and so is a
+        // stray quote's: a line break outside the batch and the note, or a test in its lines.
         CsvRecord record = readCsvRecord(text, end);
         if (record.length == 0)
             break; // the rest of it is still to come
         if (record.fields && record.raw.find_first_of("\r\n") != std::string_view::npos &&
-            (strayQuoteSpansLines(*record.fields) || hidesATest(record.raw)))
+            csvSpansAStrayQuote(*record.fields, record.raw, {0, kTestFields - 1},
+                                [](std::vector<std::string>& fields) {
+                                    return readBreakTestFields(fields).has_value();
+                                }))
             record = readCsvLine(text);
         std::optional<BreakTest> test =
             record.fields ? readBreakTestFields(*record.fields) : std::nullopt;

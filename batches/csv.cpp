@@ -118,6 +118,25 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds) {
     return record;
 }
 
+bool csvSpansAStrayQuote(const std::vector<std::string>& fields, std::string_view record,
+                         std::initializer_list<std::size_t> mayBreak,
+                         const std::function<bool(std::vector<std::string>&)>& isRecord) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (std::find(mayBreak.begin(), mayBreak.end(), i) == mayBreak.end() &&
+            fields[i].find_first_of("\r\n") != std::string::npos)
+            return true;
+    }
+    for (std::size_t end = record.find_first_of("\r\n"); end != std::string_view::npos;
+         end = record.find_first_of("\r\n", end)) {
+        end += record.substr(end, 2) == "\r\n" ? 2 : 1;
+        const CsvRecord line = readCsvLine(record.substr(end));
+        CsvRecord read = line.raw.empty() ? CsvRecord{} : readCsvRecord(line.raw);
+        if (read.fields && isRecord(*read.fields))
+            return true;
+    }
+    return false;
+}
+
 void CsvOpenQuotes::take(std::string_view record) {
     unsigned live = live_ | kFieldStart; // a reader may begin at this record
     for (const char c : record) {

@@ -6,6 +6,8 @@
 // double quote, a CR or an LF is written in double quotes, its quotes doubled.
 
 #include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,6 +34,14 @@ CsvRecord readCsvRecord(std::string_view text, bool textEnds = true);
 
 // The first line of text as a record that is not read into fields (length 0 as above).
 CsvRecord readCsvLine(std::string_view text, bool textEnds = true);
+
+// Whether a record that runs over several lines is a stray quote's doing: a line break in a field
+// other than those that may hold one, or a line after the first that, read on its own, is a
+// record of the log (isRecord): a record written again without a quote it was read with would
+// let the stray quote reach over it.
+bool csvSpansAStrayQuote(const std::vector<std::string>& fields, std::string_view record,
+                         std::initializer_list<std::size_t> mayBreak,
+                         const std::function<bool(std::vector<std::string>&)>& isRecord);
 
 // Follows records that are no records of the log, taken one after another as a reader meets
 // them: whether a reader that began at any of them is still inside quotes, and so would read on

@@ -89,25 +89,6 @@ bool sameTest(const TorqueTest& a, const TorqueTest& b) {
            a.winderRatio == b.winderRatio && a.source == b.source && a.note == b.note;
 }
 
-// Whether a record that runs over several lines is a stray quote's doing: a line break where no
-// test has one (outside its batch and note), or a later line that reads as a reading of its own.
-bool isStrayQuote(const std::vector<std::string>& fields, std::string_view record) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i != kBatchField && i != kNoteField &&
-            fields[i].find_first_of("\r\n") != std::string::npos)
-            return true;
-    }
-    for (std::size_t end = record.find_first_of("\r\n"); end != std::string_view::npos;
-         end = record.find_first_of("\r\n", end)) {
-        end += record.substr(end, 2) == "\r\n" ? 2 : 1;
-        const CsvRecord line = readCsvLine(record.substr(end));
-        CsvRecord read = line.raw.empty() ? CsvRecord{} : readCsvRecord(line.raw);
-        if (read.fields && readTorqueLine(*read.fields))
-            return true;
-    }
-    return false;
-}
-
 class TorqueLogReader {
 public:
     explicit TorqueLogReader(TorqueLog& entries) : entries_(entries) {}
@@ -122,7 +103,10 @@ public:
             // (as a spreadsheet wrote them); a stray quote's is the one line it starts on.
             std::optional<TorqueLine> line;
             if (record.fields && record.raw.find_first_of("\r\n") != std::string_view::npos &&
-                isStrayQuote(*record.fields, record.raw))
+                csvSpansAStrayQuote(*record.fields, record.raw, {kBatchField, kNoteField},
+                                    [](std::vector<std::string>& fields) {
+                                        return readTorqueLine(fields).has_value();
+                                    }))
                 record = readCsvLine(text);
             if (record.fields)
                 line = readTorqueLine(*record.fields);
